@@ -1,0 +1,17 @@
+// Statement-safe cleaning of user text and the result line of a search.
+#pragma once
+
+#include <QString>
+
+namespace vondrik {
+
+// Free text (text search, editor): apostrophes removed, brackets and braces to parentheses.
+QString cleanFreeText(const QString& text);
+
+// Patterns and anagram letters: apostrophes become "#", brackets and braces to parentheses.
+QString cleanPattern(const QString& text);
+
+// One line of a result list: the word in capitals, a TAB, the meaning as stored.
+QString resultLine(const QString& begriff, const QString& bedeutung);
+
+}  // namespace vondrik

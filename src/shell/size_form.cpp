@@ -1,0 +1,54 @@
+// Scales geometry and fonts of a hand-placed window by one factor.
+#include "shell/size_form.h"
+
+#include <QFont>
+#include <QList>
+#include <QWidget>
+#include <cmath>
+#include <vector>
+
+namespace vondrik {
+
+double modSizeForm(QWidget& window, QWidget& client, int newOuterWidth) {
+    const QRect outer = window.frameGeometry();
+    const int borderX = outer.width() - client.width();
+    const int borderY = outer.height() - client.height();
+    if (outer.width() - borderX <= 0) {
+        return 1.0;
+    }
+    const double factor = double(newOuterWidth - borderX) / double(outer.width() - borderX);
+
+    // Fonts are read before any is changed: a control without a font of its own inherits its
+    // parent's, which would otherwise be scaled twice.
+    struct Control {
+        QWidget* widget;
+        QRect geometry;
+        QFont font;
+    };
+    std::vector<Control> controls;
+    for (QWidget* w : client.findChildren<QWidget*>()) {
+        if (w->isWindow()) {
+            continue;
+        }
+        controls.push_back({w, w->geometry(), w->font()});
+    }
+    const auto scaled = [factor](int v) { return int(std::lround(v * factor)); };
+    for (const Control& c : controls) {
+        c.widget->setGeometry(scaled(c.geometry.x()), scaled(c.geometry.y()),
+                              scaled(c.geometry.width()), scaled(c.geometry.height()));
+        QFont font = c.font;
+        if (font.pointSizeF() > 0) {
+            font.setPointSizeF(font.pointSizeF() * factor);
+        } else if (font.pixelSize() > 0) {
+            font.setPixelSize(std::max(1, scaled(font.pixelSize())));
+        }
+        c.widget->setFont(font);
+    }
+    const int clientWidth = newOuterWidth - borderX;
+    const int clientHeight = scaled(outer.height() - borderY);
+    window.resize(window.width() + (clientWidth - client.width()),
+                  window.height() + (clientHeight - client.height()));
+    return factor;
+}
+
+}  // namespace vondrik

@@ -1,0 +1,10 @@
+// Construction of the real platform.
+#include "ui/real_platform.h"
+
+namespace vondrik {
+
+RealPlatform::RealPlatform(const AppFolder& folder) : folder_(folder) {}
+
+RealPlatform::RealPlatform() : RealPlatform(AppFolder::ofExecutable()) {}
+
+}  // namespace vondrik

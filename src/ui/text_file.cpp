@@ -1,0 +1,87 @@
+// Reading, replacing and appending code-page-1252 text files with CR LF line ends.
+#include "ui/text_file.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include "ui/cp1252.h"
+
+namespace vondrik {
+namespace {
+
+QByteArray encodeLines(const QStringList& lines) {
+    QByteArray bytes;
+    for (const QString& line : lines) {
+        bytes += encodeCp1252(line);
+        bytes += "\r\n";
+    }
+    return bytes;
+}
+
+}  // namespace
+
+QStringList splitLines(const QString& text) {
+    QStringList lines;
+    QString current;
+    bool open = false;  // whether characters follow the last line end
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c == u'\r' || c == u'\n') {
+            if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') {
+                ++i;
+            }
+            lines.append(current);
+            current.clear();
+            open = false;
+        } else {
+            current.append(c);
+            open = true;
+        }
+    }
+    if (open) {
+        lines.append(current);
+    }
+    return lines;
+}
+
+std::optional<QStringList> readLines(const QString& path) {
+    QFile file(path);
+    if (!FileExists(path) || !file.open(QIODevice::ReadOnly)) {
+        return std::nullopt;
+    }
+    return splitLines(decodeCp1252(file.readAll()));
+}
+
+bool writeLines(const QString& path, const QStringList& lines) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        return false;
+    }
+    const QByteArray bytes = encodeLines(lines);
+    if (file.write(bytes) != bytes.size()) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+bool appendLines(const QString& path, const QStringList& lines) {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Append)) {
+        return false;
+    }
+    const QByteArray bytes = encodeLines(lines);
+    const bool written = file.write(bytes) == bytes.size();
+    return file.flush() && written;
+}
+
+bool appendLine(const QString& path, const QString& line) {
+    return appendLines(path, QStringList{line});
+}
+
+bool FileExists(const QString& path) {
+    return !path.isEmpty() && QFileInfo(path).isFile();
+}
+
+}  // namespace vondrik

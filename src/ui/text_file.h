@@ -1,0 +1,30 @@
+// The program's text files: code page 1252, one line per CR LF. Characters the code page
+// lacks are written as '?' (see cp1252.h).
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+namespace vondrik {
+
+// Splits text at line ends. CR LF, a lone CR and a lone LF all end a line, so files edited
+// on other systems still read line by line; a final line end does not start an empty line.
+QStringList splitLines(const QString& text);
+
+// All lines of a file, or nothing when the file cannot be opened.
+std::optional<QStringList> readLines(const QString& path);
+
+// Replaces the file with the given lines, each ending in CR LF. The text goes to a temporary
+// file in the same folder that is renamed over the old one, so a failed write leaves the old
+// file as it was.
+bool writeLines(const QString& path, const QStringList& lines);
+
+// Appends lines, each ending in CR LF, creating the file when it is missing.
+bool appendLines(const QString& path, const QStringList& lines);
+bool appendLine(const QString& path, const QString& line);
+
+// True only for an existing regular file (a folder of that name does not count).
+bool FileExists(const QString& path);
+
+}  // namespace vondrik

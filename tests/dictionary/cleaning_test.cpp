@@ -1,0 +1,46 @@
+// Cleaning variants, result lines and the text helpers.
+#include <gtest/gtest.h>
+
+#include "support/qt_printers.h"
+
+#include "dictionary/cleaning.h"
+#include "dictionary/text.h"
+
+namespace vondrik {
+namespace {
+
+TEST(Cleaning, FreeTextLosesApostrophesAndBrackets) {
+    EXPECT_EQ(cleanFreeText("Rock'n'Roll"), "RocknRoll");
+    EXPECT_EQ(cleanFreeText("Maß[1] {x}"), "Maß(1) (x)");
+    EXPECT_EQ(cleanFreeText("'''"), "");
+}
+
+TEST(Cleaning, PatternTurnsApostropheIntoDigitWildcard) {
+    EXPECT_EQ(cleanPattern("a'c"), "a#c");
+    EXPECT_EQ(cleanPattern("[x]{y}"), "(x)(y)");
+    EXPECT_EQ(cleanPattern("''"), "##");
+}
+
+TEST(Cleaning, NoApostropheSurvivesEitherVariant) {
+    const QString nasty = "x' or '1'='1";
+    EXPECT_FALSE(cleanFreeText(nasty).contains(u'\''));
+    EXPECT_FALSE(cleanPattern(nasty).contains(u'\''));
+}
+
+TEST(ResultLine, CapitalsKeepLengthAndEmptyMeaningEndsWithTab) {
+    EXPECT_EQ(resultLine("Straße", "Weg"), "STRAßE\tWeg");
+    EXPECT_EQ(resultLine("öl", "Schmierstoff"), "ÖL\tSchmierstoff");
+    EXPECT_EQ(resultLine("Ei", ""), "EI\t");
+    EXPECT_EQ(resultLine("Ei", QString()), "EI\t");
+}
+
+TEST(Text, UpperKeepsLengthTrimOnlyBlanks) {
+    EXPECT_EQ(upperKeepLength("Fußball").size(), 7);
+    EXPECT_EQ(upperKeepLength("äöüß"), "ÄÖÜß");
+    EXPECT_EQ(trimBlanks("  a b  "), "a b");
+    EXPECT_EQ(trimBlanks("\ta \r\n"), "\ta \r\n");
+    EXPECT_EQ(trimBlanks("   "), "");
+}
+
+}  // namespace
+}  // namespace vondrik

@@ -1,0 +1,224 @@
+// The database stand-in: keyed file, snapshots, the engine's checks, one statement per call.
+#include <gtest/gtest.h>
+
+#include "support/qt_printers.h"
+
+#include <QFile>
+
+#include "dictionary/cleaning.h"
+#include "dictionary/database.h"
+#include "dictionary/jet_like.h"
+#include "dictionary/statements.h"
+#include "support/test_app_folder.h"
+
+namespace vondrik {
+namespace {
+
+using test::fixtureEntriesOfLength;
+using test::TestAppFolder;
+
+LengthTable table(int length) { return *tableForLength(length); }
+
+int countRows(Database& db, const QString& sql) {
+    Recordset rs = db.OpenRecordset(sql);
+    int n = 0;
+    for (; !rs.Eof(); rs.MoveNext()) {
+        ++n;
+    }
+    return n;
+}
+
+TEST(Database, EveryLengthTableHoldsItsFixtureEntriesInOrder) {
+    TestAppFolder app;
+    auto db = app.openDictionary();
+    for (const LengthTable& t : lengthTables()) {
+        const auto expected = fixtureEntriesOfLength(t.length);
+        Recordset rs = db->OpenRecordset(statement(Family::WholeTable, t, {}));
+        ASSERT_EQ(rs.RecordCount(), static_cast<qint64>(expected.size())) << t.name;
+        for (const auto& e : expected) {
+            ASSERT_FALSE(rs.Eof());
+            EXPECT_EQ(rs.text("BEGRIFF"), e.begriff);
+            EXPECT_EQ(rs.text("bedeutung"), e.bedeutung);
+            rs.MoveNext();
+        }
+        EXPECT_TRUE(rs.Eof());
+    }
+}
+
+TEST(Database, FileIsUnreadableWithoutThePassword) {
+    TestAppFolder app;
+    QFile raw(app.dictionaryPath());
+    ASSERT_TRUE(raw.open(QIODevice::ReadOnly));
+    const QByteArray bytes = raw.readAll();
+    EXPECT_FALSE(bytes.startsWith("SQLite format 3"));
+    EXPECT_FALSE(bytes.contains("Dichter"));
+    EXPECT_THROW(Database::OpenDatabase(app.dictionaryPath(), QString()), DatabaseError);
+    EXPECT_THROW(Database::OpenDatabase(app.dictionaryPath(), ";pwd=falsch"), DatabaseError);
+    EXPECT_NO_THROW(Database::OpenDatabase(app.dictionaryPath(), dictionaryConnect()));
+}
+
+TEST(Database, MissingFileIsReportedAndNotCreated) {
+    TestAppFolder app;
+    const QString missing = app.file("daten/gibtsnicht.mdb");
+    EXPECT_THROW(Database::OpenDatabase(missing, dictionaryConnect()), DatabaseError);
+    EXPECT_FALSE(QFile::exists(missing));
+}
+
+TEST(Database, WarmUpFindsTwoLetterWordsBeginningWithEInAnyCase) {
+    TestAppFolder app;
+    auto db = app.openDictionary();
+    int expected = 0;
+    for (const auto& e : fixtureEntriesOfLength(2)) {
+        expected += e.begriff.startsWith(u'e', Qt::CaseInsensitive) ? 1 : 0;
+    }
+    ASSERT_GT(expected, 1);
+    EXPECT_EQ(countRows(*db, statement(Family::WarmUp, table(2), {})), expected);
+}
+
+TEST(Database, PatternStatementAgreesWithThePatternOnEveryRow) {
+    TestAppFolder app;
+    auto db = app.openDictionary();
+    const JetPattern pattern("???r????");
+    int expected = 0;
+    for (const auto& e : fixtureEntriesOfLength(8)) {
+        expected += pattern.matches(e.begriff.toStdString()) ? 1 : 0;
+    }
+    ASSERT_GT(expected, 0);
+    EXPECT_EQ(countRows(*db, statement(Family::Pattern, table(8), {"???r????"})), expected);
+}
+
+TEST(Database, NullMeaningMatchesNoMeaningPattern) {
+    TestAppFolder app;
+    auto db = app.openDictionary();
+    {
+        auto appender = db->OpenTable("zwei");
+        appender->AddNew();
+        appender->setValue(1, "Qx");
+        appender->Update();
+        appender->Close();
+    }
+    Recordset rs = db->OpenRecordset(statement(Family::EditorWord, table(2), {"qx"}));
+    ASSERT_EQ(rs.RecordCount(), 1);
+    EXPECT_FALSE(rs.Fields("Bedeutung").isValid());
+    EXPECT_EQ(resultLine(rs.text("Begriff"), rs.text("Bedeutung")), "QX\t");
+    // "*" alone matches every stored text, but never a missing one.
+    const int all = countRows(*db, statement(Family::WholeTable, table(2), {}));
+    EXPECT_EQ(countRows(*db, statement(Family::Everything, table(2), {})), all);
+    EXPECT_EQ(countRows(*db, statement(Family::EditorMeaning, table(2), {"*"})), all - 1);
+}
+
+TEST(Database, EngineRefusesValuesLongerThanTheirFields) {
+    TestAppFolder app;
+    auto db = app.openDictionary();
+    const QString hundred(100, u'ä');
+    EXPECT_NO_THROW(db->Execute(statement(Family::Insert, table(4), {"Haus", hundred})));
+    try {
+        db->Execute(statement(Family::Insert, table(4), {"Häuser", "zu lang"}));
+        FAIL() << "over-long word accepted";
+    } catch (const DatabaseError& e) {
+        EXPECT_TRUE(e.message().contains("Begriff")) << e.message().toStdString();
+    }
+    try {
+        db->Execute(statement(Family::Insert, table(4), {"Haus", hundred + "x"}));
+        FAIL() << "over-long meaning accepted";
+    } catch (const DatabaseError& e) {
+        EXPECT_TRUE(e.message().contains("Bedeutung")) << e.message().toStdString();
+    }
+    EXPECT_EQ(countRows(*db, statement(Family::EditorWord, table(4), {"Haus"})), 1);
+}
+
+TEST(Database, TextWithASecondStatementIsNeverRun) {
+    TestAppFolder app;
+    auto db = app.openDictionary();
+    const int before = countRows(*db, "Select * from drei");
+    ASSERT_GT(before, 0);
+    EXPECT_THROW(db->OpenRecordset("Select * from drei; DELETE from drei"), DatabaseError);
+    EXPECT_THROW(db->Execute("DELETE from drei Where id = 1; DROP TABLE drei"), DatabaseError);
+    EXPECT_THROW(db->Execute("INSERT INTO drei (Begriff) VALUES ('Ast'); garbage"), DatabaseError);
+    EXPECT_EQ(countRows(*db, "Select * from drei"), before);
+    EXPECT_EQ(countRows(*db, "Select * from drei ; -- nothing more"), before);
+}
+
+TEST(Database, ChangeAndDeleteReachOnlyTheirRecord) {
+    TestAppFolder app;
+    auto db = app.openDictionary();
+    Recordset rs = db->OpenRecordset(statement(Family::WholeTable, table(7), {}));
+    ASSERT_GE(rs.RecordCount(), 2);
+    const qint64 id = rs.Fields("ID").toLongLong();
+    const qint64 total = rs.RecordCount();
+    db->Execute(statement(Family::Change, table(7), {"Abcdefg", "geändert", QString::number(id)}));
+    Recordset one = db->OpenRecordset(statement(Family::OneRecord, table(7), id));
+    ASSERT_EQ(one.RecordCount(), 1);
+    EXPECT_EQ(one.text("bedeutung"), "geändert");
+    db->Execute(statement(Family::Delete, table(7), id));
+    EXPECT_EQ(db->OpenRecordset(statement(Family::OneRecord, table(7), id)).RecordCount(), 0);
+    EXPECT_EQ(countRows(*db, statement(Family::WholeTable, table(7), {})), total - 1);
+}
+
+TEST(Database, CreateAppendRekeyReopenRoundTrip) {
+    TestAppFolder app;
+    const QString path = app.file("daten/neu.mdb");
+    {
+        auto db = Database::CreateDatabase(path);
+        for (const LengthTable& t : lengthTables()) {
+            EXPECT_EQ(countRows(*db, statement(Family::WholeTable, t, {})), 0) << t.name;
+        }
+        auto appender = db->OpenTable("fuenf");
+        for (const char* word : {"Apfel", "Birne"}) {
+            appender->AddNew();
+            appender->setValue(1, QString::fromUtf8(word));
+            appender->setValue(2, QStringLiteral("Obst"));
+            appender->Update();
+        }
+        appender->Close();
+        db->Close();
+    }
+    EXPECT_THROW(Database::CreateDatabase(path), DatabaseError);  // never overwrites
+    {
+        auto db = Database::OpenDatabase(path, QString(), true);
+        db->NewPassword(QString(), QLatin1String(kDictionaryPassword));
+        // The connection stays usable with the new key.
+        db->Execute(statement(Family::Insert, table(5), {"Beere", "Obst"}));
+    }
+    EXPECT_THROW(Database::OpenDatabase(path, QString()), DatabaseError);
+    auto db = Database::OpenDatabase(path, dictionaryConnect());
+    Recordset rs = db->OpenRecordset(statement(Family::EditorMeaning, table(5), {"obst"}));
+    ASSERT_EQ(rs.RecordCount(), 3);
+    EXPECT_EQ(rs.text("Begriff"), "Apfel");
+    rs.MoveLast();
+    EXPECT_EQ(rs.text("Begriff"), "Beere");
+    EXPECT_EQ(rs.Fields("id").toLongLong(), 3);
+    rs.Move(-1);
+    EXPECT_EQ(rs.text("Begriff"), "Birne");
+    // Numbering goes on after the re-key instead of reusing old record numbers.
+    db->Execute(statement(Family::Insert, table(5), {"Kiwis", "Obst"}));
+    Recordset kiwi = db->OpenRecordset(statement(Family::EditorWord, table(5), {"kiwis"}));
+    EXPECT_EQ(kiwi.Fields("ID").toLongLong(), 4);
+}
+
+TEST(Database, ChangingThePasswordAgainKeepsTheData) {
+    TestAppFolder app;
+    auto db = Database::OpenDatabase(app.dictionaryPath(), dictionaryConnect(), true);
+    const int before = countRows(*db, statement(Family::WholeTable, table(6), {}));
+    EXPECT_THROW(db->NewPassword("falsch", "neu"), DatabaseError);
+    db->NewPassword(QLatin1String(kDictionaryPassword), "anderes");
+    db->Close();
+    EXPECT_THROW(Database::OpenDatabase(app.dictionaryPath(), dictionaryConnect()), DatabaseError);
+    auto reopened = Database::OpenDatabase(app.dictionaryPath(), ";PWD=anderes");
+    EXPECT_EQ(countRows(*reopened, statement(Family::WholeTable, table(6), {})), before);
+}
+
+TEST(Recordset, EmptySetAndMissingFields) {
+    TestAppFolder app;
+    auto db = app.openDictionary();
+    Recordset none = db->OpenRecordset(statement(Family::EditorWord, table(3), {"xyz"}));
+    EXPECT_TRUE(none.Eof());
+    EXPECT_EQ(none.RecordCount(), 0);
+    EXPECT_THROW(none.Fields("Begriff"), DatabaseError);
+    Recordset some = db->OpenRecordset(statement(Family::WholeTable, table(3), {}));
+    EXPECT_THROW(some.Fields("Nichtda"), DatabaseError);
+    EXPECT_THROW(db->OpenRecordset("Select * from nirgends"), DatabaseError);
+}
+
+}  // namespace
+}  // namespace vondrik

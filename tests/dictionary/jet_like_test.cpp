@@ -1,0 +1,85 @@
+// The LIKE pattern language: wildcards, digits, sets and case-blind letters.
+#include <gtest/gtest.h>
+
+#include "support/qt_printers.h"
+
+#include "dictionary/jet_like.h"
+
+namespace vondrik {
+namespace {
+
+bool like(const char* pattern, const char* text) { return JetPattern(pattern).matches(text); }
+
+TEST(JetLike, StarMatchesAnyRunIncludingNone) {
+    EXPECT_TRUE(like("*", ""));
+    EXPECT_TRUE(like("*", "Straße"));
+    EXPECT_TRUE(like("e*", "e"));
+    EXPECT_TRUE(like("*dichter*", "Dichter"));
+    EXPECT_TRUE(like("*dichter*", "deutscher Dichter und Denker"));
+    EXPECT_TRUE(like("a*b*c", "abc"));
+    EXPECT_TRUE(like("a*b*c", "axxbyyc"));
+    EXPECT_FALSE(like("a*b*c", "axxbyy"));
+    EXPECT_FALSE(like("a*b*c", "acb"));
+    EXPECT_TRUE(like("**x", "x"));
+    EXPECT_FALSE(like("*dichter*", "Dichte"));
+}
+
+TEST(JetLike, StarBacktracksPastEarlyPartialMatches) {
+    EXPECT_TRUE(like("*ana", "banana"));
+    EXPECT_TRUE(like("*aab", "aaab"));
+    EXPECT_TRUE(like("*s?e*", "Strasse"));
+    EXPECT_FALSE(like("*ana", "bananas"));
+}
+
+TEST(JetLike, QuestionMarkIsExactlyOneCharacter) {
+    EXPECT_TRUE(like("???r????", "Lehrling"));
+    EXPECT_FALSE(like("???r????", "Lehrlinge"));
+    EXPECT_FALSE(like("???r????", "Lehrlin"));
+    EXPECT_TRUE(like("?", "ß"));   // one character, however many bytes
+    EXPECT_TRUE(like("??", "Öl"));
+    EXPECT_FALSE(like("?", ""));
+}
+
+TEST(JetLike, HashIsOneDigitNeverALetter) {
+    EXPECT_TRUE(like("#", "7"));
+    EXPECT_FALSE(like("#", "a"));
+    EXPECT_FALSE(like("#", "#"));
+    EXPECT_TRUE(like("*# Tage*", "Monat mit 31 Tagen"));
+    EXPECT_FALSE(like("###", "abc"));
+}
+
+TEST(JetLike, LettersIgnoreCaseUmlautsIncluded) {
+    EXPECT_TRUE(like("e*", "Ei"));
+    EXPECT_TRUE(like("E*", "eh"));
+    EXPECT_TRUE(like("öl", "ÖL"));
+    EXPECT_TRUE(like("ÄTHER", "äther"));
+    EXPECT_TRUE(like("*ÜBER*", "Übermaß"));
+    EXPECT_TRUE(like("maß", "MAß"));
+    EXPECT_FALSE(like("mass", "Maß"));  // ß is a letter of its own, not "ss"
+    EXPECT_FALSE(like("maß", "mas"));
+    EXPECT_FALSE(like("ä", "a"));
+}
+
+TEST(JetLike, BracketSetsAndLiteralsInsideThem) {
+    EXPECT_TRUE(like("[abc]", "B"));
+    EXPECT_FALSE(like("[abc]", "d"));
+    EXPECT_TRUE(like("[a-f]*", "Dach"));
+    EXPECT_TRUE(like("[!a-f]*", "Haus"));
+    EXPECT_FALSE(like("[!a-f]*", "Eis"));
+    EXPECT_TRUE(like("[*]", "*"));
+    EXPECT_FALSE(like("[*]", "x"));
+    EXPECT_TRUE(like("[ä]", "Ä"));
+    EXPECT_TRUE(like("a[", "a["));  // unclosed bracket is a plain character
+}
+
+TEST(JetLike, OtherCharactersMatchThemselves) {
+    EXPECT_TRUE(like("(ugs.)", "(UGS.)"));
+    EXPECT_TRUE(like("a b", "A B"));
+    EXPECT_FALSE(like("a b", "ab"));
+    EXPECT_TRUE(like("%", "%"));   // no SQL wildcards here
+    EXPECT_FALSE(like("%", "x"));
+    EXPECT_FALSE(like("_", "x"));
+}
+
+}  // namespace
+}  // namespace vondrik

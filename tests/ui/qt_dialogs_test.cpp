@@ -1,0 +1,131 @@
+// The real message and input boxes, answered by clicking their buttons.
+#include "ui/qt_dialogs.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QInputDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+#include <functional>
+
+namespace vondrik {
+namespace {
+
+// Runs `act` on the modal dialog as soon as it is up.
+void whenModalAppears(std::function<void(QWidget*)> act) {
+    auto* poll = new QTimer;
+    QObject::connect(poll, &QTimer::timeout, [poll, act] {
+        if (QWidget* dialog = QApplication::activeModalWidget()) {
+            poll->stop();
+            poll->deleteLater();
+            act(dialog);
+        }
+    });
+    poll->start(10);
+}
+
+QStringList buttonTexts(QWidget* dialog) {
+    QStringList texts;
+    for (QPushButton* button : dialog->findChildren<QPushButton*>()) {
+        texts.append(button->text());
+    }
+    texts.sort();
+    return texts;
+}
+
+void clickButton(QWidget* dialog, const QString& text) {
+    for (QPushButton* button : dialog->findChildren<QPushButton*>()) {
+        if (button->text() == text) {
+            button->click();
+            return;
+        }
+    }
+    ADD_FAILURE() << "no button " << text.toStdString();
+    dialog->close();
+}
+
+TEST(QtMessageBox, EachButtonGivesItsAnswer) {
+    struct Case {
+        MessageButtons buttons;
+        QString click;
+        MessageAnswer expected;
+    };
+    const Case cases[] = {
+        {MessageButtons::Ok, "OK", MessageAnswer::Ok},
+        {MessageButtons::YesNo, "&Ja", MessageAnswer::Yes},
+        {MessageButtons::YesNo, "&Nein", MessageAnswer::No},
+        {MessageButtons::OkCancel, "Abbrechen", MessageAnswer::Cancel},
+        {MessageButtons::YesNoCancel, "&Nein", MessageAnswer::No},
+        {MessageButtons::YesNoCancel, "Abbrechen", MessageAnswer::Cancel},
+    };
+    QtMessageBox messages;
+    for (const Case& c : cases) {
+        whenModalAppears([&](QWidget* dialog) { clickButton(dialog, c.click); });
+        EXPECT_EQ(messages.show("Text", "Titel", MessageIcon::None, c.buttons), c.expected)
+            << c.click.toStdString();
+    }
+}
+
+TEST(QtMessageBox, ShowsTextTitleIconAndGermanButtons) {
+    QString text, title;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QStringList buttons;
+    whenModalAppears([&](QWidget* dialog) {
+        auto* box = qobject_cast<QMessageBox*>(dialog);
+        if (box == nullptr) {
+            ADD_FAILURE() << "no message box";
+            dialog->close();
+            return;
+        }
+        text = box->text();
+        title = box->windowTitle();
+        icon = box->icon();
+        buttons = buttonTexts(box);
+        box->reject();  // Escape
+    });
+    QtMessageBox messages;
+    EXPECT_EQ(messages.show("Wirklich löschen?", "Löschen", MessageIcon::Exclamation,
+                            MessageButtons::YesNoCancel),
+              MessageAnswer::Cancel);
+    EXPECT_EQ(text, "Wirklich löschen?");
+    EXPECT_EQ(title, "Löschen");
+    EXPECT_EQ(icon, QMessageBox::Warning);
+    EXPECT_EQ(buttons, QStringList({"&Ja", "&Nein", "Abbrechen"}));
+}
+
+TEST(QtMessageBox, EscapeOnAYesNoQuestionMeansNo) {
+    whenModalAppears([](QWidget* dialog) { qobject_cast<QDialog*>(dialog)->reject(); });
+    QtMessageBox messages;
+    EXPECT_EQ(messages.show("Frage?", "Frage", MessageIcon::Question, MessageButtons::YesNo),
+              MessageAnswer::No);
+}
+
+TEST(QtInputBox, ConfirmedTextComesBackAndCancelGivesEmpty) {
+    QtInputBox input;
+    QString shownDefault;
+    whenModalAppears([&](QWidget* dialog) {
+        auto* line = dialog->findChild<QLineEdit*>();
+        if (line == nullptr) {
+            ADD_FAILURE() << "no line edit";
+            dialog->close();
+            return;
+        }
+        shownDefault = line->text();
+        line->setText("Meier");
+        clickButton(dialog, "OK");
+    });
+    EXPECT_EQ(input.ask("Ihr Name:", "Bestenliste", "Spieler"), "Meier");
+    EXPECT_EQ(shownDefault, "Spieler");
+
+    whenModalAppears([](QWidget* dialog) {
+        dialog->findChild<QLineEdit*>()->setText("Meier");
+        clickButton(dialog, "Abbrechen");
+    });
+    EXPECT_EQ(input.ask("Ihr Name:", "Bestenliste", "Spieler"), "");
+}
+
+}  // namespace
+}  // namespace vondrik

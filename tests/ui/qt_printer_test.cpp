@@ -1,0 +1,104 @@
+// The real printer without a printer: a PDF in the application folder and a message naming it.
+#include "ui/qt_printer.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QPrinterInfo>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+#include "ui/fake_platform.h"
+
+namespace vondrik {
+namespace {
+
+class QtPrinterTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        if (!QPrinterInfo::defaultPrinter().isNull()) {
+            GTEST_SKIP() << "a printer is installed; nothing is printed on paper by tests";
+        }
+    }
+
+    QByteArray pdf(const QString& name) const {
+        QFile file(dir_.filePath(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    // Page objects of the PDF (the page tree itself is "/Type /Pages").
+    static int pageCount(const QByteArray& pdf) {
+        return static_cast<int>(QString::fromLatin1(pdf).count(
+            QRegularExpression(QStringLiteral("/Type\\s*/Page\\b"))));
+    }
+
+    QTemporaryDir dir_;
+    FakePlatform fake_{dir_.path()};
+    QtPrinter printer_{fake_.messageBox, fake_.clock, fake_.appFolder};
+};
+
+TEST_F(QtPrinterTest, WithoutPrinterWritesAPdfAndNamesItInAMessage) {
+    auto job = printer_.begin("Pyramide");
+    job->printLine("");
+    job->setFontSize(12);
+    QImage picture(300, 200, QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    job->drawPicture(picture, QPoint(4000, 2000));
+    job->printLine("      1. = A");
+    job->newPage();
+    job->printLine("Seite 2");
+    EXPECT_TRUE(job->end());
+
+    const QString name = "druck-20240305-140709.pdf";
+    const QByteArray bytes = pdf(name);
+    ASSERT_TRUE(bytes.startsWith("%PDF")) << "no PDF at " << name.toStdString();
+    EXPECT_EQ(pageCount(bytes), 2);
+
+    ASSERT_EQ(fake_.messageBox.shown().size(), 1);
+    const ShownMessage& message = fake_.messageBox.shown().at(0);
+    EXPECT_TRUE(message.text.contains("kein Drucker")) << message.text.toStdString();
+    EXPECT_TRUE(message.text.contains(QDir::toNativeSeparators(dir_.filePath(name))))
+        << message.text.toStdString();
+    EXPECT_EQ(message.icon, MessageIcon::Information);
+}
+
+TEST_F(QtPrinterTest, LinesBeyondThePageBottomContinueOnTheNextPage) {
+    auto job = printer_.begin("Lang");
+    job->setFontSize(12);
+    for (int i = 0; i < 150; ++i) {
+        job->printLine(QStringLiteral("Zeile %1").arg(i));
+    }
+    ASSERT_TRUE(job->end());
+    // About 55 lines of 12 point fit on an A4 page.
+    EXPECT_EQ(pageCount(pdf("druck-20240305-140709.pdf")), 3);
+}
+
+TEST_F(QtPrinterTest, SecondPrintInTheSameSecondGetsItsOwnFile) {
+    printer_.begin("Eins")->end();
+    printer_.begin("Zwei")->end();
+    EXPECT_FALSE(pdf("druck-20240305-140709.pdf").isEmpty());
+    EXPECT_FALSE(pdf("druck-20240305-140709-2.pdf").isEmpty());
+    ASSERT_EQ(fake_.messageBox.shown().size(), 2);
+    EXPECT_TRUE(fake_.messageBox.shown().at(1).text.contains("druck-20240305-140709-2.pdf"));
+}
+
+TEST_F(QtPrinterTest, UnwritableFolderGivesACriticalMessage) {
+    const AppFolder missing(dir_.filePath("fehlt"));
+    QtPrinter printer(fake_.messageBox, fake_.clock, missing);
+    auto job = printer.begin("Pyramide");
+    job->printLine("x");
+    EXPECT_FALSE(job->end());
+    ASSERT_EQ(fake_.messageBox.shown().size(), 1);
+    EXPECT_EQ(fake_.messageBox.shown().at(0).icon, MessageIcon::Critical);
+    EXPECT_TRUE(fake_.messageBox.shown().at(0).text.contains("fehlt"));
+}
+
+TEST_F(QtPrinterTest, AJobLeftOpenIsFinishedWhenDropped) {
+    printer_.begin("Offen")->printLine("x");
+    EXPECT_TRUE(pdf("druck-20240305-140709.pdf").startsWith("%PDF"));
+    EXPECT_EQ(fake_.messageBox.shown().size(), 1);
+}
+
+}  // namespace
+}  // namespace vondrik

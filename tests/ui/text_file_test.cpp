@@ -1,0 +1,131 @@
+// Text files: bytes on disk, line splitting, appending and the atomic replace.
+#include "ui/text_file.h"
+
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <csignal>
+
+#include "ui/cp1252.h"
+
+namespace vondrik {
+namespace {
+
+class TextFile : public ::testing::Test {
+  protected:
+    QString path(const QString& name) const { return dir_.filePath(name); }
+
+    QByteArray bytesOf(const QString& name) const {
+        QFile file(path(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+    }
+
+    void putBytes(const QString& name, const QByteArray& bytes) const {
+        QFile file(path(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+
+    QTemporaryDir dir_;
+};
+
+TEST_F(TextFile, WritesCodePage1252WithCrLfAfterEveryLine) {
+    ASSERT_TRUE(writeLines(path("a.dat"), {"Straße", "", "Ärger €"}));
+    EXPECT_EQ(bytesOf("a.dat"), QByteArray("Stra\xDF"
+                                           "e\r\n\r\n\xC4rger \x80\r\n"));
+}
+
+TEST_F(TextFile, EveryByteButTheLineEndsSurvivesWriteAndRead) {
+    QByteArray line;
+    for (int byte = 0; byte < 256; ++byte) {
+        if (byte != '\r' && byte != '\n') {
+            line.append(static_cast<char>(byte));
+        }
+    }
+    const QString text = decodeCp1252(line);
+    ASSERT_TRUE(writeLines(path("all.dat"), {text, text}));
+    EXPECT_EQ(bytesOf("all.dat"), line + "\r\n" + line + "\r\n");
+    EXPECT_EQ(readLines(path("all.dat")), QStringList({text, text}));
+}
+
+TEST_F(TextFile, ReadsEveryKindOfLineEnd) {
+    const std::pair<QByteArray, QStringList> cases[] = {
+        {"", {}},
+        {"eins", {"eins"}},
+        {"eins\r\n", {"eins"}},
+        {"eins\r\nzwei", {"eins", "zwei"}},
+        {"eins\nzwei\n", {"eins", "zwei"}},
+        {"eins\rzwei\r\n", {"eins", "zwei"}},
+        {"\r\n\r\n", {"", ""}},
+        {"eins\n\r\nzwei", {"eins", "", "zwei"}},
+        {" blank \t\r\n", {" blank \t"}},
+        {"M\xFC\x64\x65", {"Müde"}},
+    };
+    for (const auto& [bytes, lines] : cases) {
+        putBytes("l.dat", bytes);
+        EXPECT_EQ(readLines(path("l.dat")), lines) << bytes.toStdString();
+    }
+}
+
+TEST_F(TextFile, ReadingAMissingFileOrAFolderGivesNothing) {
+    EXPECT_EQ(readLines(path("fehlt.dat")), std::nullopt);
+    ASSERT_TRUE(QDir(dir_.path()).mkdir("ordner"));
+    EXPECT_EQ(readLines(path("ordner")), std::nullopt);
+}
+
+TEST_F(TextFile, AppendCreatesTheFileThenAddsToIt) {
+    ASSERT_TRUE(appendLine(path("neu.dat"), "erste"));
+    ASSERT_TRUE(appendLines(path("neu.dat"), {"zweite", "dritte"}));
+    EXPECT_EQ(bytesOf("neu.dat"), QByteArray("erste\r\nzweite\r\ndritte\r\n"));
+}
+
+TEST_F(TextFile, AppendIntoAMissingFolderFails) {
+    EXPECT_FALSE(appendLine(path("fehlt/neu.dat"), "x"));
+}
+
+TEST_F(TextFile, ReplaceSwapsTheWholeContent) {
+    ASSERT_TRUE(writeLines(path("r.dat"), {"alt", "alt", "alt"}));
+    ASSERT_TRUE(writeLines(path("r.dat"), {"neu"}));
+    EXPECT_EQ(bytesOf("r.dat"), QByteArray("neu\r\n"));
+}
+
+// The disk "fills up" through a file size limit, which holds even for root, so the write of
+// the new content fails half-way.
+TEST_F(TextFile, FailedReplaceLeavesTheOldFileIntactAndNoTemporaryBehind) {
+    ASSERT_TRUE(writeLines(path("r.dat"), {"alt"}));
+    const QStringList huge(2000, QString(100, u'x'));
+
+    rlimit saved{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = saved;
+    small.rlim_cur = 4096;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    const bool written = writeLines(path("r.dat"), huge);
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, previousHandler);
+
+    EXPECT_FALSE(written);
+    EXPECT_EQ(bytesOf("r.dat"), QByteArray("alt\r\n"));
+    EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files), QStringList{"r.dat"});
+}
+
+TEST_F(TextFile, ReplaceInAMissingFolderFailsWithoutCreatingIt) {
+    EXPECT_FALSE(writeLines(path("fehlt/r.dat"), {"x"}));
+    EXPECT_FALSE(QFileInfo::exists(path("fehlt")));
+}
+
+TEST_F(TextFile, FileExistsOnlyForRegularFiles) {
+    putBytes("da.dat", "x");
+    ASSERT_TRUE(QDir(dir_.path()).mkdir("ordner"));
+    EXPECT_TRUE(FileExists(path("da.dat")));
+    EXPECT_FALSE(FileExists(path("ordner")));
+    EXPECT_FALSE(FileExists(path("fehlt.dat")));
+    EXPECT_FALSE(FileExists(QString()));
+}
+
+}  // namespace
+}  // namespace vondrik

@@ -1,0 +1,58 @@
+#!/usr/bin/env bash
+# One entry point for a fresh Debian 12 machine: installs what is missing, builds,
+# then starts the program ("start") or runs every test ("test").
+set -euo pipefail
+here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
+build="${VONDRIK_BUILD_DIR:-$here/build}"
+
+packages=(
+    build-essential cmake ninja-build pkg-config
+    qt6-base-dev qt6-multimedia-dev libqt6svg6 libgl-dev
+    libsqlcipher-dev mythes-de
+    googletest libgmock-dev libgtest-dev libbenchmark-dev
+    fonts-dseg fonts-dejavu-core
+    xvfb xauth
+)
+
+install_missing() {
+    local missing=()
+    for p in "${packages[@]}"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" ||
+            missing+=("$p")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    echo "Installing: ${missing[*]}"
+    local sudo=""
+    [ "$(id -u)" -ne 0 ] && sudo="sudo"
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}"
+}
+
+build_all() {
+    cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+    cmake --build "$build"
+}
+
+case "${1:-}" in
+    start)
+        install_missing
+        build_all
+        exec "$build/app/vondrik"
+        ;;
+    test)
+        install_missing
+        build_all
+        cd "$build"
+        QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$(nproc)"
+        ;;
+    bench)
+        install_missing
+        build_all
+        for b in "$build"/bench/bench_*; do "$b" --benchmark_repetitions=5 \
+            --benchmark_report_aggregates_only=true; done
+        ;;
+    *)
+        echo "usage: $0 start|test|bench" >&2
+        exit 2
+        ;;
+esac
