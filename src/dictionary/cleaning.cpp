@@ -28,8 +28,14 @@ QString cleanPattern(const QString& text) {
     return replaceBrackets(result);
 }
 
-QString resultLine(const QString& begriff, const QString& bedeutung) {
-    return upperKeepLength(begriff) + u'\t' + bedeutung;
+QString resultLine(QStringView begriff, QStringView bedeutung) {
+    QString line;
+    line.reserve(begriff.size() + 1 + bedeutung.size());
+    line.append(begriff);
+    upperInPlace(line);
+    line.append(u'\t');
+    line.append(bedeutung);
+    return line;
 }
 
 }  // namespace vondrik

@@ -12,6 +12,6 @@ QString cleanFreeText(const QString& text);
 QString cleanPattern(const QString& text);
 
 // One line of a result list: the word in capitals, a TAB, the meaning as stored.
-QString resultLine(const QString& begriff, const QString& bedeutung);
+QString resultLine(QStringView begriff, QStringView bedeutung);
 
 }  // namespace vondrik

@@ -4,8 +4,8 @@
 #include <sqlcipher/sqlite3.h>
 
 #include <QFile>
-#include <bit>
 #include <QFileInfo>
+#include <bit>
 
 #include "dictionary/jet_like.h"
 #include "dictionary/length_tables.h"
@@ -19,7 +19,9 @@ constexpr const char* kCachePragma = "PRAGMA cache_size = -65536";
 
 constexpr const char* kPageSizePragma = "PRAGMA cipher_page_size = 4096";
 
-[[noreturn]] void fail(sqlite3* db) { throw DatabaseError(QString::fromUtf8(sqlite3_errmsg(db))); }
+[[noreturn]] void fail(sqlite3* db) {
+    throw DatabaseError(QString::fromUtf8(sqlite3_errmsg(db)));
+}
 
 void check(sqlite3* db, int rc) {
     if (rc != SQLITE_OK && rc != SQLITE_DONE && rc != SQLITE_ROW) {
@@ -27,7 +29,9 @@ void check(sqlite3* db, int rc) {
     }
 }
 
-void run(sqlite3* db, const char* sql) { check(db, sqlite3_exec(db, sql, nullptr, nullptr, nullptr)); }
+void run(sqlite3* db, const char* sql) {
+    check(db, sqlite3_exec(db, sql, nullptr, nullptr, nullptr));
+}
 
 QString passwordOf(const QString& connect) {
     for (const QString& part : connect.split(u';', Qt::SkipEmptyParts)) {
@@ -46,16 +50,21 @@ void appendCell(sqlite3_stmt* stmt, int column, Recordset::Snapshot& snapshot) {
             snapshot.cells.push_back({{.number = 0}, 0, Type::Null});
             return;
         case SQLITE_INTEGER:
-            snapshot.cells.push_back({{.number = sqlite3_column_int64(stmt, column)}, 0, Type::Integer});
+            snapshot.cells.push_back(
+                {{.number = sqlite3_column_int64(stmt, column)}, 0, Type::Integer});
             return;
         case SQLITE_FLOAT:
             snapshot.cells.push_back(
-                {{.number = std::bit_cast<qint64>(sqlite3_column_double(stmt, column))}, 0, Type::Real});
+                {{.number = std::bit_cast<qint64>(sqlite3_column_double(stmt, column))},
+                 0,
+                 Type::Real});
             return;
         default: {
             const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, column));
             const int bytes = sqlite3_column_bytes(stmt, column);
-            snapshot.cells.push_back({{.text = snapshot.keepText(text, bytes)}, bytes, Type::Text});
+            qint32 length = 0;
+            const QChar* kept = snapshot.keepText(text, bytes, length);
+            snapshot.cells.push_back({{.text = kept}, length, Type::Text});
         }
     }
 }
@@ -78,12 +87,16 @@ struct Statement {
 
 }  // namespace
 
-QString dictionaryConnect() { return QStringLiteral(";pwd=") + QLatin1String(kDictionaryPassword); }
+QString dictionaryConnect() {
+    return QStringLiteral(";pwd=") + QLatin1String(kDictionaryPassword);
+}
 
 Database::Database(sqlite3* db, QString path, QString password)
     : db_(db), path_(std::move(path)), password_(std::move(password)) {}
 
-Database::~Database() { Close(); }
+Database::~Database() {
+    Close();
+}
 
 sqlite3* Database::openConnection(const QString& path, const QString& password, int flags) {
     sqlite3* db = nullptr;
@@ -154,8 +167,8 @@ std::unique_ptr<Database> Database::CreateDatabase(const QString& path) {
     if (QFileInfo::exists(path)) {
         throw DatabaseError(QStringLiteral("Datei %1 existiert bereits.").arg(path));
     }
-    sqlite3* db =
-        openConnection(path, QString(), SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX);
+    sqlite3* db = openConnection(path, QString(),
+                                 SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX);
     std::unique_ptr<Database> database(new Database(db, path, QString()));
     run(db, "BEGIN");
     for (const LengthTable& table : lengthTables()) {
@@ -249,8 +262,8 @@ void Database::NewPassword(const QString& oldPassword, const QString& newPasswor
     }
     {
         Statement attach{nullptr};
-        check(db_, sqlite3_prepare_v2(db_, "ATTACH DATABASE ?1 AS rekeyed KEY ?2", -1,
-                                      &attach.stmt, nullptr));
+        check(db_, sqlite3_prepare_v2(db_, "ATTACH DATABASE ?1 AS rekeyed KEY ?2", -1, &attach.stmt,
+                                      nullptr));
         const QByteArray file = QFile::encodeName(temp);
         const QByteArray key = newPassword.toUtf8();
         sqlite3_bind_text(attach.stmt, 1, file.constData(), file.size(), SQLITE_TRANSIENT);
@@ -311,7 +324,9 @@ TableAppender::~TableAppender() {
     sqlite3_finalize(insert_);
 }
 
-void TableAppender::AddNew() { values_.assign(columnCount_, QVariant()); }
+void TableAppender::AddNew() {
+    values_.assign(columnCount_, QVariant());
+}
 
 void TableAppender::setValue(int position, const QVariant& value) {
     if (values_.empty()) {

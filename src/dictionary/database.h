@@ -17,12 +17,12 @@ struct sqlite3_stmt;
 namespace vondrik {
 
 class DatabaseError : public std::runtime_error {
-public:
+  public:
     explicit DatabaseError(const QString& message)
         : std::runtime_error(message.toStdString()), message_(message) {}
     const QString& message() const { return message_; }
 
-private:
+  private:
     QString message_;
 };
 
@@ -33,7 +33,7 @@ QString dictionaryConnect();  // ";pwd=" + password
 
 // Rows added to one table through the "append by table" operation; committed on Close.
 class TableAppender {
-public:
+  public:
     TableAppender(sqlite3* db, const QString& table);
     ~TableAppender();
     TableAppender(const TableAppender&) = delete;
@@ -45,7 +45,7 @@ public:
     void Update();
     void Close();
 
-private:
+  private:
     sqlite3* db_;
     sqlite3_stmt* insert_ = nullptr;
     int columnCount_ = 0;
@@ -54,7 +54,7 @@ private:
 };
 
 class Database {
-public:
+  public:
     ~Database();
     Database(const Database&) = delete;
     Database& operator=(const Database&) = delete;
@@ -87,7 +87,7 @@ public:
     // The schema statement of one length table, with the field sizes as engine checks.
     static QString createTableStatement(int length);
 
-private:
+  private:
     Database(sqlite3* db, QString path, QString password);
     static sqlite3* openConnection(const QString& path, const QString& password, int flags);
     sqlite3_stmt* prepareSingle(const QString& sql);

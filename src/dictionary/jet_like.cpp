@@ -51,7 +51,9 @@ constexpr auto kAsciiFold = [] {
     return table;
 }();
 
-bool isDigit(char32_t c) { return c >= U'0' && c <= U'9'; }
+bool isDigit(char32_t c) {
+    return c >= U'0' && c <= U'9';
+}
 
 }  // namespace
 
@@ -96,7 +98,8 @@ JetPattern::JetPattern(std::string_view utf8Pattern) {
                 ++close;
             }
             if (close >= p.size()) {
-                tokens_.push_back(Token{Kind::Literal, foldCase(c), false, {}});  // unclosed: plain "["
+                tokens_.push_back(
+                    Token{Kind::Literal, foldCase(c), false, {}});  // unclosed: plain "["
                 continue;
             }
             Token set{Kind::Set, 0, false, {}};
@@ -242,8 +245,8 @@ void jetLike(sqlite3_context* context, int, sqlite3_value** argv) {
         sqlite3_result_int(context, cached->matches(value) ? 1 : 0);
         return;
     }
-    auto compiled = std::make_unique<JetPattern>(std::string_view(
-        reinterpret_cast<const char*>(patternText), sqlite3_value_bytes(argv[0])));
+    auto compiled = std::make_unique<JetPattern>(
+        std::string_view(reinterpret_cast<const char*>(patternText), sqlite3_value_bytes(argv[0])));
     sqlite3_result_int(context, compiled->matches(value) ? 1 : 0);
     sqlite3_set_auxdata(context, 0, compiled.release(),
                         [](void* p) { delete static_cast<JetPattern*>(p); });
@@ -259,8 +262,7 @@ int registerJetLike(sqlite3* db) {
     const int flags = SQLITE_UTF8 | SQLITE_DETERMINISTIC;
     int rc = sqlite3_create_function(db, "like", 2, flags, nullptr, jetLike, nullptr, nullptr);
     if (rc == SQLITE_OK) {
-        rc = sqlite3_create_function(db, "like", 3, flags, nullptr, refuseEscape, nullptr,
-                                     nullptr);
+        rc = sqlite3_create_function(db, "like", 3, flags, nullptr, refuseEscape, nullptr, nullptr);
     }
     return rc;
 }

@@ -11,12 +11,12 @@ struct sqlite3;
 namespace vondrik {
 
 class JetPattern {
-public:
+  public:
     explicit JetPattern(std::string_view utf8Pattern);
 
     bool matches(std::string_view utf8Text) const;
 
-private:
+  private:
     enum class Kind { Literal, AnyOne, Digit, Set, Star };
     struct Range {
         char32_t low;

@@ -1,27 +1,31 @@
 // Cursor over a snapshot.
 #include "dictionary/recordset.h"
 
+#include <QStringDecoder>
 #include <algorithm>
 #include <bit>
 #include <cstring>
+#include <type_traits>
 
 #include "dictionary/database.h"
 
 namespace vondrik {
 
-const char* Recordset::Snapshot::keepText(const char* text, qsizetype bytes) {
+const QChar* Recordset::Snapshot::keepText(const char* utf8, qsizetype bytes, qint32& length) {
     // Small blocks come from the heap and are reused from one search to the next; one large
     // growing buffer would be copied and faulted in anew for every result set.
-    constexpr qsizetype kBlockBytes = 32 * 1024;
-    if (blocks.empty() || blockUsed + bytes > blockSize) {
-        blockSize = std::max(kBlockBytes, bytes);
-        blocks.push_back(std::make_unique<char[]>(blockSize));
+    constexpr qsizetype kBlockChars = 16 * 1024;
+    if (blocks.empty() || blockUsed + bytes > blockSize) {  // UTF-16 never needs more units
+        blockSize = std::max(kBlockChars, bytes);
+        blocks.push_back(std::make_unique<QChar[]>(blockSize));
         blockUsed = 0;
     }
-    char* target = blocks.back().get() + blockUsed;
-    std::memcpy(target, text, bytes);
-    blockUsed += bytes;
-    return target;
+    QChar* start = blocks.back().get() + blockUsed;
+    QStringDecoder decoder(QStringDecoder::Utf8);
+    QChar* end = decoder.appendToBuffer(start, QByteArrayView(utf8, bytes));
+    length = static_cast<qint32>(end - start);
+    blockUsed += length;
+    return start;
 }
 
 Recordset::Recordset(std::shared_ptr<const Snapshot> snapshot) : snapshot_(std::move(snapshot)) {}
@@ -32,7 +36,9 @@ void Recordset::MoveNext() {
     }
 }
 
-void Recordset::MoveLast() { position_ = std::max<qint64>(0, RecordCount() - 1); }
+void Recordset::MoveLast() {
+    position_ = std::max<qint64>(0, RecordCount() - 1);
+}
 
 void Recordset::Move(qint64 rows) {
     position_ = std::clamp<qint64>(position_ + rows, 0, RecordCount());
@@ -45,19 +51,29 @@ const Recordset::Snapshot::Cell& Recordset::cell(int column) const {
     return snapshot_->cells[position_ * snapshot_->columns.size() + column];
 }
 
-int Recordset::columnIndex(const QString& name) const {
+int Recordset::columnIndex(QAnyStringView name) const {
     const int columns = fieldCount();
-    for (int i = 0; i < columns; ++i) {
-        if (snapshot_->columns[i] == name) {
-            return i;  // the usual case: the name as the table declares it
+    // The usual case, walked for every row: a UTF-16 name spelled as the table declares it.
+    const int exact = name.visit([&](auto view) {
+        if constexpr (std::is_same_v<decltype(view), QStringView>) {
+            for (int i = 0; i < columns; ++i) {
+                if (QStringView(snapshot_->columns[i]) == view) {
+                    return i;
+                }
+            }
         }
+        return -1;
+    });
+    if (exact >= 0) {
+        return exact;
     }
     for (int i = 0; i < columns; ++i) {
-        if (snapshot_->columns[i].compare(name, Qt::CaseInsensitive) == 0) {
+        if (QAnyStringView::compare(snapshot_->columns[i], name, Qt::CaseInsensitive) == 0) {
             return i;
         }
     }
-    throw DatabaseError(QStringLiteral("Feld %1 ist in dieser Auswahl nicht enthalten.").arg(name));
+    throw DatabaseError(
+        QStringLiteral("Feld %1 ist in dieser Auswahl nicht enthalten.").arg(name.toString()));
 }
 
 QString Recordset::textOf(const Snapshot::Cell& c) const {
@@ -71,7 +87,19 @@ QString Recordset::textOf(const Snapshot::Cell& c) const {
         case Snapshot::Type::Text:
             break;
     }
-    return c.bytes == 0 ? QStringLiteral("") : QString::fromUtf8(c.text, c.bytes);
+    return c.length == 0 ? QStringLiteral("") : QString(c.text, c.length);
+}
+
+QStringView Recordset::viewOf(const Snapshot::Cell& c) const {
+    return c.type == Snapshot::Type::Text ? QStringView(c.text, c.length) : QStringView();
+}
+
+QStringView Recordset::textView(QAnyStringView name) const {
+    const Snapshot::Cell& c = cell(columnIndex(name));
+    if (c.type != Snapshot::Type::Text && c.type != Snapshot::Type::Null) {
+        throw DatabaseError(QStringLiteral("Feld %1 enthält keinen Text.").arg(name.toString()));
+    }
+    return viewOf(c);
 }
 
 QVariant Recordset::value(const Snapshot::Cell& c) const {
@@ -88,9 +116,13 @@ QVariant Recordset::value(const Snapshot::Cell& c) const {
     return textOf(c);
 }
 
-QVariant Recordset::Fields(const QString& name) const { return value(cell(columnIndex(name))); }
+QVariant Recordset::Fields(QAnyStringView name) const {
+    return value(cell(columnIndex(name)));
+}
 
-QString Recordset::text(const QString& name) const { return textOf(cell(columnIndex(name))); }
+QString Recordset::text(QAnyStringView name) const {
+    return textOf(cell(columnIndex(name)));
+}
 
 QVariant Recordset::Fields(int index) const {
     if (index < 0 || index >= fieldCount()) {

@@ -2,6 +2,7 @@
 // walked with the cursor operations the windows use.
 #pragma once
 
+#include <QAnyStringView>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
@@ -11,26 +12,27 @@
 namespace vondrik {
 
 class Recordset {
-public:
-    // Rows are kept compactly: texts as UTF-8 in fixed-size blocks that never move, decoded
-    // only when read.
+  public:
+    // Rows are kept compactly: texts decoded once into fixed-size UTF-16 blocks that never
+    // move, so reading a field needs no allocation.
     struct Snapshot {
         enum class Type : quint8 { Null, Integer, Real, Text };
         struct Cell {
             union {
-                const char* text;
+                const QChar* text;
                 qint64 number;  // integers, and reals by their bits
             };
-            qint32 bytes;  // length of the text
+            qint32 length;  // length of the text in UTF-16 units
             Type type;
         };
         QStringList columns;
         std::vector<Cell> cells;  // row after row
-        std::vector<std::unique_ptr<char[]>> blocks;
+        std::vector<std::unique_ptr<QChar[]>> blocks;
         qsizetype blockUsed = 0;
         qsizetype blockSize = 0;
 
-        const char* keepText(const char* text, qsizetype bytes);
+        // Decodes UTF-8 into the blocks; returns the start and sets length.
+        const QChar* keepText(const char* utf8, qsizetype bytes, qint32& length);
         qint64 rowCount() const {
             return columns.isEmpty() ? 0 : static_cast<qint64>(cells.size()) / columns.size();
         }
@@ -51,19 +53,22 @@ public:
     // Value of a field of the current row: qint64 for numbers, QString for text, an invalid
     // QVariant for NULL. Names are compared without case. Throws DatabaseError when there is
     // no current row or no such field.
-    QVariant Fields(const QString& name) const;
+    QVariant Fields(QAnyStringView name) const;
     QVariant Fields(int index) const;
 
     // The field as text; NULL gives the empty text.
-    QString text(const QString& name) const;
+    QString text(QAnyStringView name) const;
+    // The same without a copy; valid as long as this result set (or a copy of it) lives.
+    QStringView textView(QAnyStringView name) const;
 
     int fieldCount() const { return snapshot_ ? snapshot_->columns.size() : 0; }
 
-private:
+  private:
     const Snapshot::Cell& cell(int column) const;
-    int columnIndex(const QString& name) const;
+    int columnIndex(QAnyStringView name) const;
     QVariant value(const Snapshot::Cell& c) const;
     QString textOf(const Snapshot::Cell& c) const;
+    QStringView viewOf(const Snapshot::Cell& c) const;
 
     std::shared_ptr<const Snapshot> snapshot_;
     qint64 position_ = 0;

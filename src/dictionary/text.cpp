@@ -3,17 +3,24 @@
 
 namespace vondrik {
 
+void upperInPlace(QString& text) {
+    QChar* data = text.data();
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = data[i];
+        if (c.unicode() < 0x80) {
+            if (c.unicode() >= 'a' && c.unicode() <= 'z') {
+                data[i] = QChar(c.unicode() - 32);
+            }
+        } else if (!c.isSurrogate()) {
+            // QChar::toUpper maps one code unit to one; only full case mapping turns ß into SS.
+            data[i] = c.toUpper();
+        }
+    }
+}
+
 QString upperKeepLength(const QString& text) {
     QString result = text;
-    QChar* data = result.data();
-    for (qsizetype i = 0; i < result.size(); ++i) {
-        const QChar c = data[i];
-        if (c.isSurrogate()) {
-            continue;
-        }
-        // QChar::toUpper maps one code unit to one; only full case mapping turns ß into SS.
-        data[i] = c.toUpper();
-    }
+    upperInPlace(result);
     return result;
 }
 

@@ -34,8 +34,9 @@ QString toLikePattern(const QString& pattern) {
     return result;
 }
 
-bool passesSameLetterMarks(const QString& pattern, const QString& word) {
-    const QString w = upperKeepLength(word);
+bool passesSameLetterMarks(const QString& pattern, QStringView word) {
+    QString w = word.toString();
+    upperInPlace(w);
     const auto letterAt = [&](qsizetype i) { return i < w.size() ? w.at(i) : QChar(); };
     for (char16_t mark = u'1'; mark <= u'5'; ++mark) {
         int marked = 0;

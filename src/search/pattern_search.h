@@ -16,10 +16,12 @@ QString toLikePattern(const QString& pattern);
 
 // Row filter for same-letter marks: all positions of one mark hold one letter, and that
 // letter stands nowhere else in the word. word is compared in capitals.
-bool passesSameLetterMarks(const QString& pattern, const QString& word);
+bool passesSameLetterMarks(const QString& pattern, QStringView word);
 
 // First tab stop of the result list for words of a length, in dialog units.
-inline int tabStopForLength(int length) { return 20 + 5 * length; }
+inline int tabStopForLength(int length) {
+    return 20 + 5 * length;
+}
 inline constexpr int kAllLengthsTabStop = 80;
 
 }  // namespace vondrik

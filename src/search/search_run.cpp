@@ -9,14 +9,14 @@ namespace vondrik {
 
 bool appendResultLines(Recordset rs, QStringList& lines, const RowFilter& keep, qsizetype limit) {
     for (; !rs.Eof(); rs.MoveNext()) {
-        const QString begriff = rs.text(QStringLiteral("Begriff"));
+        const QStringView begriff = rs.textView(u"Begriff");
         if (keep && !keep(begriff)) {
             continue;
         }
         if (lines.size() >= limit) {
             return false;
         }
-        lines.append(resultLine(begriff, rs.text(QStringLiteral("Bedeutung"))));
+        lines.append(resultLine(begriff, rs.textView(u"Bedeutung")));
     }
     return true;
 }

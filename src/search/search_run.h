@@ -18,7 +18,7 @@ struct SearchResult {
 };
 
 // Decides per row (by its word) whether the result line is listed.
-using RowFilter = std::function<bool(const QString& begriff)>;
+using RowFilter = std::function<bool(QStringView begriff)>;
 
 // Opens one statement and lists every row (or every row the filter keeps).
 SearchResult runSearch(Database& db, const QString& sql, const RowFilter& keep = {});

@@ -28,10 +28,10 @@ TEST(Cleaning, NoApostropheSurvivesEitherVariant) {
 }
 
 TEST(ResultLine, CapitalsKeepLengthAndEmptyMeaningEndsWithTab) {
-    EXPECT_EQ(resultLine("Straße", "Weg"), "STRAßE\tWeg");
-    EXPECT_EQ(resultLine("öl", "Schmierstoff"), "ÖL\tSchmierstoff");
-    EXPECT_EQ(resultLine("Ei", ""), "EI\t");
-    EXPECT_EQ(resultLine("Ei", QString()), "EI\t");
+    EXPECT_EQ(resultLine(u"Straße", u"Weg"), "STRAßE\tWeg");
+    EXPECT_EQ(resultLine(u"öl", u"Schmierstoff"), "ÖL\tSchmierstoff");
+    EXPECT_EQ(resultLine(u"Ei", u""), "EI\t");
+    EXPECT_EQ(resultLine(u"Ei", QStringView()), "EI\t");
 }
 
 TEST(Text, UpperKeepsLengthTrimOnlyBlanks) {

@@ -17,7 +17,9 @@ namespace {
 using test::fixtureEntriesOfLength;
 using test::TestAppFolder;
 
-LengthTable table(int length) { return *tableForLength(length); }
+LengthTable table(int length) {
+    return *tableForLength(length);
+}
 
 int countRows(Database& db, const QString& sql) {
     Recordset rs = db.OpenRecordset(sql);

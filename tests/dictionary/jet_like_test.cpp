@@ -8,7 +8,9 @@
 namespace vondrik {
 namespace {
 
-bool like(const char* pattern, const char* text) { return JetPattern(pattern).matches(text); }
+bool like(const char* pattern, const char* text) {
+    return JetPattern(pattern).matches(text);
+}
 
 TEST(JetLike, StarMatchesAnyRunIncludingNone) {
     EXPECT_TRUE(like("*", ""));
@@ -35,7 +37,7 @@ TEST(JetLike, QuestionMarkIsExactlyOneCharacter) {
     EXPECT_TRUE(like("???r????", "Lehrling"));
     EXPECT_FALSE(like("???r????", "Lehrlinge"));
     EXPECT_FALSE(like("???r????", "Lehrlin"));
-    EXPECT_TRUE(like("?", "ß"));   // one character, however many bytes
+    EXPECT_TRUE(like("?", "ß"));  // one character, however many bytes
     EXPECT_TRUE(like("??", "Öl"));
     EXPECT_FALSE(like("?", ""));
 }
@@ -76,7 +78,7 @@ TEST(JetLike, OtherCharactersMatchThemselves) {
     EXPECT_TRUE(like("(ugs.)", "(UGS.)"));
     EXPECT_TRUE(like("a b", "A B"));
     EXPECT_FALSE(like("a b", "ab"));
-    EXPECT_TRUE(like("%", "%"));   // no SQL wildcards here
+    EXPECT_TRUE(like("%", "%"));  // no SQL wildcards here
     EXPECT_FALSE(like("%", "x"));
     EXPECT_FALSE(like("_", "x"));
 }

@@ -10,7 +10,9 @@
 namespace vondrik {
 namespace {
 
-LengthTable table(int length) { return *tableForLength(length); }
+LengthTable table(int length) {
+    return *tableForLength(length);
+}
 
 TEST(LengthTables, CoverTwoToFifteenOnly) {
     EXPECT_FALSE(tableForLength(1));

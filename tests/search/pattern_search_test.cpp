@@ -24,34 +24,34 @@ TEST(PatternSearch, DigitsSixToZeroStayLiteral) {
 }
 
 TEST(SameLetterMarks, EqualLetterRequiredAtEveryMark) {
-    EXPECT_TRUE(passesSameLetterMarks("1##1", "Esse"));
-    EXPECT_TRUE(passesSameLetterMarks("1##1", "rohr"));
-    EXPECT_FALSE(passesSameLetterMarks("1##1", "Haus"));
+    EXPECT_TRUE(passesSameLetterMarks("1##1", u"Esse"));
+    EXPECT_TRUE(passesSameLetterMarks("1##1", u"rohr"));
+    EXPECT_FALSE(passesSameLetterMarks("1##1", u"Haus"));
 }
 
 TEST(SameLetterMarks, MarkedLetterElsewhereDropsTheRow) {
-    EXPECT_TRUE(passesSameLetterMarks("1##1", "ERLE"));
-    EXPECT_FALSE(passesSameLetterMarks("1##1", "Alaa"));   // A also in third place
-    EXPECT_TRUE(passesSameLetterMarks("1###", "Haus"));
-    EXPECT_FALSE(passesSameLetterMarks("1###", "Anna"));   // A again at the end
+    EXPECT_TRUE(passesSameLetterMarks("1##1", u"ERLE"));
+    EXPECT_FALSE(passesSameLetterMarks("1##1", u"Alaa"));  // A also in third place
+    EXPECT_TRUE(passesSameLetterMarks("1###", u"Haus"));
+    EXPECT_FALSE(passesSameLetterMarks("1###", u"Anna"));  // A again at the end
 }
 
 TEST(SameLetterMarks, TwoMarksNeedTwoDifferentLetters) {
-    EXPECT_TRUE(passesSameLetterMarks("12##", "Tore"));
-    EXPECT_FALSE(passesSameLetterMarks("12##", "Aale"));
-    EXPECT_TRUE(passesSameLetterMarks("1221", "Otto"));
-    EXPECT_FALSE(passesSameLetterMarks("1221", "Oooo"));
+    EXPECT_TRUE(passesSameLetterMarks("12##", u"Tore"));
+    EXPECT_FALSE(passesSameLetterMarks("12##", u"Aale"));
+    EXPECT_TRUE(passesSameLetterMarks("1221", u"Otto"));
+    EXPECT_FALSE(passesSameLetterMarks("1221", u"Oooo"));
 }
 
 TEST(SameLetterMarks, CaseAndUmlautsCompareInCapitals) {
-    EXPECT_TRUE(passesSameLetterMarks("1#1", "äbÄ"));
-    EXPECT_FALSE(passesSameLetterMarks("1#1", "äba"));
-    EXPECT_TRUE(passesSameLetterMarks("##1#1", "Maßaß"));
-    EXPECT_FALSE(passesSameLetterMarks("##1#1", "Maßas"));
+    EXPECT_TRUE(passesSameLetterMarks("1#1", u"äbÄ"));
+    EXPECT_FALSE(passesSameLetterMarks("1#1", u"äba"));
+    EXPECT_TRUE(passesSameLetterMarks("##1#1", u"Maßaß"));
+    EXPECT_FALSE(passesSameLetterMarks("##1#1", u"Maßas"));
 }
 
 TEST(SameLetterMarks, ShorterStoredWordNeverCrashes) {
-    EXPECT_FALSE(passesSameLetterMarks("1##1", "Ab"));
+    EXPECT_FALSE(passesSameLetterMarks("1##1", u"Ab"));
 }
 
 TEST(TabStops, GrowWithTheWordLength) {

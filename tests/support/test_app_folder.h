@@ -23,7 +23,7 @@ const std::vector<FixtureEntry>& fixtureEntries();
 std::vector<FixtureEntry> fixtureEntriesOfLength(int length);
 
 class TestAppFolder {
-public:
+  public:
     TestAppFolder();
 
     QString path() const { return dir_.path(); }
@@ -31,7 +31,7 @@ public:
     QString dictionaryPath() const { return file(QLatin1String(kDictionaryRelativePath)); }
     std::unique_ptr<Database> openDictionary() const;
 
-private:
+  private:
     QTemporaryDir dir_;
 };
 
