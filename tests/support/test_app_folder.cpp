@@ -3,9 +3,11 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTextStream>
 #include <stdexcept>
 
+#include "assetgen/assets.h"
 #include "dictionary/length_tables.h"
 
 namespace vondrik::test {
@@ -28,11 +30,12 @@ std::vector<FixtureEntry> readFixture() {
     return entries;
 }
 
-// Path of the encrypted fixture database, built on first use.
-QString templateDictionary() {
+// A complete application folder (dictionary, fonts, sounds, pictures), built on first use.
+QString templateFolder() {
     static QTemporaryDir dir;
     static const QString path = [] {
-        const QString target = dir.filePath(QStringLiteral("daten.mdb"));
+        QDir(dir.path()).mkpath(QStringLiteral("daten"));
+        const QString target = dir.filePath(QLatin1String(kDictionaryRelativePath));
         {
             auto db = Database::CreateDatabase(target);
             for (const LengthTable& table : lengthTables()) {
@@ -47,9 +50,31 @@ QString templateDictionary() {
             }
             db->NewPassword(QString(), QLatin1String(kDictionaryPassword));
         }
-        return target;
+        QString error;
+        if (!assetgen::writeAllAssets(dir.path(), &error)) {
+            throw std::runtime_error(error.toStdString());
+        }
+        QFile::copy(QStringLiteral(VONDRIK_LCD_FONT_FILE), dir.filePath("daten/lcd.ttf"));
+        QFile::copy(QStringLiteral(VONDRIK_KEYSTROKE_FONT_FILE),
+                    dir.filePath("daten/keystroke.ttf"));
+        return dir.path();
     }();
     return path;
+}
+
+void copyTree(const QString& from, const QString& to) {
+    QDir source(from);
+    QDir().mkpath(to);
+    for (const QFileInfo& entry :
+         source.entryInfoList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot)) {
+        const QString target = to + u'/' + entry.fileName();
+        if (entry.isDir()) {
+            copyTree(entry.filePath(), target);
+        } else if (!QFile::copy(entry.filePath(), target)) {
+            throw std::runtime_error("could not copy " + target.toStdString());
+        }
+        QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
 }
 
 }  // namespace
@@ -70,14 +95,7 @@ std::vector<FixtureEntry> fixtureEntriesOfLength(int length) {
 }
 
 TestAppFolder::TestAppFolder() {
-    QDir root(dir_.path());
-    for (const char* sub : {"daten", "ton", "hintergrund"}) {
-        root.mkpath(QLatin1String(sub));
-    }
-    if (!QFile::copy(templateDictionary(), dictionaryPath())) {
-        throw std::runtime_error("could not copy the fixture dictionary");
-    }
-    QFile::setPermissions(dictionaryPath(), QFile::ReadOwner | QFile::WriteOwner);
+    copyTree(templateFolder(), dir_.path());
 }
 
 std::unique_ptr<Database> TestAppFolder::openDictionary() const {

@@ -1,5 +1,6 @@
-// A complete application folder in a temporary directory, with the fixture dictionary as an
-// encrypted daten/daten.mdb. Each test gets its own copy, so tests may change it freely.
+// A complete application folder in a temporary directory: the fixture dictionary as an
+// encrypted daten/daten.mdb, the two fonts, generated sounds and pictures. Each test gets its own
+// copy, so tests may change it freely.
 #pragma once
 
 #include <QString>

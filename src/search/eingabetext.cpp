@@ -1,0 +1,224 @@
+// The text search's input dialog: an elliptic blue window over the main window that takes
+// one or two search texts, cleans them and hands them to the main window's search.
+#include "search/eingabetext.h"
+
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+#include <QRegion>
+#include <QTimer>
+#include <QWindow>
+#include <optional>
+
+#include "search/text_search.h"
+#include "shell/haupt.h"
+
+namespace vondrik {
+namespace {
+
+constexpr int kWidth = 520;
+constexpr int kHeight = 300;
+constexpr int kLabelWidth = 400;
+constexpr int kBoxWidth = 340;
+constexpr int kButtonWidth = 150;
+constexpr int kButtonHeight = 30;
+constexpr int kButtonGap = 24;
+constexpr int kFocusDelayMs = 100;
+constexpr int kGradientBands = 256;
+
+void colourText(QLabel* label, const QColor& colour) {
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    label->setPalette(palette);
+}
+
+}  // namespace
+
+Eingabetext::Eingabetext(Haupt& haupt)
+    : QWidget(&haupt, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
+      haupt_(haupt) {
+    setObjectName(QStringLiteral("Eingabetext"));
+    setWindowTitle(QStringLiteral("Textsuche"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    buildControls();
+    resize(kWidth, kHeight);
+    placeControls();
+    move(haupt.frameGeometry().center() - QPoint(kWidth / 2, kHeight / 2));
+
+    haupt_.nur1 = 1;
+    haupt_.setEnabled(false);
+    // A child window follows its parent into the disabled state; this one must stay usable.
+    setEnabled(true);
+
+    Timer1->start();
+}
+
+void Eingabetext::buildControls() {
+    Label1 = new QLabel(QStringLiteral("Bitte geben Sie den Suchtext ein"), this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setAlignment(Qt::AlignCenter);
+    QFont titleFont = Label1->font();
+    titleFont.setBold(true);
+    titleFont.setPointSizeF(titleFont.pointSizeF() * 1.3);
+    Label1->setFont(titleFont);
+    colourText(Label1, Qt::yellow);
+
+    Text1 = new QLineEdit(this);
+    Text1->setObjectName(QStringLiteral("Text1"));
+
+    Label2 =
+        new QLabel(QStringLiteral("Sie können bei Bedarf auch noch einen zweiten Text eingeben. "
+                                  "Es werden dann alle Datensätze aufgelistet, in denen beide "
+                                  "Suchstrings enthalten sind!"),
+                   this);
+    Label2->setObjectName(QStringLiteral("Label2"));
+    Label2->setAlignment(Qt::AlignCenter);
+    Label2->setWordWrap(true);
+    colourText(Label2, Qt::white);
+
+    Text2 = new QLineEdit(this);
+    Text2->setObjectName(QStringLiteral("Text2"));
+
+    Command2 = new QPushButton(QStringLiteral("und los gehts"), this);
+    Command2->setObjectName(QStringLiteral("Command2"));
+    connect(Command2, &QPushButton::clicked, this, &Eingabetext::startSearch);
+
+    Command3 = new QPushButton(QStringLiteral("Abbrechen"), this);
+    Command3->setObjectName(QStringLiteral("Command3"));
+    connect(Command3, &QPushButton::clicked, this, &Eingabetext::cancel);
+
+    // Enter must start the search from either box, and never reach the boxes themselves.
+    Text1->installEventFilter(this);
+    Text2->installEventFilter(this);
+
+    // The focus is set a moment after the window appears, once the window system has
+    // activated it; setting it at once could be lost to the activation.
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(kFocusDelayMs);
+    connect(Timer1, &QTimer::timeout, this, [this] {
+        Text1->setFocus();
+        Timer1->stop();
+    });
+}
+
+// The controls form one centred column; its height follows the font, so that the long
+// label wraps into as many lines as it needs.
+void Eingabetext::placeControls() {
+    const int boxHeight = Text1->sizeHint().height();
+    const int titleHeight = Label1->sizeHint().height();
+    const int noteHeight = Label2->heightForWidth(kLabelWidth);
+    const int columnHeight =
+        titleHeight + 6 + boxHeight + 12 + noteHeight + 6 + boxHeight + 16 + kButtonHeight;
+
+    const int labelLeft = (width() - kLabelWidth) / 2;
+    const int boxLeft = (width() - kBoxWidth) / 2;
+    int y = (height() - columnHeight) / 2;
+    Label1->setGeometry(labelLeft, y, kLabelWidth, titleHeight);
+    y += titleHeight + 6;
+    Text1->setGeometry(boxLeft, y, kBoxWidth, boxHeight);
+    y += boxHeight + 12;
+    Label2->setGeometry(labelLeft, y, kLabelWidth, noteHeight);
+    y += noteHeight + 6;
+    Text2->setGeometry(boxLeft, y, kBoxWidth, boxHeight);
+    y += boxHeight + 16;
+    const int buttonsLeft = (width() - 2 * kButtonWidth - kButtonGap) / 2;
+    Command2->setGeometry(buttonsLeft, y, kButtonWidth, kButtonHeight);
+    Command3->setGeometry(buttonsLeft + kButtonWidth + kButtonGap, y, kButtonWidth, kButtonHeight);
+}
+
+bool Eingabetext::eventFilter(QObject* watched, QEvent* event) {
+    if ((watched == Text1 || watched == Text2) && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            Command2->click();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void Eingabetext::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    const int h = height();
+    for (int band = 0; band < kGradientBands; ++band) {
+        const int top = band * h / kGradientBands;
+        const int bottom = (band + 1) * h / kGradientBands;
+        painter.fillRect(0, top, width(), bottom - top, QColor(0, 0, 255 - band));
+    }
+}
+
+void Eingabetext::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    setMask(QRegion(1, 1, width() - 2, height() - 2, QRegion::Ellipse));
+}
+
+void Eingabetext::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    raise();
+    activateWindow();
+}
+
+void Eingabetext::startSearch() {
+    QString first = Text1->text();
+    QString second = Text2->text();
+    const std::optional<TextSearchInput> input = prepareTextSearch(first, second);
+    if (!input) {
+        Text1->setFocus();
+        return;
+    }
+    // The user sees the texts as they were searched.
+    Text1->setText(first);
+    Text2->setText(second);
+    haupt_.ei = input->ei;
+    if (!input->nur1) {
+        haupt_.eii = input->eii;
+    }
+    haupt_.nur1 = input->nur1 ? 1 : 0;
+
+    dropTopMost();
+    if (haupt_.alle == 0) {
+        haupt_.textsuche();
+    } else {
+        haupt_.allesuch();
+    }
+    close();
+}
+
+void Eingabetext::cancel() {
+    dropTopMost();
+    haupt_.Frame2->setVisible(true);
+    // Without this, the next search from a length button would still run over all lengths.
+
+    close();
+}
+
+// Changing the flags through QWidget would hide and re-create the window; the window
+// handle takes the new hint in place.
+void Eingabetext::dropTopMost() {
+    const Qt::WindowFlags flags = windowFlags() & ~Qt::WindowStaysOnTopHint;
+    overrideWindowFlags(flags);
+    if (QWindow* window = windowHandle()) {
+        window->setFlags(flags);
+    }
+}
+
+// Every way out (start, cancel, the window's own close, the main window closing) passes
+// here; the flag keeps a repeated close from handing the focus back twice.
+void Eingabetext::closeEvent(QCloseEvent* event) {
+    if (!unloaded_) {
+        unloaded_ = true;
+        Timer1->stop();
+        haupt_.setEnabled(true);
+        haupt_.Text1->setFocus();
+        haupt_.Text1->selectAll();
+        haupt_.activateWindow();
+    }
+    event->accept();
+}
+
+}  // namespace vondrik

@@ -1,0 +1,171 @@
+// The main window's load sequence: database, fonts, scaling, preferences, greeting and the
+// notebook shift, each step on its own so one failure does not stop the rest.
+#include <QCheckBox>
+#include <QFontDatabase>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QPushButton>
+#include <QScreen>
+#include <stdexcept>
+
+#include "dictionary/statements.h"
+#include "dictionary/text.h"
+#include "search/result_list.h"
+#include "shell/haupt.h"
+#include "shell/size_form.h"
+#include "ui/text_file.h"
+#include "ui/twips.h"
+
+namespace vondrik {
+namespace {
+
+QString describe(const std::exception& e) {
+    if (const auto* db = dynamic_cast<const DatabaseError*>(&e)) {
+        return db->message();
+    }
+    return QString::fromUtf8(e.what());
+}
+
+}  // namespace
+
+void Haupt::runLoadStep(const std::function<void()>& step) {
+    try {
+        step();
+    } catch (const std::exception& e) {
+        platform_.messageBox.show(QStringLiteral("Fehlermeldung"), describe(e),
+                                  MessageIcon::Critical);
+    }
+}
+
+bool Haupt::load() {
+    const QString dictionary = platform_.appFolder.appPath(u"\\daten\\daten.mdb");
+    if (!FileExists(dictionary)) {
+        platform_.messageBox.show(QStringLiteral("Fehler in Datenbank"),
+                                  QStringLiteral("Fehlermeldung Nr.1"), MessageIcon::Critical);
+        return false;
+    }
+    runLoadStep([&] {
+        DB = Database::OpenDatabase(dictionary, dictionaryConnect());
+        Auswahl = DB->OpenRecordset(statement(Family::WarmUp, *tableForLength(2), {}));
+    });
+    runLoadStep([&] { Image1->setGeometry(0, 0, client_->width(), Frame1->y()); });
+    runLoadStep([&] {
+        const auto addFont = [&](const char16_t* file, QWidget* target) {
+            const QString path =
+                platform_.appFolder.appPath(QStringLiteral("\\daten\\") + QString::fromUtf16(file));
+            const int id = QFontDatabase::addApplicationFont(path);
+            if (id < 0) {
+                throw std::runtime_error(
+                    QStringLiteral("Schriftart %1 nicht gefunden").arg(path).toStdString());
+            }
+            fontIds_.append(id);
+            QFont font = target->font();
+            font.setFamilies(QFontDatabase::applicationFontFamilies(id));
+            target->setFont(font);
+        };
+        addFont(u"keystroke.ttf", Text1);
+        addFont(u"lcd.ttf", Label2);
+    });
+    runLoadStep([&] {
+        layout()->activate();  // the client gets its designed size before it is measured
+        if (const QScreen* screen = this->screen()) {
+            modSizeForm(*this, *client_, screen->geometry().width());
+        }
+        move(0, 0);
+    });
+    runLoadStep([&] {
+        List1->setGeometry(0, 0, Image1->width() - twipsToPixels(100),
+                           Frame1->y() + twipsToPixels(50));
+        designedFontName_ = List1->font().family();
+        designedFontSize_ = List1->font().pointSizeF();
+    });
+    runLoadStep([&] {
+        applyListLook();
+        loadBackgroundPicture();
+    });
+    runLoadStep([&] { writeGreeting(); });
+    runLoadStep([&] {
+        for (QWidget* w : {static_cast<QWidget*>(Text1), static_cast<QWidget*>(Label3),
+                           static_cast<QWidget*>(Label2), static_cast<QWidget*>(Check1)}) {
+            w->setToolTip(QString());
+        }
+        for (QPushButton* button : Command1) {
+            button->setToolTip(QString());
+        }
+    });
+    runLoadStep([&] {
+        listBaseHeight_ = static_cast<qint16>(pixelsToTwips(List1->height()));
+        panelBaseTop_ = static_cast<qint16>(pixelsToTwips(Frame1->y()));
+    });
+    runLoadStep([&] { readNotebookFile(); });
+    return true;
+}
+
+void Haupt::applyListLook() {
+    const auto colour = [](int bgr) {
+        return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF);
+    };
+    List1->setColours(colour(prefs.listBackground), colour(prefs.listText));
+    QFont font = List1->font();
+    font.setFamily(prefs.fontName.isEmpty() ? designedFontName_ : prefs.fontName);
+    const double size = prefs.fontSize > 0 ? prefs.fontSize : designedFontSize_;
+    if (size > 0) {
+        font.setPointSizeF(size);
+    }
+    List1->setFont(font);
+}
+
+void Haupt::loadBackgroundPicture() {
+    QString path = prefs.picture;
+    if (!FileExists(path)) {
+        path = platform_.appFolder.appPath(u"\\hintergrund\\h7.jpg");
+    }
+    QPixmap picture;
+    if (!picture.load(path)) {
+        Image1->clear();
+        throw std::runtime_error(
+            QStringLiteral("Bild %1 kann nicht geladen werden").arg(path).toStdString());
+    }
+    Image1->setPixmap(picture);
+}
+
+void Haupt::writeGreeting() {
+    const int hour = platform_.clock.now().time().hour();
+    if (hour > 0 && hour < 12) {
+        Text1->setText(QStringLiteral("Guten Morgen"));
+    } else if (hour > 11 && hour < 19) {
+        Text1->setText(QStringLiteral("Guten Tag"));
+    } else if (hour > 18) {
+        Text1->setText(QStringLiteral("Guten Abend"));
+    }
+}
+
+void Haupt::readNotebookFile() {
+    const QString path = platform_.appFolder.appPath(u"\\nt.dat");
+    if (!FileExists(path)) {
+        return;
+    }
+    const auto lines = readLines(path);
+    if (!lines || lines->isEmpty()) {
+        return;
+    }
+    bool ok = false;
+    const int shift = trimBlanks(lines->first()).toInt(&ok);
+    if (ok) {
+        applyNotebookShift(shift);
+    }
+}
+
+void Haupt::applyNotebookShift(int twips) {
+    const int base = twipsToPixels(listBaseHeight_);
+    const int top = twipsToPixels(panelBaseTop_);
+    const int shift = twipsToPixels(twips);
+    List1->resize(List1->width(), base - shift);
+    Image1->resize(Image1->width(), base - shift);
+    Frame1->move(Frame1->x(), top - shift);
+}
+
+}  // namespace vondrik

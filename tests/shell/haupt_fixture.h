@@ -1,0 +1,50 @@
+// A loaded main window on a test application folder with the fake platform.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QLineEdit>
+#include <QTest>
+#include <memory>
+
+#include "search/result_list.h"
+#include "shell/haupt.h"
+#include "support/test_app_folder.h"
+#include "ui/fake_platform.h"
+
+namespace vondrik::test {
+
+class HauptTest : public ::testing::Test {
+  protected:
+    void SetUp() override { start(); }
+
+    // (Re)creates the window after the test has prepared the folder or the clock.
+    void start() {
+        haupt.reset();
+        haupt = std::make_unique<Haupt>(fake.platform);
+        ASSERT_TRUE(haupt->load());
+        haupt->show();
+    }
+
+    // Types a pattern into the pattern box and presses Enter.
+    QStringList search(const QString& pattern) {
+        haupt->Text1->clear();
+        QTest::keyClicks(haupt->Text1, pattern);
+        QTest::keyClick(haupt->Text1, Qt::Key_Return);
+        return haupt->List1->lines();
+    }
+
+    QStringList messageTexts() const {
+        QStringList texts;
+        for (const auto& m : fake.messageBox.shown()) {
+            texts << m.text;
+        }
+        return texts;
+    }
+
+    TestAppFolder app;
+    FakePlatform fake{app.path()};
+    std::unique_ptr<Haupt> haupt;
+};
+
+}  // namespace vondrik::test

@@ -1,0 +1,52 @@
+// Window scaling: every control's place, size and font follow the window's new width.
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QPushButton>
+
+#include "shell/size_form.h"
+
+namespace vondrik {
+namespace {
+
+TEST(SizeForm, DoublingTheWidthDoublesEveryControlAndFont) {
+    QWidget window;
+    window.resize(400, 300);
+    auto* button = new QPushButton("&2", &window);
+    button->setGeometry(10, 20, 50, 30);
+    QFont font = button->font();
+    font.setPointSizeF(10);
+    button->setFont(font);
+    auto* frame = new QWidget(&window);
+    frame->setGeometry(100, 150, 200, 100);
+    QFont frameFont = frame->font();
+    frameFont.setPointSizeF(8);
+    frame->setFont(frameFont);
+    auto* inner = new QLabel("x", frame);  // inherits the frame's font
+    inner->setGeometry(5, 6, 40, 20);
+
+    const int borderX = window.frameGeometry().width() - window.width();
+    const double factor = modSizeForm(window, window, 2 * 400 + borderX);
+
+    EXPECT_DOUBLE_EQ(factor, 2.0);
+    EXPECT_EQ(window.width(), 800);
+    EXPECT_EQ(window.height(), 600);
+    EXPECT_EQ(button->geometry(), QRect(20, 40, 100, 60));
+    EXPECT_DOUBLE_EQ(button->font().pointSizeF(), 20);
+    EXPECT_EQ(frame->geometry(), QRect(200, 300, 400, 200));
+    EXPECT_EQ(inner->geometry(), QRect(10, 12, 80, 40));
+    EXPECT_DOUBLE_EQ(inner->font().pointSizeF(), 16);  // scaled once, not twice
+}
+
+TEST(SizeForm, ShrinkingKeepsProportions) {
+    QWidget window;
+    window.resize(1000, 600);
+    auto* label = new QLabel("x", &window);
+    label->setGeometry(100, 200, 300, 40);
+    modSizeForm(window, window, window.frameGeometry().width() - 500);
+    EXPECT_EQ(label->geometry(), QRect(50, 100, 150, 20));
+    EXPECT_EQ(window.height(), 300);
+}
+
+}  // namespace
+}  // namespace vondrik
