@@ -193,7 +193,7 @@ void Eingabetext::cancel() {
     dropTopMost();
     haupt_.Frame2->setVisible(true);
     // Without this, the next search from a length button would still run over all lengths.
-
+    haupt_.alle = 0;
     close();
 }
 
