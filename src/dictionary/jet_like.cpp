@@ -2,6 +2,8 @@
 // form as auxiliary data of the constant pattern argument for the rows that follow.
 #include "dictionary/jet_like.h"
 
+#include "dictionary/utf8.h"
+
 #include <sqlcipher/sqlite3.h>
 
 #include <QChar>
@@ -10,38 +12,6 @@
 
 namespace vondrik {
 namespace {
-
-constexpr char32_t kReplacement = 0xFFFD;
-
-// Decodes one UTF-8 sequence at text[i], advancing i. Broken sequences give U+FFFD.
-char32_t nextCodePoint(std::string_view text, size_t& i) {
-    const auto byte = [&](size_t k) { return static_cast<unsigned char>(text[k]); };
-    const unsigned char lead = byte(i++);
-    if (lead < 0x80) {
-        return lead;
-    }
-    int extra = 0;
-    char32_t c = 0;
-    if ((lead & 0xE0) == 0xC0) {
-        extra = 1;
-        c = lead & 0x1F;
-    } else if ((lead & 0xF0) == 0xE0) {
-        extra = 2;
-        c = lead & 0x0F;
-    } else if ((lead & 0xF8) == 0xF0) {
-        extra = 3;
-        c = lead & 0x07;
-    } else {
-        return kReplacement;
-    }
-    for (int k = 0; k < extra; ++k) {
-        if (i >= text.size() || (byte(i) & 0xC0) != 0x80) {
-            return kReplacement;
-        }
-        c = (c << 6) | (byte(i++) & 0x3F);
-    }
-    return c;
-}
 
 constexpr auto kAsciiFold = [] {
     std::array<char32_t, 256> table{};

@@ -1,13 +1,13 @@
 // Cursor over a snapshot.
 #include "dictionary/recordset.h"
 
-#include <QStringDecoder>
 #include <algorithm>
 #include <bit>
 #include <cstring>
 #include <type_traits>
 
 #include "dictionary/database.h"
+#include "dictionary/utf8.h"
 
 namespace vondrik {
 
@@ -21,9 +21,7 @@ const QChar* Recordset::Snapshot::keepText(const char* utf8, qsizetype bytes, qi
         blockUsed = 0;
     }
     QChar* start = blocks.back().get() + blockUsed;
-    QStringDecoder decoder(QStringDecoder::Utf8);
-    QChar* end = decoder.appendToBuffer(start, QByteArrayView(utf8, bytes));
-    length = static_cast<qint32>(end - start);
+    length = static_cast<qint32>(utf8ToUtf16(std::string_view(utf8, bytes), start));
     blockUsed += length;
     return start;
 }

@@ -4,6 +4,7 @@
 #include "support/qt_printers.h"
 
 #include "dictionary/jet_like.h"
+#include "dictionary/utf8.h"
 
 namespace vondrik {
 namespace {
@@ -81,6 +82,32 @@ TEST(JetLike, OtherCharactersMatchThemselves) {
     EXPECT_TRUE(like("%", "%"));  // no SQL wildcards here
     EXPECT_FALSE(like("%", "x"));
     EXPECT_FALSE(like("_", "x"));
+}
+
+}  // namespace
+}  // namespace vondrik
+
+namespace vondrik {
+namespace {
+
+QString decoded(std::string_view utf8) {
+    QString out(static_cast<qsizetype>(utf8.size()), QChar());
+    out.resize(utf8ToUtf16(utf8, out.data()));
+    return out;
+}
+
+TEST(Utf8, DecodesAsciiUmlautsAndSurrogatePairs) {
+    EXPECT_EQ(decoded("Maß Öl"), QString::fromUtf8("Maß Öl"));
+    EXPECT_EQ(decoded("\xF0\x9F\x98\x80"), QString::fromUtf8("\xF0\x9F\x98\x80"));  // emoji
+    EXPECT_EQ(decoded(""), "");
+}
+
+TEST(Utf8, BrokenSequencesBecomeReplacementCharacters) {
+    EXPECT_EQ(decoded("a\xC3"), QString("a") + QChar(0xFFFD));
+    EXPECT_EQ(decoded("\xFF"
+                      "b"),
+              QString(QChar(0xFFFD)) + "b");
+    EXPECT_EQ(decoded("\xE2\x82x"), QString(QChar(0xFFFD)) + "x");
 }
 
 }  // namespace
