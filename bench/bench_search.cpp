@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QTest>
+#include <memory>
 
 #include "search/result_list.h"
 #include "shell/haupt.h"
@@ -14,17 +15,10 @@ namespace {
 
 using namespace vondrik;
 
-Haupt& mainWindow() {
-    static FakePlatform fake{QStringLiteral(VONDRIK_APP_DIR)};
-    static Haupt haupt(fake.platform);
-    static const bool loaded = [] {
-        const bool ok = haupt.load();
-        haupt.show();
-        return ok;
-    }();
-    (void)loaded;
-    return haupt;
-}
+// Created in main and destroyed before the QApplication, as every window must be.
+Haupt* window = nullptr;
+
+Haupt& mainWindow() { return *window; }
 
 void enterPattern(benchmark::State& state, const QString& pattern) {
     Haupt& haupt = mainWindow();
@@ -64,8 +58,16 @@ BENCHMARK(BM_AllLengthsTextSearch)->Unit(benchmark::kMillisecond);
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    FakePlatform fake{QStringLiteral(VONDRIK_APP_DIR)};
+    auto haupt = std::make_unique<Haupt>(fake.platform);
+    if (!haupt->load()) {
+        return 1;
+    }
+    haupt->show();
+    window = haupt.get();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
+    haupt.reset();
     benchmark::Shutdown();
     return 0;
 }

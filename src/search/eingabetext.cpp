@@ -2,16 +2,10 @@
 // one or two search texts, cleans them and hands them to the main window's search.
 #include "search/eingabetext.h"
 
-#include <QCloseEvent>
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPainter>
 #include <QPushButton>
-#include <QRegion>
-#include <QTimer>
-#include <QWindow>
 #include <optional>
 
 #include "search/text_search.h"
@@ -27,34 +21,18 @@ constexpr int kBoxWidth = 340;
 constexpr int kButtonWidth = 150;
 constexpr int kButtonHeight = 30;
 constexpr int kButtonGap = 24;
-constexpr int kFocusDelayMs = 100;
-constexpr int kGradientBands = 256;
-
-void colourText(QLabel* label, const QColor& colour) {
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    label->setPalette(palette);
-}
 
 }  // namespace
 
 Eingabetext::Eingabetext(Haupt& haupt)
-    : QWidget(&haupt, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
-      haupt_(haupt) {
-    setObjectName(QStringLiteral("Eingabetext"));
-    setWindowTitle(QStringLiteral("Textsuche"));
-    setAttribute(Qt::WA_DeleteOnClose);
+    : EllipticDialog(haupt, QStringLiteral("Eingabetext"), QStringLiteral("Textsuche"),
+                     Gradient::Blue) {
     buildControls();
     resize(kWidth, kHeight);
     placeControls();
     move(haupt.frameGeometry().center() - QPoint(kWidth / 2, kHeight / 2));
 
     haupt_.nur1 = 1;
-    haupt_.setEnabled(false);
-    // A child window follows its parent into the disabled state; this one must stay usable.
-    setEnabled(true);
-
-    Timer1->start();
 }
 
 void Eingabetext::buildControls() {
@@ -92,18 +70,9 @@ void Eingabetext::buildControls() {
     connect(Command3, &QPushButton::clicked, this, &Eingabetext::cancel);
 
     // Enter must start the search from either box, and never reach the boxes themselves.
-    Text1->installEventFilter(this);
-    Text2->installEventFilter(this);
-
-    // The focus is set a moment after the window appears, once the window system has
-    // activated it; setting it at once could be lost to the activation.
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setInterval(kFocusDelayMs);
-    connect(Timer1, &QTimer::timeout, this, [this] {
-        Text1->setFocus();
-        Timer1->stop();
-    });
+    submitOnEnter(Text1);
+    setFirstBox(Text1);
+    submitOnEnter(Text2);
 }
 
 // The controls form one centred column; its height follows the font, so that the long
@@ -129,38 +98,6 @@ void Eingabetext::placeControls() {
     const int buttonsLeft = (width() - 2 * kButtonWidth - kButtonGap) / 2;
     Command2->setGeometry(buttonsLeft, y, kButtonWidth, kButtonHeight);
     Command3->setGeometry(buttonsLeft + kButtonWidth + kButtonGap, y, kButtonWidth, kButtonHeight);
-}
-
-bool Eingabetext::eventFilter(QObject* watched, QEvent* event) {
-    if ((watched == Text1 || watched == Text2) && event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            Command2->click();
-            return true;
-        }
-    }
-    return QWidget::eventFilter(watched, event);
-}
-
-void Eingabetext::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
-    const int h = height();
-    for (int band = 0; band < kGradientBands; ++band) {
-        const int top = band * h / kGradientBands;
-        const int bottom = (band + 1) * h / kGradientBands;
-        painter.fillRect(0, top, width(), bottom - top, QColor(0, 0, 255 - band));
-    }
-}
-
-void Eingabetext::resizeEvent(QResizeEvent* event) {
-    QWidget::resizeEvent(event);
-    setMask(QRegion(1, 1, width() - 2, height() - 2, QRegion::Ellipse));
-}
-
-void Eingabetext::showEvent(QShowEvent* event) {
-    QWidget::showEvent(event);
-    raise();
-    activateWindow();
 }
 
 void Eingabetext::startSearch() {
@@ -195,30 +132,6 @@ void Eingabetext::cancel() {
     // Without this, the next search from a length button would still run over all lengths.
     haupt_.alle = 0;
     close();
-}
-
-// Changing the flags through QWidget would hide and re-create the window; the window
-// handle takes the new hint in place.
-void Eingabetext::dropTopMost() {
-    const Qt::WindowFlags flags = windowFlags() & ~Qt::WindowStaysOnTopHint;
-    overrideWindowFlags(flags);
-    if (QWindow* window = windowHandle()) {
-        window->setFlags(flags);
-    }
-}
-
-// Every way out (start, cancel, the window's own close, the main window closing) passes
-// here; the flag keeps a repeated close from handing the focus back twice.
-void Eingabetext::closeEvent(QCloseEvent* event) {
-    if (!unloaded_) {
-        unloaded_ = true;
-        Timer1->stop();
-        haupt_.setEnabled(true);
-        haupt_.Text1->setFocus();
-        haupt_.Text1->selectAll();
-        haupt_.activateWindow();
-    }
-    event->accept();
 }
 
 }  // namespace vondrik

@@ -2,20 +2,15 @@
 // chosen length (or all lengths) runs in the main window.
 #pragma once
 
-#include <QWidget>
+#include "search/elliptic_dialog.h"
 
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class QTimer;
 
 namespace vondrik {
 
-class Haupt;
-
-// An elliptic, top-most window that disables the main window while it is open and deletes
-// itself when closed.
-class Eingabetext : public QWidget {
+class Eingabetext : public EllipticDialog {
     Q_OBJECT
   public:
     explicit Eingabetext(Haupt& haupt);
@@ -26,24 +21,13 @@ class Eingabetext : public QWidget {
     QLineEdit* Text2 = nullptr;
     QPushButton* Command2 = nullptr;
     QPushButton* Command3 = nullptr;
-    QTimer* Timer1 = nullptr;
-
-  protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-    void paintEvent(QPaintEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
-    void showEvent(QShowEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
 
   private:
+    void confirm() override { startSearch(); }
     void buildControls();
     void placeControls();
     void startSearch();
     void cancel();
-    void dropTopMost();
-
-    Haupt& haupt_;
-    bool unloaded_ = false;
 };
 
 }  // namespace vondrik

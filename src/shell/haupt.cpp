@@ -14,6 +14,8 @@
 
 #include "search/eingabetext.h"
 #include "search/result_list.h"
+#include "search/result_list_actions.h"
+#include "search/statistics_frame.h"
 
 namespace vondrik {
 namespace {
@@ -123,6 +125,12 @@ void Haupt::buildControls() {
     Text17->setObjectName(QStringLiteral("Text17"));
     Text17->hide();
 
+    Frame7 = new StatisticsFrame(*this, client_);
+
+    buildPreferencePanels();
+
+    listActions = new ResultListActions(*this);
+
     // Function keys reach the window before its controls.
     for (QWidget* w : client_->findChildren<QWidget*>()) {
         w->installEventFilter(this);
@@ -202,6 +210,7 @@ void Haupt::closeEvent(QCloseEvent* event) {
             QFontDatabase::removeApplicationFont(id);
         }
         fontIds_.clear();
+        writeSettings();
         if (DB) {
             DB->Close();
         }

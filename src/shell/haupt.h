@@ -23,6 +23,10 @@ class QAction;
 namespace vondrik {
 
 class ResultList;
+class StatisticsFrame;
+class PictureChooser;
+class SoundPanel;
+class ResultListActions;
 
 class Haupt : public QMainWindow {
     Q_OBJECT
@@ -47,6 +51,8 @@ class Haupt : public QMainWindow {
     int alle = 0;       // 1: the next text search runs over all lengths
     int treffer = 0;    // lines found by the current text search
     bool markenflag = false;
+    QString bedeintrag;     // meaning of the line handed to the editor
+    qint16 bedanzbuch = 0;  // letters of that line's word
     std::array<int, 2> tabstopps{0, 0};
     Preferences prefs;
 
@@ -62,6 +68,10 @@ class Haupt : public QMainWindow {
     ResultList* List1 = nullptr;
     QLabel* Image1 = nullptr;
     QLineEdit* Text17 = nullptr;
+    StatisticsFrame* Frame7 = nullptr;  // the database statistics
+    PictureChooser* Frame6 = nullptr;   // background picture chooser
+    SoundPanel* Frame8 = nullptr;       // sound settings
+    ResultListActions* listActions = nullptr;  // meaning box, editor hand-over
 
     // Search routines, one per length table; each searches with ei (and kombitext when
     // Check1 is ticked).
@@ -84,6 +94,9 @@ class Haupt : public QMainWindow {
     // Text searches started from the input dialog: one length (dagr) or all lengths.
     void textsuche();
     void allesuch();
+
+    // The anagram search with the letters handed over in Text17.
+    void anagramm();
 
     // Count, result frame, list or picture, and the result sound after a search.
     void zeigeErgebnis();
@@ -118,6 +131,11 @@ class Haupt : public QMainWindow {
     void writeGreeting();
     void readNotebookFile();
     void loadBackgroundPicture();
+    // Preferences: panels, menu items, and the settings file (haupt_preferences.cpp).
+    void buildPreferencePanels();
+    void connectPreferenceMenu();
+    void readSettings();
+    void writeSettings();
     void finishSearch(const SearchResult& result);
     void reportSearchError(const QString& engineMessage);
     void selectPattern();

@@ -15,6 +15,7 @@
 #include "dictionary/text.h"
 #include "search/result_list.h"
 #include "shell/haupt.h"
+#include "shell/notebook_file.h"
 #include "shell/size_form.h"
 #include "ui/text_file.h"
 #include "ui/twips.h"
@@ -82,10 +83,8 @@ bool Haupt::load() {
         designedFontName_ = List1->font().family();
         designedFontSize_ = List1->font().pointSizeF();
     });
-    runLoadStep([&] {
-        applyListLook();
-        loadBackgroundPicture();
-    });
+    runLoadStep([&] { readSettings(); });
+    runLoadStep([&] { loadBackgroundPicture(); });
     runLoadStep([&] { writeGreeting(); });
     runLoadStep([&] {
         for (QWidget* w : {static_cast<QWidget*>(Text1), static_cast<QWidget*>(Label3),
@@ -144,18 +143,8 @@ void Haupt::writeGreeting() {
 }
 
 void Haupt::readNotebookFile() {
-    const QString path = platform_.appFolder.appPath(u"\\nt.dat");
-    if (!FileExists(path)) {
-        return;
-    }
-    const auto lines = readLines(path);
-    if (!lines || lines->isEmpty()) {
-        return;
-    }
-    bool ok = false;
-    const int shift = trimBlanks(lines->first()).toInt(&ok);
-    if (ok) {
-        applyNotebookShift(shift);
+    if (const auto shift = readNotebookShift(platform_.appFolder)) {
+        applyNotebookShift(*shift);
     }
 }
 

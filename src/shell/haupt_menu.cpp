@@ -2,6 +2,9 @@
 // exist yet stay disabled.
 #include <QMenuBar>
 
+#include "maintenance/erweitern.h"
+#include "search/durcheinander.h"
+#include "search/statistics_frame.h"
 #include "shell/haupt.h"
 
 namespace vondrik {
@@ -53,7 +56,9 @@ constexpr MenuEntry kMenu[] = {
 };
 
 // Items that already lead somewhere; the rest wait for their windows.
-constexpr const char16_t* kWorking[] = {u"enden"};
+constexpr const char16_t* kWorking[] = {
+    u"enden", u"budu", u"anzdasa", u"datarb",
+    u"notebook", u"hfarb", u"tfarb", u"schrift", u"standard", u"higru", u"töne", u"geban", u"gebaus"};
 
 bool isWorking(QStringView name) {
     for (const char16_t* working : kWorking) {
@@ -86,6 +91,13 @@ void Haupt::buildMenu() {
     menuAction(QStringLiteral("geban"))->setCheckable(true);
     menuAction(QStringLiteral("gebaus"))->setCheckable(true);
     connect(menuAction(QStringLiteral("enden")), &QAction::triggered, this, &QWidget::close);
+    connectPreferenceMenu();
+    connect(menuAction(QStringLiteral("budu")), &QAction::triggered, this,
+            [this] { (new Durcheinander(*this))->show(); });
+    connect(menuAction(QStringLiteral("anzdasa")), &QAction::triggered, this,
+            [this] { Frame7->anzdasa(); });
+    connect(menuAction(QStringLiteral("datarb")), &QAction::triggered, this,
+            [this] { Erweitern::open(*this); });
 }
 
 QAction* Haupt::menuAction(const QString& name) const {

@@ -1,17 +1,38 @@
-// Program start: the real platform and the main window.
+// Program start: the real platform, the single-copy lock and the splash window, which loads
+// the main window when its time is up.
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QPointer>
+#include <QTranslator>
 
 #include "shell/haupt.h"
+#include "shell/instance_lock.h"
+#include "shell/splash_window.h"
 #include "ui/real_platform.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vondrik 2000"));
-    vondrik::RealPlatform real;
-    vondrik::Haupt haupt(real.platform());
-    if (!haupt.load()) {
-        return 1;
+    // The standard dialogs (colour, font, files) speak German like the rest of the program.
+    QTranslator qtTexts;
+    if (qtTexts.load(QLocale(QLocale::German), QStringLiteral("qtbase"), QStringLiteral("_"),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QApplication::installTranslator(&qtTexts);
     }
-    haupt.show();
-    return QApplication::exec();
+    vondrik::RealPlatform real;
+    vondrik::InstanceLock lock(real.platform().appFolder.appPath(vondrik::kInstanceLockFile));
+
+    auto* splash = new vondrik::starter(real.platform(), lock);
+    QPointer<vondrik::Haupt> haupt;
+    QObject::connect(splash, &vondrik::starter::hauptShown,
+                     [&haupt](vondrik::Haupt* shown) { haupt = shown; });
+    QObject::connect(splash, &vondrik::starter::loadFailed, [] { QCoreApplication::exit(1); });
+    if (!splash->load()) {
+        delete splash;
+        return 0;
+    }
+    const int code = QApplication::exec();
+    delete haupt.data();  // closed but possibly not yet deleted; it uses the platform
+    return code;
 }

@@ -13,6 +13,7 @@
 #include <QStringList>
 #include <QUrl>
 
+#include "ui/fake_common_dialogs.h"
 #include "ui/fake_printer.h"
 #include "ui/platform.h"
 
@@ -131,8 +132,10 @@ class FakePlatform {
     FakePlatform(const FakePlatform&) = delete;
     FakePlatform& operator=(const FakePlatform&) = delete;
 
-    // Script problems of the message and input boxes together.
-    QStringList problems() const { return messageBox.problems + inputBox.problems; }
+    // Script problems of the message, input and common dialogs together.
+    QStringList problems() const {
+        return messageBox.problems + inputBox.problems + commonDialogs.problems;
+    }
 
     AppFolder appFolder;
     FakeMessageBox messageBox;
@@ -143,7 +146,10 @@ class FakePlatform {
     FakeClock clock;
     FakeRandom random;
     FakeHttpGetter http;
-    Platform platform{messageBox, inputBox, beeper, sound, printer, clock, random, http, appFolder};
+    FakeCommonDialogs commonDialogs;
+    Platform platform{messageBox, inputBox, beeper,    sound,
+                      printer,    clock,    random,    http,
+                      appFolder,  commonDialogs};
 };
 
 }  // namespace vondrik

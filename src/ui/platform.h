@@ -3,6 +3,7 @@
 
 #include "ui/app_folder.h"
 #include "ui/clock.h"
+#include "ui/common_dialogs.h"
 #include "ui/dialogs.h"
 #include "ui/http_getter.h"
 #include "ui/printer.h"
@@ -21,6 +22,7 @@ struct Platform {
     RandomSource& random;
     HttpGetter& http;
     const AppFolder& appFolder;
+    CommonDialogs& commonDialogs;
 };
 
 }  // namespace vondrik

@@ -3,6 +3,7 @@
 
 #include "ui/app_folder.h"
 #include "ui/platform.h"
+#include "ui/qt_common_dialogs.h"
 #include "ui/qt_dialogs.h"
 #include "ui/qt_http_getter.h"
 #include "ui/qt_printer.h"
@@ -30,8 +31,9 @@ class RealPlatform {
     QtSoundPlayer sound_;
     QtPrinter printer_{messageBox_, clock_, folder_};
     QtHttpGetter http_;
-    Platform platform_{messageBox_, inputBox_, beeper_, sound_, printer_,
-                       clock_,      random_,   http_,   folder_};
+    QtCommonDialogs commonDialogs_;
+    Platform platform_{messageBox_, inputBox_, beeper_, sound_,  printer_,
+                       clock_,      random_,   http_,   folder_, commonDialogs_};
 };
 
 }  // namespace vondrik

@@ -1,0 +1,101 @@
+// Anagram search and database statistics on the full default dictionary, from the start
+// of the search to the filled list or table.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <memory>
+
+#include "search/durcheinander.h"
+#include "search/result_list.h"
+#include "search/statistics_frame.h"
+#include "shell/haupt.h"
+#include "ui/fake_platform.h"
+
+namespace {
+
+using namespace vondrik;
+
+// Eleven characters: the letters of "Mittagessen", scrambled, one of them unknown.
+const QString kElevenLetters = QStringLiteral("sagentims?e");
+
+// The window must go before the application object does; a static would outlive it.
+std::unique_ptr<FakePlatform> fake;
+std::unique_ptr<Haupt> haupt;
+
+Haupt& mainWindow() {
+    if (!haupt) {
+        fake = std::make_unique<FakePlatform>(QStringLiteral(VONDRIK_APP_DIR));
+        haupt = std::make_unique<Haupt>(fake->platform);
+        haupt->load();
+        haupt->show();
+    }
+    return *haupt;
+}
+
+void handOverToList(benchmark::State& state, const QString& letters) {
+    Haupt& haupt = mainWindow();
+    for (auto _ : state) {
+        haupt.Text17->setText(letters);
+        haupt.anagramm();
+        benchmark::DoNotOptimize(haupt.List1->count());
+    }
+    state.counters["lines"] = haupt.List1->count();
+}
+
+void BM_AnagramHandOverToList(benchmark::State& state) {
+    handOverToList(state, kElevenLetters);
+}
+BENCHMARK(BM_AnagramHandOverToList)->Unit(benchmark::kMillisecond);
+
+// Nearly all unknown: most of the table is listed.
+void BM_AnagramManyHits(benchmark::State& state) {
+    handOverToList(state, QStringLiteral("e?????????n"));
+}
+BENCHMARK(BM_AnagramManyHits)->Unit(benchmark::kMillisecond);
+
+// The dialog is opened and filled outside the timing; the start button to the filled list
+// (including the dialog closing) is timed.
+void BM_AnagramStartButtonToList(benchmark::State& state) {
+    Haupt& haupt = mainWindow();
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto* dialog = new Durcheinander(haupt);
+        dialog->show();
+        dialog->Text1->setText(kElevenLetters);
+        state.ResumeTiming();
+        dialog->Command2->click();
+        benchmark::DoNotOptimize(haupt.List1->count());
+        state.PauseTiming();
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        state.ResumeTiming();
+    }
+    state.counters["lines"] = haupt.List1->count();
+}
+BENCHMARK(BM_AnagramStartButtonToList)->Unit(benchmark::kMillisecond);
+
+void BM_StatisticsWholeDictionary(benchmark::State& state) {
+    Haupt& haupt = mainWindow();
+    for (auto _ : state) {
+        haupt.Frame7->anzdasa();
+        benchmark::DoNotOptimize(haupt.Frame7->Label12[StatisticsFrame::kTotalRow]->text());
+    }
+    state.counters["records"] =
+        haupt.Frame7->Label12[StatisticsFrame::kTotalRow]->text().toDouble();
+}
+BENCHMARK(BM_StatisticsWholeDictionary)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    haupt.reset();
+    return 0;
+}

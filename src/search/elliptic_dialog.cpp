@@ -1,0 +1,121 @@
+// Elliptic input dialogs over the main window.
+#include "search/elliptic_dialog.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QRegion>
+#include <QTimer>
+#include <QWindow>
+
+#include "shell/haupt.h"
+
+namespace vondrik {
+namespace {
+
+constexpr int kFocusDelayMs = 100;
+constexpr int kGradientBands = 256;
+
+}  // namespace
+
+EllipticDialog::EllipticDialog(Haupt& haupt, const QString& name, const QString& title,
+                               Gradient gradient)
+    : QWidget(&haupt, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
+      haupt_(haupt),
+      gradient_(gradient) {
+    setObjectName(name);
+    setWindowTitle(title);
+    setAttribute(Qt::WA_DeleteOnClose);
+
+    // The focus is set a moment after the window appears, once the window system has
+    // activated it; setting it at once could be lost to the activation.
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(kFocusDelayMs);
+    connect(Timer1, &QTimer::timeout, this, [this] {
+        if (firstBox_) {
+            firstBox_->setFocus();
+        }
+        Timer1->stop();
+    });
+
+    haupt_.setEnabled(false);
+    // A child window follows its parent into the disabled state; this one must stay usable.
+    setEnabled(true);
+    Timer1->start();
+}
+
+void EllipticDialog::submitOnEnter(QLineEdit* box) {
+    submitBoxes_.append(box);
+    box->installEventFilter(this);
+}
+
+void EllipticDialog::colourText(QLabel* label, const QColor& colour) {
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    label->setPalette(palette);
+}
+
+bool EllipticDialog::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress &&
+        submitBoxes_.contains(qobject_cast<QLineEdit*>(watched))) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            confirm();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void EllipticDialog::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    const int h = height();
+    for (int band = 0; band < kGradientBands; ++band) {
+        const int top = band * h / kGradientBands;
+        const int bottom = (band + 1) * h / kGradientBands;
+        const int level = 255 - band;
+        const QColor colour =
+            gradient_ == Gradient::Blue ? QColor(0, 0, level) : QColor(0, level, 0);
+        painter.fillRect(0, top, width(), bottom - top, colour);
+    }
+}
+
+void EllipticDialog::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    setMask(QRegion(1, 1, width() - 2, height() - 2, QRegion::Ellipse));
+}
+
+void EllipticDialog::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    raise();
+    activateWindow();
+}
+
+// Changing the flags through QWidget would hide and re-create the window; the window
+// handle takes the new hint in place.
+void EllipticDialog::dropTopMost() {
+    const Qt::WindowFlags flags = windowFlags() & ~Qt::WindowStaysOnTopHint;
+    overrideWindowFlags(flags);
+    if (QWindow* window = windowHandle()) {
+        window->setFlags(flags);
+    }
+}
+
+// Every way out (start, cancel, the window's own close, the main window closing) passes
+// here; the flag keeps a repeated close from handing the focus back twice.
+void EllipticDialog::closeEvent(QCloseEvent* event) {
+    if (!unloaded_) {
+        unloaded_ = true;
+        Timer1->stop();
+        haupt_.setEnabled(true);
+        haupt_.Text1->setFocus();
+        haupt_.Text1->selectAll();
+        haupt_.activateWindow();
+    }
+    event->accept();
+}
+
+}  // namespace vondrik

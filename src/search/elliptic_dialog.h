@@ -1,0 +1,53 @@
+// The shape and manners shared by the main window's small input dialogs: an elliptic,
+// top-most window with a vertical gradient that disables the main window while it is open,
+// gives its first box the focus a moment after it appears, and deletes itself when closed.
+#pragma once
+
+#include <QWidget>
+
+class QLabel;
+class QLineEdit;
+class QTimer;
+
+namespace vondrik {
+
+class Haupt;
+
+class EllipticDialog : public QWidget {
+    Q_OBJECT
+  public:
+    // Which colour channel runs from 255 at the top down to 0 at the bottom.
+    enum class Gradient { Blue, Green };
+
+    QTimer* Timer1 = nullptr;
+
+  protected:
+    EllipticDialog(Haupt& haupt, const QString& name, const QString& title, Gradient gradient);
+
+    // Enter in these boxes is swallowed and runs confirm().
+    void submitOnEnter(QLineEdit* box);
+    // The box that gets the focus when Timer1 fires.
+    void setFirstBox(QLineEdit* box) { firstBox_ = box; }
+    virtual void confirm() = 0;
+
+    // Keeps the window in place but lets other windows cover it again.
+    void dropTopMost();
+    // Colours a label's text.
+    static void colourText(QLabel* label, const QColor& colour);
+
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+    Haupt& haupt_;
+
+  private:
+    Gradient gradient_;
+    QLineEdit* firstBox_ = nullptr;
+    QList<QLineEdit*> submitBoxes_;
+    bool unloaded_ = false;
+};
+
+}  // namespace vondrik

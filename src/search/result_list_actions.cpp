@@ -1,0 +1,141 @@
+// The result list's meaning box and its hand-over to the dictionary editor.
+#include "search/result_list_actions.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+
+#include "dictionary/length_tables.h"
+#include "dictionary/text.h"
+#include "maintenance/erweitern.h"
+#include "search/result_list.h"
+#include "shell/haupt.h"
+
+namespace vondrik {
+namespace {
+
+constexpr double kMeaningPointSize = 10;
+const QColor kMeaningBackground(255, 255, 192);
+
+QFont meaningFont(QFont font) {
+    font.setPointSizeF(kMeaningPointSize);
+    return font;
+}
+
+}  // namespace
+
+bool splitResultLine(const QString& line, QString& word, QString& meaning) {
+    const qsizetype tab = line.indexOf(u'\t');
+    if (tab < 0) {
+        return false;
+    }
+    word = line.left(tab);
+    meaning = line.mid(tab + 1);
+    return true;
+}
+
+ResultListActions::ResultListActions(Haupt& haupt)
+    : QObject(&haupt), haupt_(haupt), list_(*haupt.List1) {
+    setObjectName(QStringLiteral("ResultListActions"));
+    QWidget* parent = list_.parentWidget();
+
+    Label16 = new QLabel(parent);
+    Label16->setObjectName(QStringLiteral("Label16"));
+    Label16->hide();
+
+    Text5 = new QLineEdit(parent);
+    Text5->setObjectName(QStringLiteral("Text5"));
+    Text5->setReadOnly(true);
+    Text5->setFrame(false);
+    QPalette palette = Text5->palette();
+    palette.setColor(QPalette::Base, kMeaningBackground);
+    palette.setColor(QPalette::Text, Qt::black);
+    Text5->setPalette(palette);
+    Text5->setAutoFillBackground(true);
+    Text5->hide();
+
+    // The box sits at the pointer, so every click and move would land on it. It lets them
+    // through to the list beneath: a click there hides it, it keeps following the pointer,
+    // and a right-click still reaches the line under the pointer.
+    Text5->setAttribute(Qt::WA_TransparentForMouseEvents);
+    list_.viewport()->setMouseTracking(true);
+    list_.installEventFilter(this);
+    list_.viewport()->installEventFilter(this);
+}
+
+void ResultListActions::showMeaning() {
+    const QModelIndexList selected = list_.selectionModel()->selectedIndexes();
+    QString word;
+    QString meaning;
+    if (selected.isEmpty() || !splitResultLine(list_.line(selected.first().row()), word, meaning)) {
+        return;
+    }
+    Text5->setText(meaning);
+    Text5->setFont(meaningFont(Text5->font()));
+    Label16->setFont(meaningFont(Label16->font()));
+    Label16->setText(QStringLiteral("   ") + meaning);
+    Label16->adjustSize();
+    Text5->resize(Label16->size());
+    Text5->setCursorPosition(0);
+    Text5->show();
+    Text5->raise();
+}
+
+void ResultListActions::hideMeaning() {
+    Text5->hide();
+}
+
+void ResultListActions::openEditorOn(int row) {
+    QString word;
+    QString meaning;
+    if (row < 0 || row >= list_.count() || !splitResultLine(list_.line(row), word, meaning) ||
+        !tableForLength(static_cast<int>(word.size()))) {
+        noEntry();
+        return;
+    }
+    hideMeaning();
+    haupt_.bedanzbuch = static_cast<qint16>(word.size());
+    haupt_.bedeintrag = meaning;
+    Erweitern* editor = Erweitern::open(haupt_);
+    editor->Command1[haupt_.bedanzbuch - 2]->click();
+    editor->fernsuche();
+    // Several words of a length may share a meaning: the clicked one is loaded, the first
+    // row only when none matches.
+    int target = 0;
+    for (int i = 0; i < editor->List2->count(); ++i) {
+        if (upperKeepLength(editor->List2->line(i).section(u'\t', 0, 0)) == word) {
+            target = i;
+            break;
+        }
+    }
+    editor->selectRow(editor->List2, target);
+}
+
+void ResultListActions::noEntry() {
+    haupt_.platform().messageBox.show(QStringLiteral("Keinen Eintrag angeklickt!"),
+                                      haupt_.windowTitle());
+}
+
+bool ResultListActions::eventFilter(QObject* watched, QEvent* event) {
+    const QEvent::Type type = event->type();
+    if (watched == list_.viewport()) {
+        if (type == QEvent::MouseButtonPress) {
+            hideMeaning();
+        } else if (type == QEvent::MouseButtonDblClick) {
+            showMeaning();
+        } else if (type == QEvent::MouseMove && Text5->isVisible()) {
+            Text5->move(static_cast<QMouseEvent*>(event)->position().toPoint());
+        } else if (type == QEvent::MouseButtonRelease &&
+                   static_cast<QMouseEvent*>(event)->button() == Qt::RightButton) {
+            const QModelIndex hit =
+                list_.indexAt(static_cast<QMouseEvent*>(event)->position().toPoint());
+            openEditorOn(hit.isValid() ? hit.row() : -1);
+        }
+    } else if (watched == &list_ && type == QEvent::FocusOut) {
+        hideMeaning();
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+}  // namespace vondrik

@@ -1,0 +1,58 @@
+// The splash window starter: the first window of the program. It refuses a second copy,
+// seeds the random generator, shows the program's name over a tiled background with a
+// progress bar for 41 ticks of 50 ms, then loads and shows the main window and unloads.
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+
+#include "ui/platform.h"
+
+class QLabel;
+class QProgressBar;
+class QTimer;
+
+namespace vondrik {
+
+class Haupt;
+class InstanceLock;
+
+inline constexpr int kSplashTicks = 41;
+
+class starter : public QWidget {
+    Q_OBJECT
+  public:
+    // The lock outlives the splash: it guards the folder for the whole run.
+    starter(Platform& platform, InstanceLock& lock);
+
+    // The load: false, after the message, when another copy is running; the caller ends the
+    // program then. Otherwise the splash is shown and its timer runs.
+    bool load();
+
+    QLabel* Label1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QLabel* Label3 = nullptr;
+    QProgressBar* Bar1 = nullptr;
+    QTimer* Timer1 = nullptr;
+
+  signals:
+    // The main window is loaded and visible; it closes itself and deletes itself on closing.
+    void hauptShown(vondrik::Haupt* haupt);
+    // The main window's load ended the program (no database); the splash has gone.
+    void loadFailed();
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    void layOut(const QRect& screen);
+    void tick();
+    void startHaupt();
+
+    Platform& platform_;
+    InstanceLock& lock_;
+    QImage tile_;
+    int ticks_ = 0;
+};
+
+}  // namespace vondrik

@@ -1,0 +1,165 @@
+// The sound panel Frame8: on/off pairs, choosing files, OK, defaults and Abbrechen, and the
+// main window's search sounds following the pairs.
+#include "shell/sound_panel.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "haupt_fixture.h"
+#include "support/qt_printers.h"
+
+namespace vondrik::test {
+namespace {
+
+class SoundPanelTest : public HauptTest {
+  protected:
+    void SetUp() override {
+        HauptTest::SetUp();
+        panel = haupt->Frame8;
+    }
+
+    void open() {
+        panel = haupt->Frame8;  // a restart brings a new main window
+        haupt->menuAction("töne")->trigger();
+        ASSERT_TRUE(panel->isVisible());
+    }
+
+    QRadioButton* option(int pair, int index) const {
+        return panel->findChild<QRadioButton*>(QStringLiteral("Option%1_%2").arg(pair).arg(index));
+    }
+
+    SoundPanel* panel = nullptr;
+};
+
+TEST_F(SoundPanelTest, ShowsItsCaptionsAndTheCurrentSwitches) {
+    haupt->prefs.failureSound = false;
+    open();
+    EXPECT_EQ(panel->Label17[0]->text(), "Ton bei erfolgreicher Suche:");
+    EXPECT_EQ(panel->Label17[1]->text(), "Ton bei erfolgloser Suche:");
+    EXPECT_EQ(panel->Label17[2]->text(), "Ton des Weckers:");
+    EXPECT_EQ(panel->Command16->text(), " O  K");
+    EXPECT_EQ(panel->Command12->text(), "Standardeinstellungen wiederherstellen");
+    EXPECT_EQ(panel->Command11->text(), "Abbrechen");
+    for (int pair = 1; pair <= 3; ++pair) {
+        EXPECT_EQ(option(pair, 0)->text(), "an");
+        EXPECT_EQ(option(pair, 1)->text(), "aus");
+    }
+    EXPECT_TRUE(option(1, 0)->isChecked());
+    EXPECT_TRUE(option(2, 1)->isChecked());
+    EXPECT_TRUE(option(3, 0)->isChecked());
+}
+
+TEST_F(SoundPanelTest, SearchSoundsFollowTheSwitchesAtOnce) {
+    open();
+    option(1, 1)->click();
+    option(2, 1)->click();
+    EXPECT_FALSE(option(1, 0)->isChecked());  // each pair is a group of its own
+    EXPECT_TRUE(option(3, 0)->isChecked());
+    search("###r####");
+    ASSERT_GT(haupt->List1->count(), 0);
+    search("xxxxxxxx");
+    ASSERT_EQ(haupt->List1->count(), 0);
+    EXPECT_TRUE(fake.sound.played.isEmpty());
+
+    option(2, 0)->click();
+    search("xxxxxxxx");
+    ASSERT_EQ(fake.sound.played.size(), 1);
+    EXPECT_TRUE(fake.sound.played[0].path.endsWith("ton/oooch.wav"));
+}
+
+TEST_F(SoundPanelTest, ChosenFilesArePlayedAndTheAlarmIgnoresACancelledDialog) {
+    const QString own = app.file("ton/8.wav");
+    fake.commonDialogs.scriptFiles({own, "", "", app.file("ton/12.wav")});
+    const QString alarm = haupt->prefs.alarmSoundFile;
+    open();
+    panel->Command13->click();
+    ASSERT_EQ(fake.commonDialogs.filesAsked.size(), 1);
+    EXPECT_EQ(fake.commonDialogs.filesAsked[0].title,
+              "Wählen Sie bitte Ihre gewünschte Sounddatei aus.");
+    EXPECT_EQ(fake.commonDialogs.filesAsked[0].filter, "Wav-Dateien|*.wav");
+    EXPECT_EQ(haupt->prefs.successSoundFile, own);
+    ASSERT_EQ(fake.sound.played.size(), 1);
+    EXPECT_EQ(fake.sound.played[0].path, own);
+    EXPECT_FALSE(fake.sound.played[0].loop);
+
+    panel->Command14->click();  // cancelled: the search sound takes the empty name
+    EXPECT_EQ(haupt->prefs.failureSoundFile, "");
+    panel->Command15->click();  // cancelled: the alarm keeps its file and stays silent
+    EXPECT_EQ(haupt->prefs.alarmSoundFile, alarm);
+    EXPECT_EQ(fake.sound.played.size(), 2);
+    panel->Command15->click();
+    EXPECT_EQ(haupt->prefs.alarmSoundFile, app.file("ton/12.wav"));
+    EXPECT_EQ(fake.sound.played.last().path, app.file("ton/12.wav"));
+    EXPECT_TRUE(fake.problems().isEmpty());
+}
+
+TEST_F(SoundPanelTest, AbbrechenRestoresWhatThePanelFound) {
+    haupt->prefs.alarmSound = false;
+    const Preferences before = haupt->prefs;
+    fake.commonDialogs.scriptFiles(
+        {app.file("ton/8.wav"), app.file("ton/11.wav"), app.file("ton/12.wav")});
+    open();
+    option(1, 1)->click();
+    option(3, 0)->click();
+    panel->Command13->click();
+    panel->Command14->click();
+    panel->Command15->click();
+    ASSERT_FALSE(haupt->prefs.successSound);
+    panel->Command11->click();
+    EXPECT_FALSE(panel->isVisible());
+    EXPECT_TRUE(haupt->prefs.successSound);
+    EXPECT_FALSE(haupt->prefs.alarmSound);
+    EXPECT_EQ(haupt->prefs.successSoundFile, before.successSoundFile);
+    EXPECT_EQ(haupt->prefs.failureSoundFile, before.failureSoundFile);
+    EXPECT_EQ(haupt->prefs.alarmSoundFile, before.alarmSoundFile);
+    EXPECT_TRUE(option(1, 0)->isChecked());
+    EXPECT_TRUE(option(3, 1)->isChecked());
+
+    // A second opening remembers afresh: cancelling then restores the newer state.
+    open();
+    option(2, 1)->click();
+    panel->Command16->click();
+    EXPECT_FALSE(haupt->prefs.failureSound);
+    open();
+    option(2, 0)->click();
+    panel->Command11->click();
+    EXPECT_FALSE(haupt->prefs.failureSound);
+}
+
+TEST_F(SoundPanelTest, DefaultsSwitchEverythingOnWithTheDefaultFiles) {
+    fake.commonDialogs.scriptFiles({app.file("ton/8.wav")});
+    open();
+    option(1, 1)->click();
+    option(3, 1)->click();
+    panel->Command13->click();
+    panel->Command12->click();
+    EXPECT_FALSE(panel->isVisible());
+    const Preferences defaults = Preferences::defaults(fake.appFolder);
+    EXPECT_TRUE(haupt->prefs.successSound && haupt->prefs.failureSound && haupt->prefs.alarmSound);
+    EXPECT_EQ(haupt->prefs.successSoundFile, defaults.successSoundFile);
+    EXPECT_EQ(haupt->prefs.alarmSoundFile, defaults.alarmSoundFile);
+}
+
+TEST_F(SoundPanelTest, OkKeepsTheChoiceAcrossARestart) {
+    const QString own = app.file("ton/11.wav");
+    fake.commonDialogs.scriptFiles({own, app.file("ton/weg.wav")});
+    open();
+    option(3, 1)->click();
+    panel->Command13->click();
+    panel->Command14->click();  // a file that does not exist
+    panel->Command16->click();
+    EXPECT_FALSE(panel->isVisible());
+    haupt->close();
+    start();
+    EXPECT_FALSE(haupt->prefs.alarmSound);
+    EXPECT_EQ(haupt->prefs.successSoundFile, own);
+    EXPECT_EQ(haupt->prefs.failureSoundFile,
+              Preferences::defaults(fake.appFolder).failureSoundFile);
+    open();
+    EXPECT_TRUE(option(3, 1)->isChecked());
+}
+
+}  // namespace
+}  // namespace vondrik::test
