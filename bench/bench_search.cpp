@@ -18,7 +18,9 @@ using namespace vondrik;
 // Created in main and destroyed before the QApplication, as every window must be.
 Haupt* window = nullptr;
 
-Haupt& mainWindow() { return *window; }
+Haupt& mainWindow() {
+    return *window;
+}
 
 void enterPattern(benchmark::State& state, const QString& pattern) {
     Haupt& haupt = mainWindow();

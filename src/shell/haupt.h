@@ -68,9 +68,9 @@ class Haupt : public QMainWindow {
     ResultList* List1 = nullptr;
     QLabel* Image1 = nullptr;
     QLineEdit* Text17 = nullptr;
-    StatisticsFrame* Frame7 = nullptr;  // the database statistics
-    PictureChooser* Frame6 = nullptr;   // background picture chooser
-    SoundPanel* Frame8 = nullptr;       // sound settings
+    StatisticsFrame* Frame7 = nullptr;         // the database statistics
+    PictureChooser* Frame6 = nullptr;          // background picture chooser
+    SoundPanel* Frame8 = nullptr;              // sound settings
     ResultListActions* listActions = nullptr;  // meaning box, editor hand-over
 
     // Search routines, one per length table; each searches with ei (and kombitext when

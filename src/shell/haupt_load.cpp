@@ -12,7 +12,6 @@
 #include <stdexcept>
 
 #include "dictionary/statements.h"
-#include "dictionary/text.h"
 #include "search/result_list.h"
 #include "shell/haupt.h"
 #include "shell/notebook_file.h"

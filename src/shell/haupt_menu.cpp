@@ -56,9 +56,9 @@ constexpr MenuEntry kMenu[] = {
 };
 
 // Items that already lead somewhere; the rest wait for their windows.
-constexpr const char16_t* kWorking[] = {
-    u"enden", u"budu", u"anzdasa", u"datarb",
-    u"notebook", u"hfarb", u"tfarb", u"schrift", u"standard", u"higru", u"töne", u"geban", u"gebaus"};
+constexpr const char16_t* kWorking[] = {u"enden", u"budu",  u"anzdasa", u"datarb",   u"notebook",
+                                        u"hfarb", u"tfarb", u"schrift", u"standard", u"higru",
+                                        u"töne",  u"geban", u"gebaus"};
 
 bool isWorking(QStringView name) {
     for (const char16_t* working : kWorking) {

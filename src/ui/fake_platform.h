@@ -147,9 +147,8 @@ class FakePlatform {
     FakeRandom random;
     FakeHttpGetter http;
     FakeCommonDialogs commonDialogs;
-    Platform platform{messageBox, inputBox, beeper,    sound,
-                      printer,    clock,    random,    http,
-                      appFolder,  commonDialogs};
+    Platform platform{messageBox, inputBox, beeper, sound,     printer,
+                      clock,      random,   http,   appFolder, commonDialogs};
 };
 
 }  // namespace vondrik
