@@ -10,22 +10,14 @@
 #include <QFontDialog>
 #include <QTemporaryDir>
 #include <QTimer>
+
 #include <functional>
+#include "support/modal_dialog.h"
 
 namespace vondrik {
 namespace {
 
-void whenModalAppears(std::function<void(QWidget*)> act) {
-    auto* poll = new QTimer;
-    QObject::connect(poll, &QTimer::timeout, [poll, act] {
-        if (QWidget* dialog = QApplication::activeModalWidget()) {
-            poll->stop();
-            poll->deleteLater();
-            act(dialog);
-        }
-    });
-    poll->start(10);
-}
+using test::whenModalAppears;
 
 TEST(QtFileFilter, PairsBecomeQtFilters) {
     EXPECT_EQ(qtFileFilter("Wav-Dateien|*.wav"), "Wav-Dateien (*.wav)");

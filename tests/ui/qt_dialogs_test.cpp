@@ -9,23 +9,14 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
+
 #include <functional>
+#include "support/modal_dialog.h"
 
 namespace vondrik {
 namespace {
 
-// Runs `act` on the modal dialog as soon as it is up.
-void whenModalAppears(std::function<void(QWidget*)> act) {
-    auto* poll = new QTimer;
-    QObject::connect(poll, &QTimer::timeout, [poll, act] {
-        if (QWidget* dialog = QApplication::activeModalWidget()) {
-            poll->stop();
-            poll->deleteLater();
-            act(dialog);
-        }
-    });
-    poll->start(10);
-}
+using test::whenModalAppears;
 
 QStringList buttonTexts(QWidget* dialog) {
     QStringList texts;
