@@ -5,7 +5,6 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <bit>
 
 #include "dictionary/jet_like.h"
 #include "dictionary/length_tables.h"
@@ -43,29 +42,23 @@ QString passwordOf(const QString& connect) {
     return {};
 }
 
-void appendCell(sqlite3_stmt* stmt, int column, Recordset::Snapshot& snapshot) {
-    using Type = Recordset::Snapshot::Type;
-    switch (sqlite3_column_type(stmt, column)) {
+// Reads the value object once: every sqlite3_column_* call pays for the statement checks
+// again, which on a whole table costs more than decoding the text.
+void appendCell(sqlite3_stmt* stmt, int column, Snapshot& snapshot) {
+    sqlite3_value* value = sqlite3_column_value(stmt, column);
+    switch (sqlite3_value_type(value)) {
         case SQLITE_NULL:
-            snapshot.cells.push_back({{.number = 0}, 0, Type::Null});
+            snapshot.appendNull();
             return;
         case SQLITE_INTEGER:
-            snapshot.cells.push_back(
-                {{.number = sqlite3_column_int64(stmt, column)}, 0, Type::Integer});
+            snapshot.appendInteger(sqlite3_value_int64(value));
             return;
         case SQLITE_FLOAT:
-            snapshot.cells.push_back(
-                {{.number = std::bit_cast<qint64>(sqlite3_column_double(stmt, column))},
-                 0,
-                 Type::Real});
+            snapshot.appendReal(sqlite3_value_double(value));
             return;
-        default: {
-            const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, column));
-            const int bytes = sqlite3_column_bytes(stmt, column);
-            qint32 length = 0;
-            const QChar* kept = snapshot.keepText(text, bytes, length);
-            snapshot.cells.push_back({{.text = kept}, length, Type::Text});
-        }
+        default:
+            snapshot.appendText(reinterpret_cast<const char*>(sqlite3_value_text(value)),
+                                sqlite3_value_bytes(value));
     }
 }
 
@@ -209,18 +202,18 @@ sqlite3_stmt* Database::prepareSingle(const QString& sql) {
 
 Recordset Database::OpenRecordset(const QString& sql) {
     Statement query{prepareSingle(sql)};
-    auto snapshot = std::make_shared<Recordset::Snapshot>();
     const int columns = sqlite3_column_count(query.stmt);
+    QStringList names;
     for (int c = 0; c < columns; ++c) {
-        snapshot->columns << QString::fromUtf8(sqlite3_column_name(query.stmt, c));
+        names << QString::fromUtf8(sqlite3_column_name(query.stmt, c));
     }
-    // Room for a typical search result up front; growing a large buffer is what costs.
-    snapshot->cells.reserve(3 << 10);
+    auto snapshot = std::make_shared<Snapshot>(std::move(names));
     int rc;
     while ((rc = sqlite3_step(query.stmt)) == SQLITE_ROW) {
         for (int c = 0; c < columns; ++c) {
             appendCell(query.stmt, c, *snapshot);
         }
+        snapshot->endRow();
     }
     check(db_, rc);
     return Recordset(std::move(snapshot));

@@ -7,24 +7,8 @@
 #include <type_traits>
 
 #include "dictionary/database.h"
-#include "dictionary/utf8.h"
 
 namespace vondrik {
-
-const QChar* Recordset::Snapshot::keepText(const char* utf8, qsizetype bytes, qint32& length) {
-    // Small blocks come from the heap and are reused from one search to the next; one large
-    // growing buffer would be copied and faulted in anew for every result set.
-    constexpr qsizetype kBlockChars = 16 * 1024;
-    if (blocks.empty() || blockUsed + bytes > blockSize) {  // UTF-16 never needs more units
-        blockSize = std::max(kBlockChars, bytes);
-        blocks.push_back(std::make_unique<QChar[]>(blockSize));
-        blockUsed = 0;
-    }
-    QChar* start = blocks.back().get() + blockUsed;
-    length = static_cast<qint32>(utf8ToUtf16(std::string_view(utf8, bytes), start));
-    blockUsed += length;
-    return start;
-}
 
 Recordset::Recordset(std::shared_ptr<const Snapshot> snapshot) : snapshot_(std::move(snapshot)) {}
 
@@ -42,11 +26,11 @@ void Recordset::Move(qint64 rows) {
     position_ = std::clamp<qint64>(position_ + rows, 0, RecordCount());
 }
 
-const Recordset::Snapshot::Cell& Recordset::cell(int column) const {
+const Snapshot::Cell& Recordset::cell(int column) const {
     if (Eof()) {
         throw DatabaseError(QStringLiteral("Kein aktueller Datensatz."));
     }
-    return snapshot_->cells[position_ * snapshot_->columns.size() + column];
+    return snapshot_->cell(position_, column);
 }
 
 int Recordset::columnIndex(QAnyStringView name) const {
@@ -55,7 +39,7 @@ int Recordset::columnIndex(QAnyStringView name) const {
     const int exact = name.visit([&](auto view) {
         if constexpr (std::is_same_v<decltype(view), QStringView>) {
             for (int i = 0; i < columns; ++i) {
-                if (QStringView(snapshot_->columns[i]) == view) {
+                if (QStringView(snapshot_->columns()[i]) == view) {
                     return i;
                 }
             }
@@ -66,7 +50,7 @@ int Recordset::columnIndex(QAnyStringView name) const {
         return exact;
     }
     for (int i = 0; i < columns; ++i) {
-        if (QAnyStringView::compare(snapshot_->columns[i], name, Qt::CaseInsensitive) == 0) {
+        if (QAnyStringView::compare(snapshot_->columns()[i], name, Qt::CaseInsensitive) == 0) {
             return i;
         }
     }
@@ -85,7 +69,7 @@ QString Recordset::textOf(const Snapshot::Cell& c) const {
         case Snapshot::Type::Text:
             break;
     }
-    return c.length == 0 ? QStringLiteral("") : QString(c.text, c.length);
+    return c.length == 0 ? QStringLiteral("") : QStringView(c.text, c.length).toString();
 }
 
 QStringView Recordset::viewOf(const Snapshot::Cell& c) const {

@@ -7,37 +7,13 @@
 #include <QStringList>
 #include <QVariant>
 #include <memory>
-#include <vector>
+
+#include "dictionary/snapshot.h"
 
 namespace vondrik {
 
 class Recordset {
   public:
-    // Rows are kept compactly: texts decoded once into fixed-size UTF-16 blocks that never
-    // move, so reading a field needs no allocation.
-    struct Snapshot {
-        enum class Type : quint8 { Null, Integer, Real, Text };
-        struct Cell {
-            union {
-                const QChar* text;
-                qint64 number;  // integers, and reals by their bits
-            };
-            qint32 length;  // length of the text in UTF-16 units
-            Type type;
-        };
-        QStringList columns;
-        std::vector<Cell> cells;  // row after row
-        std::vector<std::unique_ptr<QChar[]>> blocks;
-        qsizetype blockUsed = 0;
-        qsizetype blockSize = 0;
-
-        // Decodes UTF-8 into the blocks; returns the start and sets length.
-        const QChar* keepText(const char* utf8, qsizetype bytes, qint32& length);
-        qint64 rowCount() const {
-            return columns.isEmpty() ? 0 : static_cast<qint64>(cells.size()) / columns.size();
-        }
-    };
-
     Recordset() = default;  // empty: at its end at once
     explicit Recordset(std::shared_ptr<const Snapshot> snapshot);
 
@@ -61,7 +37,7 @@ class Recordset {
     // The same without a copy; valid as long as this result set (or a copy of it) lives.
     QStringView textView(QAnyStringView name) const;
 
-    int fieldCount() const { return snapshot_ ? snapshot_->columns.size() : 0; }
+    int fieldCount() const { return snapshot_ ? snapshot_->columnCount() : 0; }
 
   private:
     const Snapshot::Cell& cell(int column) const;

@@ -222,5 +222,34 @@ TEST(Recordset, EmptySetAndMissingFields) {
     EXPECT_THROW(db->OpenRecordset("Select * from nirgends"), DatabaseError);
 }
 
+// Thousands of rows fill several of the snapshot's blocks; every value must come back as
+// the engine gave it, also when the blocks are reused by the next result set.
+TEST(Recordset, LargeResultsKeepEveryValue) {
+    TestAppFolder app;
+    auto db = app.openDictionary();
+    const QString base = QStringLiteral("Grüße aus Köln an die Straßenbahnfahrer in Übersee, ");
+    const QString sql = QStringLiteral(
+                            "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n "
+                            "WHERE i < 6000) SELECT i, substr('%1', 1 + i %% 7, i %% 50) AS t, "
+                            "NULL AS leer, i * 0.5 AS halb FROM n")
+                            .arg(base)
+                            .replace(QStringLiteral("%%"), QStringLiteral("%"));
+    for (int round = 0; round < 2; ++round) {
+        Recordset rs = db->OpenRecordset(sql);
+        ASSERT_EQ(rs.RecordCount(), 6000);
+        for (int i = 1; !rs.Eof(); rs.MoveNext(), ++i) {
+            ASSERT_EQ(rs.Fields("i").toLongLong(), i);
+            ASSERT_EQ(rs.textView(u"t"), base.mid(i % 7, i % 50)) << i;
+            ASSERT_FALSE(rs.Fields("leer").isValid());
+            ASSERT_EQ(rs.Fields("halb").toDouble(), i * 0.5);
+        }
+    }
+    // A text longer than a whole block is kept apart.
+    Recordset huge = db->OpenRecordset(
+        QStringLiteral("SELECT replace(hex(zeroblob(40000)), '00', 'ä') AS lang, 'x' AS kurz"));
+    EXPECT_EQ(huge.text("lang"), QString(40000, u'ä'));
+    EXPECT_EQ(huge.text("kurz"), "x");
+}
+
 }  // namespace
 }  // namespace vondrik

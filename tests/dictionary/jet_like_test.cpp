@@ -102,6 +102,27 @@ TEST(Utf8, DecodesAsciiUmlautsAndSurrogatePairs) {
     EXPECT_EQ(decoded(""), "");
 }
 
+// ASCII runs are widened several bytes at a time: the cuts of a mixed text put each
+// multi-byte character at every place within such a step.
+TEST(Utf8, AgreesWithQtOnEveryCutOfAMixedText) {
+    const std::string text =
+        "Die Straße über den Fluß führt nach Ærø und Ōsaka \xF0\x9F\x98\x80 "
+        "ohne Umweg; abcdefghijklmnopqrstuvwxyz ÄÖÜ 0123456789.";
+    const auto startsCharacter = [&](size_t at) {
+        return at == text.size() || (static_cast<unsigned char>(text[at]) & 0xC0) != 0x80;
+    };
+    for (size_t from = 0; from < 20; ++from) {
+        for (size_t to = from; to <= text.size(); ++to) {
+            if (!startsCharacter(from) || !startsCharacter(to)) {
+                continue;
+            }
+            const std::string_view part = std::string_view(text).substr(from, to - from);
+            ASSERT_EQ(decoded(part), QString::fromUtf8(part.data(), part.size()))
+                << from << " " << to;
+        }
+    }
+}
+
 TEST(Utf8, BrokenSequencesBecomeReplacementCharacters) {
     EXPECT_EQ(decoded("a\xC3"), QString("a") + QChar(0xFFFD));
     EXPECT_EQ(decoded("\xFF"
