@@ -20,7 +20,7 @@ std::vector<double> draw(RandomSource& random, int count) {
     return values;
 }
 
-TEST(Choose, MapsTheUnitIntervalOntoOneToN) {
+TEST(Choose, MapsTheUnitIntervalOntoOneToNInEqualShares) {
     const double justBelowOne = std::nextafter(1.0, 0.0);
     for (int n : {1, 2, 3, 7, 10, 1000, 65535, 1'000'000'000}) {
         FakeRandom random;
@@ -28,9 +28,6 @@ TEST(Choose, MapsTheUnitIntervalOntoOneToN) {
         EXPECT_EQ(choose(random, n), 1) << n;
         EXPECT_EQ(choose(random, n), n) << n;
     }
-}
-
-TEST(Choose, EachItemGetsItsShareOfTheInterval) {
     FakeRandom random;
     random.script({0.24, 0.25, 0.5, 0.74, 0.75});
     std::vector<int> items;
@@ -38,45 +35,30 @@ TEST(Choose, EachItemGetsItsShareOfTheInterval) {
         items.push_back(choose(random, 4));
     }
     EXPECT_EQ(items, (std::vector<int>{1, 2, 3, 3, 4}));
-}
-
-TEST(Choose, NothingToChooseFromGivesZero) {
-    FakeRandom random;
+    // Nothing to choose from.
     EXPECT_EQ(choose(random, 0), 0);
     EXPECT_EQ(choose(random, -3), 0);
 }
 
-TEST(SeededRandom, SameSeedSameSequenceAllInTheUnitInterval) {
+TEST(SeededRandom, SeedDecidesTheSequenceWhichSpreadsOverTheUnitInterval) {
     SeededRandom first(42);
     SeededRandom second(42);
     const std::vector<double> values = draw(first, 10000);
     EXPECT_EQ(values, draw(second, 10000));
+    std::set<int> tenths;
     for (double r : values) {
         ASSERT_GE(r, 0.0);
         ASSERT_LT(r, 1.0);
+        tenths.insert(static_cast<int>(r * 10));
     }
-    // Not stuck: the values spread over the interval.
-    const std::set<int> tenths = [&] {
-        std::set<int> t;
-        for (double r : values) {
-            t.insert(static_cast<int>(r * 10));
-        }
-        return t;
-    }();
-    EXPECT_EQ(tenths.size(), 10u);
-}
+    EXPECT_EQ(tenths.size(), 10u);  // not stuck in a corner
 
-TEST(SeededRandom, OtherSeedOtherSequence) {
-    SeededRandom first(42);
-    SeededRandom second(43);
-    EXPECT_NE(draw(first, 20), draw(second, 20));
-}
-
-TEST(SeededRandom, SeedingAgainReplaysTheSequence) {
-    SeededRandom random(7);
-    const std::vector<double> values = draw(random, 20);
-    random.seed(7);
-    EXPECT_EQ(draw(random, 20), values);
+    SeededRandom other(43);
+    EXPECT_NE(draw(other, 20), draw(second, 20));
+    second.seed(42);
+    EXPECT_EQ(draw(second, 20), std::vector<double>(values.begin(), values.begin() + 20));
+    second.reseed();  // a fixed seed ignores the clock: the sequence goes on
+    EXPECT_EQ(draw(second, 20), std::vector<double>(values.begin() + 20, values.begin() + 40));
 }
 
 TEST(SeededRandom, ClockSeededFollowsTheClock) {
@@ -89,13 +71,6 @@ TEST(SeededRandom, ClockSeededFollowsTheClock) {
     clock.advanceMs(1);
     second.reseed();
     EXPECT_NE(draw(second, 20), atEight);
-}
-
-TEST(SeededRandom, FixedSeedIgnoresReseed) {
-    SeededRandom random(5);
-    SeededRandom reference(5);
-    random.reseed();
-    EXPECT_EQ(draw(random, 20), draw(reference, 20));
 }
 
 }  // namespace

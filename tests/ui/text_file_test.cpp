@@ -76,20 +76,12 @@ TEST_F(TextFile, ReadingAMissingFileOrAFolderGivesNothing) {
     EXPECT_EQ(readLines(path("ordner")), std::nullopt);
 }
 
-TEST_F(TextFile, AppendCreatesTheFileThenAddsToIt) {
+TEST_F(TextFile, AppendAddsAndReplaceSwapsTheWholeContent) {
     ASSERT_TRUE(appendLine(path("neu.dat"), "erste"));
     ASSERT_TRUE(appendLines(path("neu.dat"), {"zweite", "dritte"}));
     EXPECT_EQ(bytesOf("neu.dat"), QByteArray("erste\r\nzweite\r\ndritte\r\n"));
-}
-
-TEST_F(TextFile, AppendIntoAMissingFolderFails) {
-    EXPECT_FALSE(appendLine(path("fehlt/neu.dat"), "x"));
-}
-
-TEST_F(TextFile, ReplaceSwapsTheWholeContent) {
-    ASSERT_TRUE(writeLines(path("r.dat"), {"alt", "alt", "alt"}));
-    ASSERT_TRUE(writeLines(path("r.dat"), {"neu"}));
-    EXPECT_EQ(bytesOf("r.dat"), QByteArray("neu\r\n"));
+    ASSERT_TRUE(writeLines(path("neu.dat"), {"neu"}));
+    EXPECT_EQ(bytesOf("neu.dat"), QByteArray("neu\r\n"));
 }
 
 // The disk "fills up" through a file size limit, which holds even for root, so the write of
@@ -113,7 +105,8 @@ TEST_F(TextFile, FailedReplaceLeavesTheOldFileIntactAndNoTemporaryBehind) {
     EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files), QStringList{"r.dat"});
 }
 
-TEST_F(TextFile, ReplaceInAMissingFolderFailsWithoutCreatingIt) {
+TEST_F(TextFile, WritingIntoAMissingFolderFailsWithoutCreatingIt) {
+    EXPECT_FALSE(appendLine(path("fehlt/neu.dat"), "x"));
     EXPECT_FALSE(writeLines(path("fehlt/r.dat"), {"x"}));
     EXPECT_FALSE(QFileInfo::exists(path("fehlt")));
 }
