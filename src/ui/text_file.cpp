@@ -59,7 +59,9 @@ bool writeLines(const QString& path, const QStringList& lines) {
         return false;
     }
     const QByteArray bytes = encodeLines(lines);
-    if (file.write(bytes) != bytes.size()) {
+    // A short text stays in the write buffer, and commit() does not notice when writing it
+    // out fails; flushing here reports a full disk before the old file is replaced.
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
         file.cancelWriting();
         return false;
     }

@@ -85,24 +85,30 @@ TEST_F(TextFile, AppendAddsAndReplaceSwapsTheWholeContent) {
 }
 
 // The disk "fills up" through a file size limit, which holds even for root, so the write of
-// the new content fails half-way.
+// the new content fails half-way: for a large text while writing, for a short one (a
+// settings file) only when the write buffer is emptied.
 TEST_F(TextFile, FailedReplaceLeavesTheOldFileIntactAndNoTemporaryBehind) {
-    ASSERT_TRUE(writeLines(path("r.dat"), {"alt"}));
-    const QStringList huge(2000, QString(100, u'x'));
+    const std::pair<QStringList, rlim_t> cases[] = {
+        {QStringList(2000, QString(100, u'x')), 4096},
+        {QStringList(3, QStringLiteral("eine kurze Zeile")), 16},
+    };
+    for (const auto& [lines, limit] : cases) {
+        SCOPED_TRACE(limit);
+        ASSERT_TRUE(writeLines(path("r.dat"), {"alt"}));
+        rlimit saved{};
+        ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+        const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit small = saved;
+        small.rlim_cur = limit;
+        ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+        const bool written = writeLines(path("r.dat"), lines);
+        setrlimit(RLIMIT_FSIZE, &saved);
+        std::signal(SIGXFSZ, previousHandler);
 
-    rlimit saved{};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
-    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit small = saved;
-    small.rlim_cur = 4096;
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    const bool written = writeLines(path("r.dat"), huge);
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, previousHandler);
-
-    EXPECT_FALSE(written);
-    EXPECT_EQ(bytesOf("r.dat"), QByteArray("alt\r\n"));
-    EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files), QStringList{"r.dat"});
+        EXPECT_FALSE(written);
+        EXPECT_EQ(bytesOf("r.dat"), QByteArray("alt\r\n"));
+        EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files), QStringList{"r.dat"});
+    }
 }
 
 TEST_F(TextFile, WritingIntoAMissingFolderFailsWithoutCreatingIt) {
