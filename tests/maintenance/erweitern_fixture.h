@@ -2,10 +2,10 @@
 #pragma once
 
 #include <QAction>
-#include <QFile>
 #include <QPointer>
 #include <QTest>
 
+#include "editor_checks.h"
 #include "maintenance/editor_rows.h"
 #include "maintenance/erweitern.h"
 #include "search/result_list.h"
@@ -49,26 +49,8 @@ class ErweiternTest : public HauptTest {
         ASSERT_EQ(editor->Text1->text(), word);
     }
 
-    QString log(const char* name) const {
-        QFile file(app.file(QStringLiteral("daten/") + QLatin1String(name)));
-        if (!file.open(QIODevice::ReadOnly)) {
-            return QStringLiteral("<none>");
-        }
-        return QString::fromLatin1(file.readAll());  // cp1252 and Latin-1 agree on ä, ö, ü, ß
-    }
-
-    QStringList meaningsOf(const QString& table, const QString& word) {
-        Recordset rs = haupt->DB->OpenRecordset(
-            QStringLiteral("Select * from %1 WHERE begriff LIKE '%2'").arg(table, word));
-        QStringList meanings;
-        for (; !rs.Eof(); rs.MoveNext()) {
-            meanings << rs.text(u"Bedeutung");
-        }
-        return meanings;
-    }
-
-    qint64 count(const QString& table) {
-        return haupt->DB->OpenRecordset(QStringLiteral("Select * from ") + table).RecordCount();
+    QStringList meanings(const QString& table, const QString& word) {
+        return meaningsOf(*haupt->DB, table, word);
     }
 
     QPointer<Erweitern> editor;
