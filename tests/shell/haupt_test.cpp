@@ -1,24 +1,18 @@
-// The main window's load sequence, menu, greeting, function keys and notebook shift.
+// The main window's load and close sequences, menu, greeting, activation and function keys.
 #include <QAction>
 #include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
-#include <QMenu>
 #include <QMenuBar>
-#include <QPushButton>
 
 #include "haupt_fixture.h"
 #include "support/qt_printers.h"
-#include "ui/text_file.h"
-#include "ui/twips.h"
 
 namespace vondrik::test {
 namespace {
 
-TEST_F(HauptTest, LoadsWithoutAnyErrorMessage) {
-    for (const auto& m : fake.messageBox.shown()) {
-        ADD_FAILURE() << m.text.toStdString() << ": " << m.title.toStdString();
-    }
+TEST_F(HauptTest, LoadsScaledWithTheMenuAsTheUserSeesIt) {
+    EXPECT_TRUE(fake.messageBox.shown().isEmpty()) << messageTexts().join(u'\n').toStdString();
     EXPECT_EQ(haupt->windowTitle(), "Vondrik 2000");
     ASSERT_TRUE(haupt->DB);
     EXPECT_EQ(haupt->Auswahl.RecordCount(), 7);  // two-letter words beginning with E
@@ -26,16 +20,24 @@ TEST_F(HauptTest, LoadsWithoutAnyErrorMessage) {
     EXPECT_TRUE(haupt->Image1->isVisible());
     EXPECT_FALSE(haupt->List1->isVisible());
     EXPECT_EQ(haupt->pos(), QPoint(0, 0));
-}
+    EXPECT_EQ(haupt->width(), haupt->screen()->geometry().width());
+    // The panel spans the whole client width after scaling, whatever the screen.
+    EXPECT_EQ(haupt->Frame1->width(), haupt->centralWidget()->width());
 
-TEST_F(HauptTest, MissingDictionaryEndsTheProgramWithItsMessage) {
-    QFile::remove(app.dictionaryPath());
-    Haupt second(fake.platform);
-    EXPECT_FALSE(second.load());
-    ASSERT_EQ(fake.messageBox.shown().size(), 1);
-    EXPECT_EQ(fake.messageBox.shown()[0].text, "Fehler in Datenbank");
-    EXPECT_EQ(fake.messageBox.shown()[0].title, "Fehlermeldung Nr.1");
-    EXPECT_EQ(fake.messageBox.shown()[0].icon, MessageIcon::Critical);
+    QStringList top;
+    for (QAction* a : haupt->menuBar()->actions()) {
+        top << a->text();
+    }
+    EXPECT_EQ(top,
+              QStringList({"Einstellungen", "Daten", "&Buchstabendurcheinander",
+                           "eigene Rätsel erstellen", "&Rätselspiel", "Extras", "Hilfe", "Ende"}));
+    EXPECT_EQ(haupt->menuAction("standard")->text(), "Standardardeinstellung &wiederherstellen");
+    EXPECT_EQ(haupt->menuAction("Hilfetext")->text(), "zusäztliche Hilfetexte");
+    EXPECT_EQ(haupt->menuAction("anzdasa")->text(), "aktuelle Datenbankgrösse");
+    // Items whose windows come with later work stay disabled.
+    for (const char* later : {"pyra", "spielen", "sic", "daupaus", "wecker", "gebbe", "info"}) {
+        EXPECT_FALSE(haupt->menuAction(QString::fromUtf8(later))->isEnabled()) << later;
+    }
 }
 
 TEST_F(HauptTest, EachFailingLoadStepReportsAndLoadingGoesOn) {
@@ -52,24 +54,17 @@ TEST_F(HauptTest, EachFailingLoadStepReportsAndLoadingGoesOn) {
     EXPECT_EQ(haupt->Text1->text(), "Guten Tag");  // later steps still ran
 }
 
-TEST_F(HauptTest, GreetingFollowsTheHour) {
+TEST_F(HauptTest, GreetingFollowsTheHourAndAClickRemovesOnlyAGreeting) {
     const struct {
-        QTime time;
+        int hour, minute;
         const char* greeting;
-    } cases[] = {{QTime(11, 30), "Guten Morgen"},
-                 {QTime(12, 0), "Guten Tag"},
-                 {QTime(18, 59), "Guten Tag"},
-                 {QTime(19, 0), "Guten Abend"},
-                 {QTime(0, 30), ""},
-                 {QTime(1, 0), "Guten Morgen"}};
+    } cases[] = {{11, 30, "Guten Morgen"}, {12, 0, "Guten Tag"}, {18, 59, "Guten Tag"},
+                 {19, 0, "Guten Abend"},   {0, 30, ""},          {1, 0, "Guten Morgen"}};
     for (const auto& c : cases) {
-        fake.clock.set(QDateTime(QDate(2026, 12, 6), c.time));
+        fake.clock.set(QDateTime(QDate(2026, 12, 6), QTime(c.hour, c.minute)));
         start();
-        EXPECT_EQ(haupt->Text1->text(), c.greeting) << c.time.toString().toStdString();
+        EXPECT_EQ(haupt->Text1->text(), c.greeting) << c.hour << ":" << c.minute;
     }
-}
-
-TEST_F(HauptTest, ClickRemovesOnlyAGreeting) {
     QTest::mouseClick(haupt->Text1, Qt::LeftButton);
     EXPECT_EQ(haupt->Text1->text(), "");
     haupt->Text1->setText("Guten Tag!");
@@ -77,25 +72,27 @@ TEST_F(HauptTest, ClickRemovesOnlyAGreeting) {
     EXPECT_EQ(haupt->Text1->text(), "Guten Tag!");
 }
 
-TEST_F(HauptTest, MenuCaptionsAsTheUserSeesThem) {
-    QStringList top;
-    for (QAction* a : haupt->menuBar()->actions()) {
-        top << a->text();
-    }
-    EXPECT_EQ(top,
-              QStringList({"Einstellungen", "Daten", "&Buchstabendurcheinander",
-                           "eigene Rätsel erstellen", "&Rätselspiel", "Extras", "Hilfe", "Ende"}));
-    EXPECT_EQ(haupt->menuAction("standard")->text(), "Standardardeinstellung &wiederherstellen");
-    EXPECT_EQ(haupt->menuAction("Hilfetext")->text(), "zusäztliche Hilfetexte");
-    EXPECT_EQ(haupt->menuAction("anzdasa")->text(), "aktuelle Datenbankgrösse");
-    EXPECT_TRUE(haupt->menuAction("enden")->isEnabled());
-    EXPECT_FALSE(haupt->menuAction("pyra")->isEnabled());
+TEST_F(HauptTest, ComingBackToTheWindowSelectsThePatternForTheNextInput) {
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+    haupt->Text1->setText("haus");
+    haupt->Text1->deselect();
+    haupt->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(haupt.get()));
+    EXPECT_TRUE(haupt->Text1->hasFocus());
+    EXPECT_EQ(haupt->Text1->selectedText(), "haus");
 }
 
-TEST_F(HauptTest, EndeClosesTheWindowAndTheDatabase) {
+TEST_F(HauptTest, EndeClosesTheWindowTheDatabaseAndTheOtherWindows) {
+    QWidget other;
+    other.show();
     haupt->menuAction("enden")->trigger();
     EXPECT_FALSE(haupt->isVisible());
     EXPECT_FALSE(haupt->DB->isOpen());
+    EXPECT_FALSE(other.isVisible());
+    EXPECT_TRUE(QFile::exists(app.file("vondrik.ini")));
 }
 
 QWidget* openInputDialog() {
@@ -126,30 +123,6 @@ TEST_F(HauptTest, FunctionKeysClickTheLengthButtons) {
             dialog->close();
         }
     }
-}
-
-TEST_F(HauptTest, NotebookFileShiftsListPictureAndPanel) {
-    const int listHeight = haupt->List1->height();
-    const int panelTop = haupt->Frame1->y();
-    ASSERT_TRUE(writeLines(app.file("nt.dat"), {" 500"}));
-    start();
-    const int shift = twipsToPixels(500);
-    EXPECT_EQ(haupt->List1->height(), listHeight - shift);
-    EXPECT_EQ(haupt->Image1->height(), listHeight - shift);  // both measured from the list
-    EXPECT_EQ(haupt->Frame1->y(), panelTop - shift);
-    EXPECT_EQ(haupt->listBaseHeight(), pixelsToTwips(listHeight));
-
-    ASSERT_TRUE(writeLines(app.file("nt.dat"), {"kaputt"}));
-    start();
-    EXPECT_EQ(haupt->Frame1->y(), panelTop);
-    EXPECT_TRUE(fake.messageBox.shown().isEmpty());
-}
-
-TEST_F(HauptTest, WindowIsScaledToTheScreenWidth) {
-    // Measured while hidden, when the window has no frame yet.
-    EXPECT_EQ(haupt->width(), haupt->screen()->geometry().width());
-    // The panel spans the whole client width after scaling, whatever the screen.
-    EXPECT_EQ(haupt->Frame1->width(), haupt->centralWidget()->width());
 }
 
 }  // namespace

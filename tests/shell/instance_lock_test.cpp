@@ -16,10 +16,15 @@ namespace {
 
 class InstanceLockTest : public ::testing::Test {
   protected:
+    ~InstanceLockTest() override {
+        holder.kill();
+        holder.waitForFinished(10000);
+    }
+
     QString lockPath() const { return AppFolder(dir.path()).appPath(kInstanceLockFile); }
 
-    // Starts the helper on the folder and returns its report.
-    QString startHolder(QProcess& holder) {
+    // Starts the helper, a second running copy, on the folder and returns its report.
+    QString startHolder() {
         holder.start(QStringLiteral(VONDRIK_LOCK_HOLDER), {dir.path()});
         if (!holder.waitForStarted(10000) || !holder.waitForReadyRead(10000)) {
             return QStringLiteral("keine Antwort");
@@ -27,59 +32,46 @@ class InstanceLockTest : public ::testing::Test {
         return QString::fromLocal8Bit(holder.readLine()).trimmed();
     }
 
+    bool setLockFileAge(int seconds) const {
+        QFile file(lockPath());
+        return file.open(QIODevice::ReadWrite) &&
+               file.setFileTime(QDateTime::currentDateTime().addSecs(-seconds),
+                                QFileDevice::FileModificationTime);
+    }
+
     QTemporaryDir dir;
+    QProcess holder;
 };
 
 TEST_F(InstanceLockTest, SecondLockOnTheSameFolderIsRefusedUntilTheFirstEnds) {
     auto first = std::make_unique<InstanceLock>(lockPath());
     ASSERT_TRUE(first->acquire());
     EXPECT_TRUE(first->acquire());  // asking again keeps it
-
     InstanceLock second(lockPath());
     EXPECT_FALSE(second.acquire());
     EXPECT_FALSE(second.held());
-
     first.reset();
     EXPECT_FALSE(QFile::exists(lockPath()));
     EXPECT_TRUE(second.acquire());
+
+    // A folder without room for the lock does not stop the program.
+    EXPECT_TRUE(InstanceLock(dir.filePath("fehlt/vondrik.lock")).acquire());
 }
 
-TEST_F(InstanceLockTest, ARunningCopyInAnotherProcessKeepsTheLock) {
-    QProcess holder;
-    ASSERT_EQ(startHolder(holder), "gesperrt");
+TEST_F(InstanceLockTest, AnotherRunningCopyKeepsTheLockUntilItIsKilled) {
+    ASSERT_EQ(startHolder(), "gesperrt");
     InstanceLock mine(lockPath());
     EXPECT_FALSE(mine.acquire());
-
-    // A copy that has run for hours still counts: only a dead owner frees the lock.
-    QFile file(lockPath());
-    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
-    ASSERT_TRUE(file.setFileTime(QDateTime::currentDateTime().addSecs(-3 * 3600),
-                                 QFileDevice::FileModificationTime));
-    file.close();
+    // Only a dead owner frees the lock, not the age of the file.
+    ASSERT_TRUE(setLockFileAge(3 * 3600));
     EXPECT_FALSE(mine.acquire());
-    holder.kill();
-    holder.waitForFinished(10000);
-}
 
-TEST_F(InstanceLockTest, AKilledCopyDoesNotBlockTheNextStart) {
-    QProcess holder;
-    ASSERT_EQ(startHolder(holder), "gesperrt");
-    holder.kill();  // no chance to clean up: the lock file stays behind
+    ASSERT_TRUE(setLockFileAge(0));
+    holder.kill();  // SIGKILL: no chance to clean up, the lock file stays behind
     ASSERT_TRUE(holder.waitForFinished(10000));
     ASSERT_TRUE(QFile::exists(lockPath()));
-
-    InstanceLock mine(lockPath());
     EXPECT_TRUE(mine.acquire());
-
-    QProcess next;
-    EXPECT_EQ(startHolder(next), "besetzt");  // and now this copy is the one that counts
-    next.kill();
-    next.waitForFinished(10000);
-}
-
-TEST_F(InstanceLockTest, AFolderWithoutRoomForTheLockDoesNotStopTheProgram) {
-    InstanceLock lock(dir.filePath(QStringLiteral("fehlt/vondrik.lock")));
-    EXPECT_TRUE(lock.acquire());
+    EXPECT_EQ(startHolder(), "besetzt");  // and now this copy is the one that counts
 }
 
 }  // namespace

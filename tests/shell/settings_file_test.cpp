@@ -1,5 +1,5 @@
-// The settings file vondrik.ini: the twelve lines written and read back, and every way a
-// line can be missing, odd or wrong.
+// The settings file vondrik.ini: writing and reading back, the rule for every line, and
+// short files.
 #include "shell/settings_file.h"
 
 #include <gtest/gtest.h>
@@ -33,8 +33,7 @@ class SettingsFileTest : public ::testing::Test {
     QString touch(const QString& relative) {
         const QString path = folder.appPath(relative);
         QDir().mkpath(QFileInfo(path).path());
-        QFile file(path);
-        file.open(QIODevice::WriteOnly);
+        QFile(path).open(QIODevice::WriteOnly);
         return path;
     }
 
@@ -44,18 +43,32 @@ class SettingsFileTest : public ::testing::Test {
 
     // Twelve valid lines; tests change single lines of it.
     QStringList validLines() {
-        return {QStringLiteral(" 255"),
-                QStringLiteral(" 65280"),
-                QStringLiteral("DejaVu Sans"),
-                QStringLiteral(" 14.5"),
-                QStringLiteral("1"),
-                touch(QStringLiteral("hintergrund/h7.jpg")),
-                QStringLiteral("0"),
-                QStringLiteral("0"),
-                QStringLiteral("0"),
-                touch(QStringLiteral("ton/glocke.wav")),
-                touch(QStringLiteral("ton/oooch.wav")),
-                touch(QStringLiteral("ton/alarm.wav"))};
+        QStringList lines = QStringLiteral(
+                                " 255| 65280|DejaVu Sans| 14.5|1|hintergrund/h7.jpg|0|0|0|"
+                                "ton/glocke.wav|ton/oooch.wav|ton/alarm.wav")
+                                .split(u'|');
+        for (const int file : {5, 9, 10, 11}) {
+            lines[file] = touch(lines[file]);
+        }
+        return lines;
+    }
+
+    using LineCases = std::initializer_list<std::pair<const char*, const char*>>;
+
+    // Writes the valid lines with each case's text in one of `lines` and expects the setting
+    // read from it to be written back as the case's second text.
+    void expectLinesReadAs(std::initializer_list<int> lines, LineCases cases) {
+        for (const int line : lines) {
+            for (const auto& [text, expected] : cases) {
+                SCOPED_TRACE(testing::Message() << "Zeile " << line << " \"" << text << '"');
+                QStringList written = validLines();
+                written[line - 1] = QString::fromUtf8(text);
+                writeIni(written);
+                const SettingsRead read = readSettingsFile(folder);
+                EXPECT_TRUE(read.errors.isEmpty());
+                EXPECT_EQ(settingsLines(read.prefs)[line - 1], expected);
+            }
+        }
     }
 
     QTemporaryDir dir;
@@ -66,18 +79,17 @@ TEST_F(SettingsFileTest, AllTwelveLinesSurviveWriteAndReadInCodePage1252) {
     Preferences written = Preferences::defaults(folder);
     written.listBackground = 0x102030;
     written.listText = 0;
-    written.fontName = QStringLiteral("Lucida Sans Typewriter");
+    written.fontName = "Lucida Sans Typewriter";
     written.fontSize = 9.3749999;  // a scaled size with many decimals
     written.reminders = true;
-    written.picture = touch(QStringLiteral("Bilder/Bäume im Frühling.jpg"));
+    written.picture = touch("Bilder/Bäume im Frühling.jpg");
     written.successSound = false;
-    written.failureSound = true;
     written.alarmSound = false;
-    written.successSoundFile = touch(QStringLiteral("Klänge/hurra.wav"));
-    written.failureSoundFile = touch(QStringLiteral("Klänge/schade ß.wav"));
-    written.alarmSoundFile = touch(QStringLiteral("Klänge/wecker.wav"));
+    written.successSoundFile = touch("Klänge/hurra.wav");
+    written.failureSoundFile = touch("Klänge/schade ß.wav");
+    written.alarmSoundFile = touch("Klänge/wecker.wav");
 
-    // Whatever the locale's decimal separator, the size reads back exactly.
+    // Whatever the locale's decimal separator, the size is written with "." and reads back.
     for (const QLocale::Language language : {QLocale::German, QLocale::English}) {
         QLocale::setDefault(QLocale(language));
         ASSERT_TRUE(writeSettingsFile(folder, written));
@@ -98,111 +110,53 @@ TEST_F(SettingsFileTest, AllTwelveLinesSurviveWriteAndReadInCodePage1252) {
     EXPECT_TRUE(bytes.contains("schade \xDF.wav\r\n"));
 }
 
-TEST_F(SettingsFileTest, MissingFileGivesTheDefaultsWithoutAnyError) {
-    const SettingsRead read = readSettingsFile(folder);
+TEST_F(SettingsFileTest, MissingFilesGiveTheirDefaultsAndExtraLinesAreIgnored) {
+    const Preferences defaults = Preferences::defaults(folder);
+    SettingsRead read = readSettingsFile(folder);
     EXPECT_TRUE(read.errors.isEmpty());
-    EXPECT_EQ(read.prefs, Preferences::defaults(folder));
-    EXPECT_EQ(read.prefs.listBackground, 12648447);
-    EXPECT_EQ(read.prefs.listText, 16711680);
-    EXPECT_TRUE(read.prefs.successSound && read.prefs.failureSound && read.prefs.alarmSound);
-    EXPECT_FALSE(read.prefs.reminders);
-}
+    EXPECT_EQ(read.prefs, defaults);
 
-TEST_F(SettingsFileTest, ValidLinesAreAppliedAsWritten) {
-    const QStringList lines = validLines();
-    writeIni(lines);
-    const SettingsRead read = readSettingsFile(folder);
-    EXPECT_TRUE(read.errors.isEmpty());
-    EXPECT_EQ(read.prefs.listBackground, 255);
-    EXPECT_EQ(read.prefs.listText, 65280);
-    EXPECT_EQ(read.prefs.fontName, "DejaVu Sans");
-    EXPECT_EQ(read.prefs.fontSize, 14.5);
-    EXPECT_TRUE(read.prefs.reminders);
-    EXPECT_FALSE(read.prefs.successSound || read.prefs.failureSound || read.prefs.alarmSound);
-    EXPECT_EQ(read.prefs.alarmSoundFile, lines[11]);
-}
-
-TEST_F(SettingsFileTest, ColourLinesAreTrimmedAndMustBeUsableColours) {
-    const struct {
-        const char* line;
-        int expected;
-    } cases[] = {{" 12648447", 12648447}, {"  33023  ", 33023},   {"0", 0},
-                 {"16777215", 16777215},  {"16777216", 16711680}, {"-1", 16711680},
-                 {"gelb", 16711680},      {"", 16711680},         {"12.5", 16711680}};
-    for (const auto& c : cases) {
-        QStringList lines = validLines();
-        lines[1] = QString::fromUtf8(c.line);
-        writeIni(lines);
-        EXPECT_EQ(readSettingsFile(folder).prefs.listText, c.expected) << c.line;
-    }
-}
-
-TEST_F(SettingsFileTest, RemindersAreOnOnlyForExactlyOne) {
-    const struct {
-        const char* line;
-        bool on;
-    } cases[] = {{"1", true},   {"0", false},  {" 1", false},
-                 {"1 ", false}, {"ja", false}, {"", false}};
-    for (const auto& c : cases) {
-        QStringList lines = validLines();
-        lines[4] = QString::fromUtf8(c.line);
-        writeIni(lines);
-        EXPECT_EQ(readSettingsFile(folder).prefs.reminders, c.on) << '"' << c.line << '"';
-    }
-}
-
-TEST_F(SettingsFileTest, SoundSwitchesAreReadAsNumbers) {
-    const struct {
-        const char* line;
-        bool on;
-    } cases[] = {{"1", true},   {" 1", true}, {"1,0", true}, {"0", false}, {"2", false},
-                 {"-1", false}, {"an", true}, {"", true}};  // no number: the default, on
-    for (const auto& c : cases) {
-        for (int line = 6; line <= 8; ++line) {
-            QStringList lines = validLines();
-            lines[line] = QString::fromUtf8(c.line);
-            writeIni(lines);
-            const Preferences p = readSettingsFile(folder).prefs;
-            const bool switches[] = {p.successSound, p.failureSound, p.alarmSound};
-            EXPECT_EQ(switches[line - 6], c.on) << "line " << line + 1 << " \"" << c.line << '"';
-        }
-    }
-}
-
-TEST_F(SettingsFileTest, FontSizeReadsEitherSeparatorAndRejectsWhatIsNoSize) {
-    const struct {
-        const char* line;
-        double size;  // 0: the designed size
-    } cases[] = {{" 11.25", 11.25}, {"11,25", 11.25}, {"8", 8}, {"0", 0},
-                 {"-3", 0},         {"groß", 0},      {"", 0},  {"1.000,5", 0}};
-    for (const auto& c : cases) {
-        QStringList lines = validLines();
-        lines[3] = QString::fromUtf8(c.line);
-        writeIni(lines);
-        EXPECT_EQ(readSettingsFile(folder).prefs.fontSize, c.size) << c.line;
-    }
-}
-
-TEST_F(SettingsFileTest, FilesThatDoNotExistFallBackToTheirDefaults) {
     QStringList lines = validLines();
     lines[5] = folder.appPath(u"hintergrund/geloescht.jpg");
     lines[9] = folder.appPath(u"ton/weg.wav");
     lines[10] = QString();
-    const QString ownAlarm = touch(QStringLiteral("eigene/wecker.wav"));
-    lines[11] = ownAlarm;
-    writeIni(lines);
-    const Preferences defaults = Preferences::defaults(folder);
-    const Preferences p = readSettingsFile(folder).prefs;
-    EXPECT_EQ(p.picture, defaults.picture);
-    EXPECT_TRUE(p.picture.endsWith("/hintergrund/h7.jpg"));
-    EXPECT_EQ(p.successSoundFile, defaults.successSoundFile);
-    EXPECT_EQ(p.failureSoundFile, defaults.failureSoundFile);
-    EXPECT_EQ(p.alarmSoundFile, ownAlarm);
+    lines[11] = touch("eigene/wecker.wav");
+    writeIni(lines + QStringList{"überzählig", ""});
+    read = readSettingsFile(folder);
+    EXPECT_TRUE(read.errors.isEmpty());
+    EXPECT_EQ(read.prefs.fontName, "DejaVu Sans");
+    EXPECT_EQ(read.prefs.picture, defaults.picture);
+    EXPECT_TRUE(read.prefs.picture.endsWith("/hintergrund/h7.jpg"));
+    EXPECT_EQ(read.prefs.successSoundFile, defaults.successSoundFile);
+    EXPECT_EQ(read.prefs.failureSoundFile, defaults.failureSoundFile);
+    EXPECT_EQ(read.prefs.alarmSoundFile, lines[11]);
+}
+
+TEST_F(SettingsFileTest, EveryNumericLineKeepsItsDefaultWhenItHoldsNoUsableValue) {
+    // Colours: trimmed whole numbers within 24 bits, otherwise the default blue.
+    const LineCases colours = {
+        {" 12648447", " 12648447"}, {"  33023  ", " 33023"},   {"0", " 0"},
+        {"16777215", " 16777215"},  {"16777216", " 16711680"}, {"-1", " 16711680"},
+        {"gelb", " 16711680"},      {"", " 16711680"},         {"12.5", " 16711680"},
+        {"255.0", " 255"},          {"33 023", " 16711680"}};
+    // Font size: "." or ",", above zero; otherwise the designed size (0).
+    const LineCases sizes = {{" 11.25", " 11.25"}, {"11,25", " 11.25"}, {"8", " 8"},
+                             {"0", " 0"},          {"-3", " 0"},        {"groß", " 0"},
+                             {"", " 0"},           {"1.000,5", " 0"}};
+    // Reminders: on only for exactly "1".
+    const LineCases reminders = {{"1", "1"},  {"0", "0"},  {" 1", "0"},
+                                 {"1 ", "0"}, {"ja", "0"}, {"", "0"}};
+    // Sound switches: the number 1 is on, any other number off, no number the default on.
+    const LineCases switches = {{"1", "1"}, {" 1", "1"}, {"1,0", "1"}, {"0", "0"},
+                                {"2", "0"}, {"-1", "0"}, {"an", "1"},  {"", "1"}};
+    expectLinesReadAs({2}, colours);
+    expectLinesReadAs({4}, sizes);
+    expectLinesReadAs({5}, reminders);
+    expectLinesReadAs({7, 8, 9}, switches);
 }
 
 TEST_F(SettingsFileTest, AShortFileGivesOneErrorPerMissingLineAndKeepsWhatWasRead) {
     QStringList lines = validLines().mid(0, 7);
-    lines[6] = QStringLiteral("0");
     writeIni(lines);
     const SettingsRead read = readSettingsFile(folder);
     ASSERT_EQ(read.errors.size(), 5);
@@ -221,15 +175,6 @@ TEST_F(SettingsFileTest, AShortFileGivesOneErrorPerMissingLineAndKeepsWhatWasRea
     writeIni({});
     EXPECT_EQ(readSettingsFile(folder).errors.size(), 12);
     EXPECT_EQ(readSettingsFile(folder).prefs, defaults);
-}
-
-TEST_F(SettingsFileTest, ExtraLinesAreIgnored) {
-    QStringList lines = validLines();
-    lines << QStringLiteral("überzählig") << QString();
-    writeIni(lines);
-    const SettingsRead read = readSettingsFile(folder);
-    EXPECT_TRUE(read.errors.isEmpty());
-    EXPECT_EQ(read.prefs.listBackground, 255);
 }
 
 }  // namespace
