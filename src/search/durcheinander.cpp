@@ -17,9 +17,6 @@ constexpr int kWidth = 520;
 constexpr int kHeight = 300;
 constexpr int kLabelWidth = 400;
 constexpr int kBoxWidth = 300;
-constexpr int kButtonWidth = 150;
-constexpr int kButtonHeight = 30;
-constexpr int kButtonGap = 24;
 
 }  // namespace
 
@@ -78,23 +75,8 @@ void Durcheinander::buildControls() {
 // The controls form one centred column whose height follows the font, so that the note
 // wraps into as many lines as it needs.
 void Durcheinander::placeControls() {
-    const int boxHeight = Text1->sizeHint().height();
-    const int titleHeight = Label1->sizeHint().height();
-    const int noteHeight = Label2->heightForWidth(kLabelWidth);
-    const int columnHeight = titleHeight + 8 + boxHeight + 14 + noteHeight + 18 + kButtonHeight;
-
-    const int labelLeft = (width() - kLabelWidth) / 2;
-    const int boxLeft = (width() - kBoxWidth) / 2;
-    int y = (height() - columnHeight) / 2;
-    Label1->setGeometry(labelLeft, y, kLabelWidth, titleHeight);
-    y += titleHeight + 8;
-    Text1->setGeometry(boxLeft, y, kBoxWidth, boxHeight);
-    y += boxHeight + 14;
-    Label2->setGeometry(labelLeft, y, kLabelWidth, noteHeight);
-    y += noteHeight + 18;
-    const int buttonsLeft = (width() - 2 * kButtonWidth - kButtonGap) / 2;
-    Command2->setGeometry(buttonsLeft, y, kButtonWidth, kButtonHeight);
-    Command1->setGeometry(buttonsLeft + kButtonWidth + kButtonGap, y, kButtonWidth, kButtonHeight);
+    placeColumn({{Label1, kLabelWidth, 8}, {Text1, kBoxWidth, 14}, {Label2, kLabelWidth, 18}},
+                Command2, Command1);
 }
 
 void Durcheinander::start() {

@@ -18,9 +18,6 @@ constexpr int kWidth = 520;
 constexpr int kHeight = 300;
 constexpr int kLabelWidth = 400;
 constexpr int kBoxWidth = 340;
-constexpr int kButtonWidth = 150;
-constexpr int kButtonHeight = 30;
-constexpr int kButtonGap = 24;
 
 }  // namespace
 
@@ -78,26 +75,11 @@ void Eingabetext::buildControls() {
 // The controls form one centred column; its height follows the font, so that the long
 // label wraps into as many lines as it needs.
 void Eingabetext::placeControls() {
-    const int boxHeight = Text1->sizeHint().height();
-    const int titleHeight = Label1->sizeHint().height();
-    const int noteHeight = Label2->heightForWidth(kLabelWidth);
-    const int columnHeight =
-        titleHeight + 6 + boxHeight + 12 + noteHeight + 6 + boxHeight + 16 + kButtonHeight;
-
-    const int labelLeft = (width() - kLabelWidth) / 2;
-    const int boxLeft = (width() - kBoxWidth) / 2;
-    int y = (height() - columnHeight) / 2;
-    Label1->setGeometry(labelLeft, y, kLabelWidth, titleHeight);
-    y += titleHeight + 6;
-    Text1->setGeometry(boxLeft, y, kBoxWidth, boxHeight);
-    y += boxHeight + 12;
-    Label2->setGeometry(labelLeft, y, kLabelWidth, noteHeight);
-    y += noteHeight + 6;
-    Text2->setGeometry(boxLeft, y, kBoxWidth, boxHeight);
-    y += boxHeight + 16;
-    const int buttonsLeft = (width() - 2 * kButtonWidth - kButtonGap) / 2;
-    Command2->setGeometry(buttonsLeft, y, kButtonWidth, kButtonHeight);
-    Command3->setGeometry(buttonsLeft + kButtonWidth + kButtonGap, y, kButtonWidth, kButtonHeight);
+    placeColumn({{Label1, kLabelWidth, 6},
+                 {Text1, kBoxWidth, 12},
+                 {Label2, kLabelWidth, 6},
+                 {Text2, kBoxWidth, 16}},
+                Command2, Command3);
 }
 
 void Eingabetext::startSearch() {

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
+#include <QPushButton>
 #include <QRegion>
 #include <QTimer>
 #include <QWindow>
@@ -50,6 +51,30 @@ EllipticDialog::EllipticDialog(Haupt& haupt, const QString& name, const QString&
 void EllipticDialog::submitOnEnter(QLineEdit* box) {
     submitBoxes_.append(box);
     box->installEventFilter(this);
+}
+
+void EllipticDialog::placeColumn(std::initializer_list<ColumnItem> items, QPushButton* left,
+                                 QPushButton* right) {
+    constexpr int kButtonWidth = 150;
+    constexpr int kButtonHeight = 30;
+    constexpr int kButtonGap = 24;
+    const auto heightOf = [](const ColumnItem& item) {
+        return item.widget->hasHeightForWidth() ? item.widget->heightForWidth(item.width)
+                                                : item.widget->sizeHint().height();
+    };
+    int columnHeight = kButtonHeight;
+    for (const ColumnItem& item : items) {
+        columnHeight += heightOf(item) + item.gapAfter;
+    }
+    int y = (height() - columnHeight) / 2;
+    for (const ColumnItem& item : items) {
+        const int h = heightOf(item);
+        item.widget->setGeometry((width() - item.width) / 2, y, item.width, h);
+        y += h + item.gapAfter;
+    }
+    const int buttonsLeft = (width() - 2 * kButtonWidth - kButtonGap) / 2;
+    left->setGeometry(buttonsLeft, y, kButtonWidth, kButtonHeight);
+    right->setGeometry(buttonsLeft + kButtonWidth + kButtonGap, y, kButtonWidth, kButtonHeight);
 }
 
 void EllipticDialog::colourText(QLabel* label, const QColor& colour) {

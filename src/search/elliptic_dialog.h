@@ -4,9 +4,11 @@
 #pragma once
 
 #include <QWidget>
+#include <initializer_list>
 
 class QLabel;
 class QLineEdit;
+class QPushButton;
 class QTimer;
 
 namespace vondrik {
@@ -34,6 +36,17 @@ class EllipticDialog : public QWidget {
     void dropTopMost();
     // Colours a label's text.
     static void colourText(QLabel* label, const QColor& colour);
+
+    // One control of the centred column and the space below it.
+    struct ColumnItem {
+        QWidget* widget;
+        int width;
+        int gapAfter;
+    };
+    // Centres the items one under the other and the two buttons side by side below them.
+    // Heights follow the font, so that wrapping labels get as many lines as they need.
+    void placeColumn(std::initializer_list<ColumnItem> items, QPushButton* left,
+                     QPushButton* right);
 
     bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
