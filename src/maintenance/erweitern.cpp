@@ -125,10 +125,7 @@ void Erweitern::add() {
             reportFailure(QStringLiteral("Der Eintrag wurde nicht gespeichert."), result.error);
             break;
         case EditStatus::Done:
-            clearFields();
-            if (!result.logFile.isEmpty()) {
-                reportLog(result.logFile);
-            }
+            finishSaved(result.logFile);
             break;
         default:
             break;
@@ -166,10 +163,7 @@ void Erweitern::change() {
             } else if (quelle == 2 && replaceRow(List2, index2, row)) {
                 selectRow(List2, index2);
             }
-            clearFields();
-            if (!result.logFile.isEmpty()) {
-                reportLog(result.logFile);
-            }
+            finishSaved(result.logFile);
             break;
         }
         default:
@@ -311,11 +305,17 @@ void Erweitern::reportFailure(const QString& what, const QString& engineMessage)
         QStringLiteral("Fehler in der Datenbank"), MessageIcon::Exclamation);
 }
 
-void Erweitern::reportLog(const QString& file) {
+// A saved entry empties the fields; a log that could not be written is told about, since
+// the change itself is already in the database.
+void Erweitern::finishSaved(const QString& unwrittenLog) {
+    clearFields();
+    if (unwrittenLog.isEmpty()) {
+        return;
+    }
     haupt_.platform().messageBox.show(
         QStringLiteral("Die Datenbank ist geändert, aber die Protokolldatei\n%1\nkonnte nicht "
                        "geschrieben werden (schreibgeschützt oder nicht erreichbar).")
-            .arg(file),
+            .arg(unwrittenLog),
         QStringLiteral("Protokoll nicht geschrieben"), MessageIcon::Exclamation);
 }
 

@@ -85,7 +85,7 @@ class Erweitern : public QWidget {
     void showRecordNumber();
     bool replaceRow(ResultList* list, int row, const QString& text);
     void reportFailure(const QString& what, const QString& engineMessage);
-    void reportLog(const QString& file);
+    void finishSaved(const QString& unwrittenLog);
 
     Haupt& haupt_;
     DictionaryEditor editor_;
