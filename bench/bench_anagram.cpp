@@ -10,7 +10,7 @@
 #include <memory>
 
 #include "search/durcheinander.h"
-#include "search/result_list.h"
+#include "ui/widgets/result_list.h"
 #include "search/statistics_frame.h"
 #include "shell/haupt.h"
 #include "ui/fake_platform.h"

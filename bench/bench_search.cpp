@@ -7,7 +7,7 @@
 #include <QTest>
 #include <memory>
 
-#include "search/result_list.h"
+#include "ui/widgets/result_list.h"
 #include "shell/haupt.h"
 #include "ui/fake_platform.h"
 

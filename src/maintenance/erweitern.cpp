@@ -11,7 +11,7 @@
 #include <algorithm>
 
 #include "maintenance/editor_rows.h"
-#include "search/result_list.h"
+#include "ui/widgets/result_list.h"
 #include "shell/haupt.h"
 
 namespace vondrik {

@@ -8,7 +8,7 @@
 #include <algorithm>
 
 #include "maintenance/erweitern.h"
-#include "search/result_list.h"
+#include "ui/widgets/result_list.h"
 #include "shell/haupt.h"
 
 namespace vondrik {

@@ -2,7 +2,7 @@
 // ones, handed to the main window's anagram search.
 #pragma once
 
-#include "search/elliptic_dialog.h"
+#include "ui/widgets/elliptic_dialog.h"
 
 class QLabel;
 class QLineEdit;

@@ -2,7 +2,7 @@
 // chosen length (or all lengths) runs in the main window.
 #pragma once
 
-#include "search/elliptic_dialog.h"
+#include "ui/widgets/elliptic_dialog.h"
 
 class QLabel;
 class QLineEdit;

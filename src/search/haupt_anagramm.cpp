@@ -8,7 +8,7 @@
 #include "dictionary/text.h"
 #include "search/anagram.h"
 #include "search/pattern_search.h"
-#include "search/result_list.h"
+#include "ui/widgets/result_list.h"
 #include "shell/haupt.h"
 
 namespace vondrik {

@@ -9,7 +9,7 @@
 #include "dictionary/length_tables.h"
 #include "dictionary/text.h"
 #include "maintenance/erweitern.h"
-#include "search/result_list.h"
+#include "ui/widgets/result_list.h"
 #include "shell/haupt.h"
 
 namespace vondrik {

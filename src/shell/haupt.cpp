@@ -13,7 +13,7 @@
 #include <QPushButton>
 
 #include "search/eingabetext.h"
-#include "search/result_list.h"
+#include "ui/widgets/result_list.h"
 #include "search/result_list_actions.h"
 #include "search/statistics_frame.h"
 

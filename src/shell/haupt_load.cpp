@@ -12,7 +12,7 @@
 #include <stdexcept>
 
 #include "dictionary/statements.h"
-#include "search/result_list.h"
+#include "ui/widgets/result_list.h"
 #include "shell/haupt.h"
 #include "shell/notebook_file.h"
 #include "shell/size_form.h"

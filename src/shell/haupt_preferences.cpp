@@ -3,7 +3,7 @@
 // at close.
 #include <QAction>
 
-#include "search/result_list.h"
+#include "ui/widgets/result_list.h"
 #include "shell/haupt.h"
 #include "shell/notebook_window.h"
 #include "shell/picture_chooser.h"

@@ -9,7 +9,7 @@
 #include "dictionary/cleaning.h"
 #include "dictionary/statements.h"
 #include "search/pattern_search.h"
-#include "search/result_list.h"
+#include "ui/widgets/result_list.h"
 #include "search/text_search.h"
 #include "shell/haupt.h"
 

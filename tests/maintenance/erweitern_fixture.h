@@ -8,7 +8,7 @@
 #include "editor_checks.h"
 #include "maintenance/editor_rows.h"
 #include "maintenance/erweitern.h"
-#include "search/result_list.h"
+#include "ui/widgets/result_list.h"
 #include "shell/haupt_fixture.h"
 
 namespace vondrik::test {

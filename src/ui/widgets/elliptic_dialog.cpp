@@ -1,5 +1,5 @@
 // Elliptic input dialogs over the main window.
-#include "search/elliptic_dialog.h"
+#include "ui/widgets/elliptic_dialog.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -11,8 +11,6 @@
 #include <QTimer>
 #include <QWindow>
 
-#include "shell/haupt.h"
-
 namespace vondrik {
 namespace {
 
@@ -21,11 +19,11 @@ constexpr int kGradientBands = 256;
 
 }  // namespace
 
-EllipticDialog::EllipticDialog(Haupt& haupt, const QString& name, const QString& title,
+EllipticDialog::EllipticDialog(QWidget* mainWindow, const QString& name, const QString& title,
                                Gradient gradient)
-    : QWidget(&haupt, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
-      haupt_(haupt),
-      gradient_(gradient) {
+    : QWidget(mainWindow, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
+      gradient_(gradient),
+      lock_(mainWindow, this) {
     setObjectName(name);
     setWindowTitle(title);
     setAttribute(Qt::WA_DeleteOnClose);
@@ -42,9 +40,6 @@ EllipticDialog::EllipticDialog(Haupt& haupt, const QString& name, const QString&
         Timer1->stop();
     });
 
-    haupt_.setEnabled(false);
-    // A child window follows its parent into the disabled state; this one must stay usable.
-    setEnabled(true);
     Timer1->start();
 }
 
@@ -130,16 +125,10 @@ void EllipticDialog::dropTopMost() {
 }
 
 // Every way out (start, cancel, the window's own close, the main window closing) passes
-// here; the flag keeps a repeated close from handing the focus back twice.
+// here; the lock hands the main window back only once.
 void EllipticDialog::closeEvent(QCloseEvent* event) {
-    if (!unloaded_) {
-        unloaded_ = true;
-        Timer1->stop();
-        haupt_.setEnabled(true);
-        haupt_.Text1->setFocus();
-        haupt_.Text1->selectAll();
-        haupt_.activateWindow();
-    }
+    Timer1->stop();
+    lock_.release();
     event->accept();
 }
 

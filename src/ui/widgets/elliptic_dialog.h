@@ -1,10 +1,12 @@
 // The shape and manners shared by the main window's small input dialogs: an elliptic,
-// top-most window with a vertical gradient that disables the main window while it is open,
+// top-most window with a vertical gradient that locks the main window while it is open,
 // gives its first box the focus a moment after it appears, and deletes itself when closed.
 #pragma once
 
 #include <QWidget>
 #include <initializer_list>
+
+#include "ui/widgets/main_window_lock.h"
 
 class QLabel;
 class QLineEdit;
@@ -12,8 +14,6 @@ class QPushButton;
 class QTimer;
 
 namespace vondrik {
-
-class Haupt;
 
 class EllipticDialog : public QWidget {
     Q_OBJECT
@@ -24,7 +24,7 @@ class EllipticDialog : public QWidget {
     QTimer* Timer1 = nullptr;
 
   protected:
-    EllipticDialog(Haupt& haupt, const QString& name, const QString& title, Gradient gradient);
+    EllipticDialog(QWidget* mainWindow, const QString& name, const QString& title, Gradient gradient);
 
     // Enter in these boxes is swallowed and runs confirm().
     void submitOnEnter(QLineEdit* box);
@@ -54,13 +54,11 @@ class EllipticDialog : public QWidget {
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
-    Haupt& haupt_;
-
   private:
     Gradient gradient_;
     QLineEdit* firstBox_ = nullptr;
     QList<QLineEdit*> submitBoxes_;
-    bool unloaded_ = false;
+    MainWindowLock lock_;
 };
 
 }  // namespace vondrik

@@ -1,5 +1,5 @@
 // Result list with a tab stop column and cheap bulk filling.
-#include "search/result_list.h"
+#include "ui/widgets/result_list.h"
 
 #include <QApplication>
 #include <QClipboard>
