@@ -2,6 +2,7 @@
 // of the search to the filled list or table.
 #include <benchmark/benchmark.h>
 
+#include <QAction>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -10,14 +11,16 @@
 #include <memory>
 
 #include "search/durcheinander.h"
-#include "ui/widgets/result_list.h"
 #include "search/statistics_frame.h"
 #include "shell/haupt.h"
+#include "shell/haupt_controls.h"
 #include "ui/fake_platform.h"
+#include "ui/widgets/result_list.h"
 
 namespace {
 
 using namespace vondrik;
+using namespace vondrik::test;
 
 // Eleven characters: the letters of "Mittagessen", scrambled, one of them unknown.
 const QString kElevenLetters = QStringLiteral("sagentims?e");
@@ -39,11 +42,11 @@ Haupt& mainWindow() {
 void handOverToList(benchmark::State& state, const QString& letters) {
     Haupt& haupt = mainWindow();
     for (auto _ : state) {
-        haupt.Text17->setText(letters);
+        Text17(haupt)->setText(letters);
         haupt.anagramm();
-        benchmark::DoNotOptimize(haupt.List1->count());
+        benchmark::DoNotOptimize(List1(haupt)->count());
     }
-    state.counters["lines"] = haupt.List1->count();
+    state.counters["lines"] = List1(haupt)->count();
 }
 
 void BM_AnagramHandOverToList(benchmark::State& state) {
@@ -63,28 +66,28 @@ void BM_AnagramStartButtonToList(benchmark::State& state) {
     Haupt& haupt = mainWindow();
     for (auto _ : state) {
         state.PauseTiming();
-        auto* dialog = new Durcheinander(haupt);
-        dialog->show();
+        haupt.menuAction(QStringLiteral("budu"))->trigger();
+        auto* dialog = haupt.findChild<Durcheinander*>();
         dialog->Text1->setText(kElevenLetters);
         state.ResumeTiming();
         dialog->Command2->click();
-        benchmark::DoNotOptimize(haupt.List1->count());
+        benchmark::DoNotOptimize(List1(haupt)->count());
         state.PauseTiming();
         QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         state.ResumeTiming();
     }
-    state.counters["lines"] = haupt.List1->count();
+    state.counters["lines"] = List1(haupt)->count();
 }
 BENCHMARK(BM_AnagramStartButtonToList)->Unit(benchmark::kMillisecond);
 
 void BM_StatisticsWholeDictionary(benchmark::State& state) {
     Haupt& haupt = mainWindow();
     for (auto _ : state) {
-        haupt.Frame7->anzdasa();
-        benchmark::DoNotOptimize(haupt.Frame7->Label12[StatisticsFrame::kTotalRow]->text());
+        Frame7(haupt)->anzdasa(Frame1(haupt)->y());
+        benchmark::DoNotOptimize(Frame7(haupt)->Label12[StatisticsFrame::kTotalRow]->text());
     }
     state.counters["records"] =
-        haupt.Frame7->Label12[StatisticsFrame::kTotalRow]->text().toDouble();
+        Frame7(haupt)->Label12[StatisticsFrame::kTotalRow]->text().toDouble();
 }
 BENCHMARK(BM_StatisticsWholeDictionary)->Unit(benchmark::kMillisecond);
 

@@ -7,13 +7,15 @@
 #include <QTest>
 #include <memory>
 
-#include "ui/widgets/result_list.h"
 #include "shell/haupt.h"
+#include "shell/haupt_controls.h"
 #include "ui/fake_platform.h"
+#include "ui/widgets/result_list.h"
 
 namespace {
 
 using namespace vondrik;
+using namespace vondrik::test;
 
 // Created in main and destroyed before the QApplication, as every window must be.
 Haupt* window = nullptr;
@@ -25,11 +27,11 @@ Haupt& mainWindow() {
 void enterPattern(benchmark::State& state, const QString& pattern) {
     Haupt& haupt = mainWindow();
     for (auto _ : state) {
-        haupt.Text1->setText(pattern);
-        QTest::keyClick(haupt.Text1, Qt::Key_Return);
-        benchmark::DoNotOptimize(haupt.List1->count());
+        Text1(haupt)->setText(pattern);
+        QTest::keyClick(Text1(haupt), Qt::Key_Return);
+        benchmark::DoNotOptimize(List1(haupt)->count());
     }
-    state.counters["lines"] = haupt.List1->count();
+    state.counters["lines"] = List1(haupt)->count();
 }
 
 void BM_PatternEnterToList(benchmark::State& state) {
@@ -45,13 +47,13 @@ BENCHMARK(BM_SameLetterMarks)->Unit(benchmark::kMillisecond);
 void BM_AllLengthsTextSearch(benchmark::State& state) {
     Haupt& haupt = mainWindow();
     for (auto _ : state) {
-        haupt.ei = QStringLiteral("*dichter*");
-        haupt.nur1 = 1;
-        haupt.alle = 1;
+        haupt.searches().state().ei = QStringLiteral("*dichter*");
+        haupt.searches().state().nur1 = 1;
+        haupt.searches().state().alle = 1;
         haupt.allesuch();
-        benchmark::DoNotOptimize(haupt.List1->count());
+        benchmark::DoNotOptimize(List1(haupt)->count());
     }
-    state.counters["lines"] = haupt.List1->count();
+    state.counters["lines"] = List1(haupt)->count();
 }
 BENCHMARK(BM_AllLengthsTextSearch)->Unit(benchmark::kMillisecond);
 

@@ -18,20 +18,14 @@ QString engineMessage(const std::exception& e) {
     return QString::fromUtf8(e.what());
 }
 
-const QString& notOpen() {
-    static const QString text = QStringLiteral("Die Datenbank ist nicht geöffnet.");
-    return text;
-}
-
 QString logLine(const QString& begriff, const QString& bedeutung) {
     return begriff + u'\t' + bedeutung;
 }
 
 }  // namespace
 
-DictionaryEditor::DictionaryEditor(std::unique_ptr<Database>& db, QString& sql, Recordset& auswahl,
-                                   const AppFolder& folder)
-    : db_(db), sql_(sql), auswahl_(auswahl), folder_(folder) {}
+DictionaryEditor::DictionaryEditor(DictionarySession& session, const AppFolder& folder)
+    : session_(session), folder_(folder) {}
 
 QString DictionaryEditor::newEntryLog() const {
     return folder_.appPath(u"\\daten\\neu.dat");
@@ -50,14 +44,8 @@ void DictionaryEditor::forget() {
 RowsResult DictionaryEditor::openRows(const QString& statementText) {
     RowsResult result;
     result.ran = true;
-    sql_ = statementText;
-    if (!db_) {
-        result.error = notOpen();
-        return result;
-    }
     try {
-        auswahl_ = db_->OpenRecordset(sql_);
-        Recordset rs = auswahl_;
+        Recordset rs = session_.open(statementText);
         result.rows.reserve(rs.RecordCount());
         for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext()) {
             result.rows.append(editorRow(rs.textView(u"Begriff"), rs.textView(u"Bedeutung"),
@@ -70,12 +58,8 @@ RowsResult DictionaryEditor::openRows(const QString& statementText) {
 }
 
 QString DictionaryEditor::execute(const QString& statementText) {
-    sql_ = statementText;
-    if (!db_) {
-        return notOpen();
-    }
     try {
-        db_->Execute(sql_);
+        session_.execute(statementText);
     } catch (const std::exception& e) {
         return engineMessage(e);
     }
@@ -101,12 +85,13 @@ EditResult DictionaryEditor::load(QStringView row, QString& begriff, QString& be
     if (!found.error.isEmpty()) {
         return {EditStatus::Failed, found.error, {}};
     }
-    if (auswahl_.Eof()) {
+    const Recordset& record = session_.auswahl();
+    if (record.Eof()) {
         return {EditStatus::NotFound, {}, {}};
     }
-    recordNumber_ = auswahl_.Fields(u"Id").toLongLong();
-    altbegriff_ = auswahl_.text(u"Begriff");
-    altbedeutung_ = auswahl_.text(u"Bedeutung");
+    recordNumber_ = record.Fields(u"Id").toLongLong();
+    altbegriff_ = record.text(u"Begriff");
+    altbedeutung_ = record.text(u"Bedeutung");
     begriff = altbegriff_;
     bedeutung = altbedeutung_;
     return {EditStatus::Done, {}, {}};

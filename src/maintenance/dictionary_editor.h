@@ -1,13 +1,12 @@
 // The dictionary editor's work without its window: the chosen length, the loaded entry, the
-// statements it sends (through the main window's sql and Auswahl) and the two edit logs.
+// statements it sends through the dictionary session and the two edit logs.
 #pragma once
 
 #include <QString>
 #include <QStringList>
-#include <memory>
 #include <optional>
 
-#include "dictionary/database.h"
+#include "dictionary/dictionary_session.h"
 #include "dictionary/length_tables.h"
 #include "ui/app_folder.h"
 
@@ -36,10 +35,7 @@ struct RowsResult {
 
 class DictionaryEditor {
   public:
-    // The connection, statement text and result set are the main window's; the editor puts
-    // every statement into sql and every opened result set into auswahl.
-    DictionaryEditor(std::unique_ptr<Database>& db, QString& sql, Recordset& auswahl,
-                     const AppFolder& folder);
+    DictionaryEditor(DictionarySession& session, const AppFolder& folder);
 
     int laenge() const { return laenge_; }                 // 0: no length chosen yet
     qint64 recordNumber() const { return recordNumber_; }  // 0: nothing loaded
@@ -73,9 +69,7 @@ class DictionaryEditor {
     QString execute(const QString& statementText);  // the engine's message, empty on success
     void forget();
 
-    std::unique_ptr<Database>& db_;
-    QString& sql_;
-    Recordset& auswahl_;
+    DictionarySession& session_;
     const AppFolder& folder_;
     int laenge_ = 0;
     qint64 recordNumber_ = 0;

@@ -10,9 +10,10 @@
 #include <QLineEdit>
 #include <algorithm>
 
+#include "dictionary/text.h"
 #include "maintenance/editor_rows.h"
+#include "ui/platform.h"
 #include "ui/widgets/result_list.h"
-#include "shell/haupt.h"
 
 namespace vondrik {
 namespace {
@@ -84,7 +85,7 @@ void Erweitern::loadRow(ResultList* list, int row) {
             showRecordNumber();
             break;
         case EditStatus::NotFound:
-            haupt_.platform().messageBox.show(
+            platform_.messageBox.show(
                 QStringLiteral("Diesen Eintrag gibt es nicht mehr in der Datenbank; er wurde "
                                "wohl schon gelöscht. Wählen Sie die Länge neu, um die Liste "
                                "aufzufrischen."),
@@ -113,12 +114,12 @@ void Erweitern::add() {
     takeFields(begriff, bedeutung);
     switch (result.status) {
         case EditStatus::SameText:
-            haupt_.platform().messageBox.show(QStringLiteral("Dieser Text ist genau der gleiche!"),
-                                              QStringLiteral("Das funktioniert nicht"),
-                                              MessageIcon::Information);
+            platform_.messageBox.show(QStringLiteral("Dieser Text ist genau der gleiche!"),
+                                      QStringLiteral("Das funktioniert nicht"),
+                                      MessageIcon::Information);
             break;
         case EditStatus::WrongLength:
-            haupt_.platform().beeper.beep();
+            platform_.beeper.beep();
             Text1->setFocus();
             break;
         case EditStatus::Failed:
@@ -143,14 +144,14 @@ void Erweitern::change() {
     takeFields(begriff, bedeutung);
     switch (result.status) {
         case EditStatus::SameText:
-            haupt_.platform().messageBox.show(QStringLiteral("Dieser Text ist genau der gleiche!"),
-                                              QStringLiteral("Das funktioniert nicht"),
-                                              MessageIcon::Information);
+            platform_.messageBox.show(QStringLiteral("Dieser Text ist genau der gleiche!"),
+                                      QStringLiteral("Das funktioniert nicht"),
+                                      MessageIcon::Information);
             break;
         case EditStatus::WrongLength:
-            haupt_.platform().beeper.beep();
-            haupt_.platform().messageBox.show(QStringLiteral("Buchstabenanzahl stimmt nicht"),
-                                              QStringLiteral("Fehler"));
+            platform_.beeper.beep();
+            platform_.messageBox.show(QStringLiteral("Buchstabenanzahl stimmt nicht"),
+                                      QStringLiteral("Fehler"));
             break;
         case EditStatus::Failed:
             reportFailure(QStringLiteral("Die Änderung wurde nicht gespeichert."), result.error);
@@ -172,7 +173,7 @@ void Erweitern::change() {
 }
 
 void Erweitern::remove() {
-    const MessageAnswer answer = haupt_.platform().messageBox.show(
+    const MessageAnswer answer = platform_.messageBox.show(
         QStringLiteral("Wollen Sie wirklich diesen Datensatz löschen! "),
         QStringLiteral("Ich frage lieber mal nach?"), MessageIcon::None, MessageButtons::YesNo);
     if (answer != MessageAnswer::Yes) {
@@ -208,8 +209,8 @@ void Erweitern::remove() {
 
 void Erweitern::searchWord() {
     clearList2();
-    const QString answer = haupt_.platform().inputBox.ask(
-        QStringLiteral("Bitte Suchstring eingeben"), QStringLiteral("Begriffsuche"), QString());
+    const QString answer = platform_.inputBox.ask(QStringLiteral("Bitte Suchstring eingeben"),
+                                                  QStringLiteral("Begriffsuche"), QString());
     const RowsResult result = editor_.searchWord(answer);
     if (!result.ran) {
         return;
@@ -220,8 +221,8 @@ void Erweitern::searchWord() {
 
 void Erweitern::searchMeaning() {
     clearList2();
-    const QString answer = haupt_.platform().inputBox.ask(
-        QStringLiteral("Bitte Suchstring eingeben"), QStringLiteral("Begriffsuche"), QString());
+    const QString answer = platform_.inputBox.ask(QStringLiteral("Bitte Suchstring eingeben"),
+                                                  QStringLiteral("Begriffsuche"), QString());
     const RowsResult result = editor_.searchMeaning(answer);
     if (!result.ran) {
         return;
@@ -231,15 +232,33 @@ void Erweitern::searchMeaning() {
     showRows(result);
 }
 
-void Erweitern::fernsuche() {
+void Erweitern::fernsuche(int bedanzbuch, const QString& bedeintrag) {
     clearList2();
-    const RowsResult result = editor_.fernsuche(haupt_.bedanzbuch, haupt_.bedeintrag);
+    const RowsResult result = editor_.fernsuche(bedanzbuch, bedeintrag);
     if (!result.ran) {
         return;
     }
     listtabs[0] = editorTabStop(editor_.laenge());
     List1->setTabStops(listtabs[0]);
     showRows(result);
+}
+
+void Erweitern::showEntry(const QString& word, const QString& meaning) {
+    const int length = static_cast<int>(word.size());
+    if (!tableForLength(length)) {
+        return;
+    }
+    chooseLength(length - kShortestWord);
+    fernsuche(length, meaning);
+    // Several words of a length may share a meaning: the clicked one is loaded.
+    int target = 0;
+    for (int i = 0; i < List2->count(); ++i) {
+        if (upperKeepLength(List2->line(i).section(u'\t', 0, 0)) == upperKeepLength(word)) {
+            target = i;
+            break;
+        }
+    }
+    selectRow(List2, target);
 }
 
 // A cleared List2 no longer holds the row the loaded entry came from, so a later change
@@ -300,7 +319,7 @@ bool Erweitern::replaceRow(ResultList* list, int row, const QString& text) {
 }
 
 void Erweitern::reportFailure(const QString& what, const QString& engineMessage) {
-    haupt_.platform().messageBox.show(
+    platform_.messageBox.show(
         QStringLiteral("%1\n\nMeldung der Datenbank: %2").arg(what, engineMessage),
         QStringLiteral("Fehler in der Datenbank"), MessageIcon::Exclamation);
 }
@@ -312,7 +331,7 @@ void Erweitern::finishSaved(const QString& unwrittenLog) {
     if (unwrittenLog.isEmpty()) {
         return;
     }
-    haupt_.platform().messageBox.show(
+    platform_.messageBox.show(
         QStringLiteral("Die Datenbank ist geändert, aber die Protokolldatei\n%1\nkonnte nicht "
                        "geschrieben werden (schreibgeschützt oder nicht erreichbar).")
             .arg(unwrittenLog),
@@ -321,11 +340,7 @@ void Erweitern::finishSaved(const QString& unwrittenLog) {
 
 // Every way out (Ende, the close box, the main window closing) passes here.
 void Erweitern::closeEvent(QCloseEvent* event) {
-    if (!unloaded_) {
-        unloaded_ = true;
-        haupt_.setEnabled(true);
-        haupt_.activateWindow();
-    }
+    lock_.release();
     event->accept();
 }
 

@@ -6,6 +6,7 @@
 #include <array>
 
 #include "maintenance/dictionary_editor.h"
+#include "ui/widgets/main_window_lock.h"
 
 class QGroupBox;
 class QLabel;
@@ -14,22 +15,26 @@ class QPushButton;
 
 namespace vondrik {
 
-class Haupt;
+struct Platform;
 class ResultList;
 
-// An ordinary window beside the main window, which stays disabled while this one is loaded.
+// An ordinary window beside the main window, which stays locked while this one is loaded.
 // It deletes itself when closed.
 class Erweitern : public QWidget {
     Q_OBJECT
   public:
-    explicit Erweitern(Haupt& haupt);
+    Erweitern(DictionarySession& session, Platform& platform, QWidget* mainWindow);
 
     // Loads and shows the editor.
-    static Erweitern* open(Haupt& haupt);
+    static Erweitern* open(DictionarySession& session, Platform& platform, QWidget* mainWindow);
 
-    // Lists in List2 the entries of the main window's bedanzbuch letters whose meaning is its
-    // bedeintrag.
-    void fernsuche();
+    // Lists in List2 the entries of bedanzbuch letters whose meaning is bedeintrag.
+    void fernsuche(int bedanzbuch, const QString& bedeintrag);
+
+    // Opens on an entry handed over from a result list: its length chosen, its meaning
+    // searched, and of the rows found the one with this word (the first when none has it)
+    // selected and loaded.
+    void showEntry(const QString& word, const QString& meaning);
 
     // Selects a row of List1 or List2 and loads its entry, as a click on it does.
     void selectRow(ResultList* list, int row);
@@ -87,9 +92,9 @@ class Erweitern : public QWidget {
     void reportFailure(const QString& what, const QString& engineMessage);
     void finishSaved(const QString& unwrittenLog);
 
-    Haupt& haupt_;
+    Platform& platform_;
     DictionaryEditor editor_;
-    bool unloaded_ = false;
+    MainWindowLock lock_;
 };
 
 }  // namespace vondrik

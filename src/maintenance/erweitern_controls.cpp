@@ -8,8 +8,8 @@
 #include <algorithm>
 
 #include "maintenance/erweitern.h"
+#include "ui/platform.h"
 #include "ui/widgets/result_list.h"
-#include "shell/haupt.h"
 
 namespace vondrik {
 namespace {
@@ -47,10 +47,11 @@ ResultList* makeList(QWidget* parent, const char* name) {
 
 }  // namespace
 
-Erweitern::Erweitern(Haupt& haupt)
-    : QWidget(&haupt, Qt::Window),
-      haupt_(haupt),
-      editor_(haupt.DB, haupt.sql, haupt.Auswahl, haupt.platform().appFolder) {
+Erweitern::Erweitern(DictionarySession& session, Platform& platform, QWidget* mainWindow)
+    : QWidget(mainWindow, Qt::Window),
+      platform_(platform),
+      editor_(session, platform.appFolder),
+      lock_(mainWindow, this) {
     setObjectName(QStringLiteral("erweitern"));
     setWindowTitle(QStringLiteral("erweitern"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -60,15 +61,11 @@ Erweitern::Erweitern(Haupt& haupt)
     buildControls();
     buildButtons();
     setFixedSize(kWidth, kHeight);
-
-    haupt_.setEnabled(false);
-    // A child window follows its parent into the disabled state; this one must stay usable.
-    setEnabled(true);
 }
 
-Erweitern* Erweitern::open(Haupt& haupt) {
-    auto* editor = new Erweitern(haupt);
-    if (const QScreen* screen = haupt.screen()) {
+Erweitern* Erweitern::open(DictionarySession& session, Platform& platform, QWidget* mainWindow) {
+    auto* editor = new Erweitern(session, platform, mainWindow);
+    if (const QScreen* screen = editor->screen()) {
         editor->move(screen->geometry().center() - editor->rect().center());
     }
     editor->show();

@@ -1,5 +1,5 @@
 // The anagram dialog: an elliptic green window over the main window that takes the letters,
-// cleans them and starts the main window's anagram search.
+// cleans them and hands them over for the anagram search.
 #include "search/durcheinander.h"
 
 #include <QGroupBox>
@@ -8,7 +8,7 @@
 #include <QPushButton>
 
 #include "search/anagram.h"
-#include "shell/haupt.h"
+#include "ui/platform.h"
 
 namespace vondrik {
 namespace {
@@ -20,13 +20,16 @@ constexpr int kBoxWidth = 300;
 
 }  // namespace
 
-Durcheinander::Durcheinander(Haupt& haupt)
-    : EllipticDialog(haupt, QStringLiteral("Durcheinander"),
-                     QStringLiteral("Buchstabendurcheinander"), Gradient::Green) {
+Durcheinander::Durcheinander(Platform& platform, QWidget* mainWindow)
+    : EllipticDialog(mainWindow, QStringLiteral("Durcheinander"),
+                     QStringLiteral("Buchstabendurcheinander"), Gradient::Green),
+      platform_(platform) {
     buildControls();
     resize(kWidth, kHeight);
     placeControls();
-    move(haupt.frameGeometry().center() - QPoint(kWidth / 2, kHeight / 2));
+    if (mainWindow) {
+        move(mainWindow->frameGeometry().center() - QPoint(kWidth / 2, kHeight / 2));
+    }
 }
 
 void Durcheinander::buildControls() {
@@ -92,7 +95,7 @@ void Durcheinander::start() {
         return;
     }
     if (input.verdict == AnagramVerdict::TooLong) {
-        haupt_.platform().messageBox.show(
+        platform_.messageBox.show(
             QStringLiteral("Es gibt nur Wörter mit höchstens 15 Buchstaben. Bitte geben Sie "
                            "höchstens 15 Zeichen ein, bekannte Buchstaben und Fragezeichen "
                            "zusammen."),
@@ -101,15 +104,14 @@ void Durcheinander::start() {
         Text1->selectAll();
         return;
     }
-    haupt_.Text17->setText(input.letters);
     dropTopMost();
-    haupt_.anagramm();
+    emit lettersChosen(input.letters);
     close();
 }
 
 void Durcheinander::cancel() {
     dropTopMost();
-    haupt_.Frame2->setVisible(true);
+    emit cancelled();
     close();
 }
 

@@ -1,5 +1,5 @@
 // The anagram solver's input dialog: the scrambled letters, with "?" or "#" for unknown
-// ones, handed to the main window's anagram search.
+// ones, handed over for the anagram search.
 #pragma once
 
 #include "ui/widgets/elliptic_dialog.h"
@@ -10,10 +10,12 @@ class QPushButton;
 
 namespace vondrik {
 
+struct Platform;
+
 class Durcheinander : public EllipticDialog {
     Q_OBJECT
   public:
-    explicit Durcheinander(Haupt& haupt);
+    Durcheinander(Platform& platform, QWidget* mainWindow);
 
     QLabel* Label1 = nullptr;
     QLineEdit* Text1 = nullptr;
@@ -21,12 +23,20 @@ class Durcheinander : public EllipticDialog {
     QPushButton* Command2 = nullptr;
     QPushButton* Command1 = nullptr;
 
+  signals:
+    // The cleaned letters; the dialog closes right after.
+    void lettersChosen(const QString& letters);
+    // Closed without a search.
+    void cancelled();
+
   private:
     void confirm() override { start(); }
     void buildControls();
     void placeControls();
     void start();
     void cancel();
+
+    Platform& platform_;
 };
 
 }  // namespace vondrik

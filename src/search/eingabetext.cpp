@@ -8,8 +8,8 @@
 #include <QPushButton>
 #include <optional>
 
+#include "search/search_controller.h"
 #include "search/text_search.h"
-#include "shell/haupt.h"
 
 namespace vondrik {
 namespace {
@@ -21,15 +21,17 @@ constexpr int kBoxWidth = 340;
 
 }  // namespace
 
-Eingabetext::Eingabetext(Haupt& haupt)
-    : EllipticDialog(haupt, QStringLiteral("Eingabetext"), QStringLiteral("Textsuche"),
-                     Gradient::Blue) {
+Eingabetext::Eingabetext(SearchController& searches, QWidget* mainWindow)
+    : EllipticDialog(mainWindow, QStringLiteral("Eingabetext"), QStringLiteral("Textsuche"),
+                     Gradient::Blue),
+      searches_(searches) {
     buildControls();
     resize(kWidth, kHeight);
     placeControls();
-    move(haupt.frameGeometry().center() - QPoint(kWidth / 2, kHeight / 2));
-
-    haupt_.nur1 = 1;
+    if (mainWindow) {
+        move(mainWindow->frameGeometry().center() - QPoint(kWidth / 2, kHeight / 2));
+    }
+    searches_.state().nur1 = 1;
 }
 
 void Eingabetext::buildControls() {
@@ -93,26 +95,27 @@ void Eingabetext::startSearch() {
     // The user sees the texts as they were searched.
     Text1->setText(first);
     Text2->setText(second);
-    haupt_.ei = input->ei;
+    SearchState& state = searches_.state();
+    state.ei = input->ei;
     if (!input->nur1) {
-        haupt_.eii = input->eii;
+        state.eii = input->eii;
     }
-    haupt_.nur1 = input->nur1 ? 1 : 0;
+    state.nur1 = input->nur1 ? 1 : 0;
 
     dropTopMost();
-    if (haupt_.alle == 0) {
-        haupt_.textsuche();
+    if (state.alle == 0) {
+        searches_.textsuche();
     } else {
-        haupt_.allesuch();
+        searches_.allesuch();
     }
     close();
 }
 
 void Eingabetext::cancel() {
     dropTopMost();
-    haupt_.Frame2->setVisible(true);
     // Without this, the next search from a length button would still run over all lengths.
-    haupt_.alle = 0;
+    searches_.state().alle = 0;
+    emit cancelled();
     close();
 }
 

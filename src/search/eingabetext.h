@@ -1,5 +1,5 @@
 // The input dialog of the text search: one or two free texts, then the search over the
-// chosen length (or all lengths) runs in the main window.
+// chosen length (or all lengths) runs and the main window shows its result.
 #pragma once
 
 #include "ui/widgets/elliptic_dialog.h"
@@ -10,10 +10,12 @@ class QPushButton;
 
 namespace vondrik {
 
+class SearchController;
+
 class Eingabetext : public EllipticDialog {
     Q_OBJECT
   public:
-    explicit Eingabetext(Haupt& haupt);
+    Eingabetext(SearchController& searches, QWidget* mainWindow);
 
     QLabel* Label1 = nullptr;
     QLineEdit* Text1 = nullptr;
@@ -22,12 +24,18 @@ class Eingabetext : public EllipticDialog {
     QPushButton* Command2 = nullptr;
     QPushButton* Command3 = nullptr;
 
+  signals:
+    // Closed without a search.
+    void cancelled();
+
   private:
     void confirm() override { startSearch(); }
     void buildControls();
     void placeControls();
     void startSearch();
     void cancel();
+
+    SearchController& searches_;
 };
 
 }  // namespace vondrik

@@ -1,4 +1,4 @@
-// The result list's meaning box and its hand-over to the dictionary editor.
+// The result list's meaning box and the hand-over of its entries to the dictionary editor.
 #include "search/result_list_actions.h"
 
 #include <QLabel>
@@ -7,10 +7,8 @@
 #include <QPushButton>
 
 #include "dictionary/length_tables.h"
-#include "dictionary/text.h"
-#include "maintenance/erweitern.h"
+#include "ui/platform.h"
 #include "ui/widgets/result_list.h"
-#include "shell/haupt.h"
 
 namespace vondrik {
 namespace {
@@ -35,8 +33,8 @@ bool splitResultLine(const QString& line, QString& word, QString& meaning) {
     return true;
 }
 
-ResultListActions::ResultListActions(Haupt& haupt)
-    : QObject(&haupt), haupt_(haupt), list_(*haupt.List1) {
+ResultListActions::ResultListActions(ResultList& list, Platform& platform)
+    : QObject(list.parentWidget()), list_(list), platform_(platform) {
     setObjectName(QStringLiteral("ResultListActions"));
     QWidget* parent = list_.parentWidget();
 
@@ -95,26 +93,12 @@ void ResultListActions::openEditorOn(int row) {
         return;
     }
     hideMeaning();
-    haupt_.bedanzbuch = static_cast<qint16>(word.size());
-    haupt_.bedeintrag = meaning;
-    Erweitern* editor = Erweitern::open(haupt_);
-    editor->Command1[haupt_.bedanzbuch - 2]->click();
-    editor->fernsuche();
-    // Several words of a length may share a meaning: the clicked one is loaded, the first
-    // row only when none matches.
-    int target = 0;
-    for (int i = 0; i < editor->List2->count(); ++i) {
-        if (upperKeepLength(editor->List2->line(i).section(u'\t', 0, 0)) == word) {
-            target = i;
-            break;
-        }
-    }
-    editor->selectRow(editor->List2, target);
+    emit editRequested(word, meaning);
 }
 
 void ResultListActions::noEntry() {
-    haupt_.platform().messageBox.show(QStringLiteral("Keinen Eintrag angeklickt!"),
-                                      haupt_.windowTitle());
+    platform_.messageBox.show(QStringLiteral("Keinen Eintrag angeklickt!"),
+                              QStringLiteral("Vondrik 2000"));
 }
 
 bool ResultListActions::eventFilter(QObject* watched, QEvent* event) {

@@ -1,5 +1,5 @@
 // What the main window's result list does beyond listing: a double-click shows the whole
-// meaning of a line in a small box that follows the mouse, and a right-click opens the
+// meaning of a line in a small box that follows the mouse, and a right-click asks for the
 // dictionary editor on the line's entry.
 #pragma once
 
@@ -11,7 +11,7 @@ class QLineEdit;
 
 namespace vondrik {
 
-class Haupt;
+struct Platform;
 class ResultList;
 
 // Word and meaning of a result line: the word before the first TAB, the meaning after it.
@@ -21,8 +21,8 @@ bool splitResultLine(const QString& line, QString& word, QString& meaning);
 class ResultListActions : public QObject {
     Q_OBJECT
   public:
-    // Adds the meaning box and its measuring label beside the main window's List1.
-    explicit ResultListActions(Haupt& haupt);
+    // Adds the meaning box and its measuring label beside the list.
+    ResultListActions(ResultList& list, Platform& platform);
 
     QLineEdit* Text5 = nullptr;  // the meaning box
     QLabel* Label16 = nullptr;   // never shown; measures the meaning box
@@ -31,10 +31,13 @@ class ResultListActions : public QObject {
     void showMeaning();
     void hideMeaning();
 
-    // Opens the editor on the entry of a line: its length chosen, its meaning searched, its
-    // row selected. A row that is no line, or a line without a dictionary word, gives the
-    // message "Keinen Eintrag angeklickt!".
+    // Asks for the editor on the entry of a line. A row that is no line, or a line without
+    // a dictionary word, gives the message "Keinen Eintrag angeklickt!".
     void openEditorOn(int row);
+
+  signals:
+    // The editor should open on this entry: the word as listed (in capitals) and its meaning.
+    void editRequested(const QString& word, const QString& meaning);
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -42,8 +45,8 @@ class ResultListActions : public QObject {
   private:
     void noEntry();
 
-    Haupt& haupt_;
     ResultList& list_;
+    Platform& platform_;
 };
 
 }  // namespace vondrik

@@ -21,12 +21,10 @@ bool appendResultLines(Recordset rs, QStringList& lines, const RowFilter& keep, 
     return true;
 }
 
-SearchResult runSearch(Database& db, const QString& sql, const RowFilter& keep) {
+SearchResult runSearch(DictionarySession& session, const QString& sql, const RowFilter& keep) {
     SearchResult result;
-    result.sql = sql;
     try {
-        result.auswahl = db.OpenRecordset(sql);
-        appendResultLines(result.auswahl, result.lines, keep,
+        appendResultLines(session.open(sql), result.lines, keep,
                           std::numeric_limits<qsizetype>::max());
     } catch (const DatabaseError& e) {
         result.error = e.message();

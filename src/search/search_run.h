@@ -5,23 +5,22 @@
 #include <QStringList>
 #include <functional>
 
-#include "dictionary/database.h"
+#include "dictionary/dictionary_session.h"
 
 namespace vondrik {
 
 struct SearchResult {
     QStringList lines;
-    QString sql;           // the statement built last
-    Recordset auswahl;     // the result set opened last
     QString error;         // engine message of a failed statement; empty when all went well
     bool tooMany = false;  // the all-lengths search stopped at its line limit
+    int tabStop = 0;       // the result list's tab stop for these lines, dialog units
 };
 
 // Decides per row (by its word) whether the result line is listed.
 using RowFilter = std::function<bool(QStringView begriff)>;
 
 // Opens one statement and lists every row (or every row the filter keeps).
-SearchResult runSearch(Database& db, const QString& sql, const RowFilter& keep = {});
+SearchResult runSearch(DictionarySession& session, const QString& sql, const RowFilter& keep = {});
 
 // Adds the result lines of a result set to lines, up to limit lines in all.
 // Returns false when a further row would have gone beyond the limit.

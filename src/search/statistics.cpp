@@ -36,8 +36,8 @@ TableFigures countFigures(Recordset records) {
     return figures;
 }
 
-TableFigures countTable(Database& db, const LengthTable& table) {
-    return countFigures(db.OpenRecordset(statisticsStatement(table)));
+TableFigures countTable(DictionarySession& session, const LengthTable& table) {
+    return countFigures(session.open(statisticsStatement(table)));
 }
 
 }  // namespace vondrik

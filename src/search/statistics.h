@@ -4,7 +4,7 @@
 
 #include <QString>
 
-#include "dictionary/database.h"
+#include "dictionary/dictionary_session.h"
 #include "dictionary/length_tables.h"
 
 namespace vondrik {
@@ -31,7 +31,7 @@ QString statisticsStatement(const LengthTable& table);
 // an empty one.
 TableFigures countFigures(Recordset records);
 
-// Reads one length table and counts it. Throws DatabaseError.
-TableFigures countTable(Database& db, const LengthTable& table);
+// Reads one length table through the session and counts it. Throws DatabaseError.
+TableFigures countTable(DictionarySession& session, const LengthTable& table);
 
 }  // namespace vondrik

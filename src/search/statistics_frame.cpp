@@ -7,7 +7,8 @@
 #include <QPushButton>
 #include <algorithm>
 
-#include "shell/haupt.h"
+#include "dictionary/dictionary_session.h"
+#include "ui/platform.h"
 
 namespace vondrik {
 namespace {
@@ -41,9 +42,10 @@ int rowTop(int row) {
 
 }  // namespace
 
-StatisticsFrame::StatisticsFrame(Haupt& haupt, QWidget* parent)
+StatisticsFrame::StatisticsFrame(DictionarySession& session, Platform& platform, QWidget* parent)
     : QGroupBox(QStringLiteral(" Information über die bestehende Datenbank"), parent),
-      haupt_(haupt) {
+      session_(session),
+      platform_(platform) {
     setObjectName(QStringLiteral("Frame7"));
     // The panel lies over the result list and the background picture.
     setAutoFillBackground(true);
@@ -117,21 +119,11 @@ void StatisticsFrame::showRow(int row, const TableFigures& figures) {
 }
 
 // Centred in the area above the bottom panel, which the notebook adjustment may have raised.
-void StatisticsFrame::placeOverList() {
-    const int areaHeight = haupt_.Frame1->y();
+void StatisticsFrame::placeOverList(int areaHeight) {
     move((parentWidget()->width() - width()) / 2, std::max(0, (areaHeight - height()) / 2));
 }
 
-TableFigures StatisticsFrame::countInto(const LengthTable& table) {
-    if (!haupt_.DB || !haupt_.DB->isOpen()) {
-        throw DatabaseError(QStringLiteral("Die Datenbank ist nicht geöffnet."));
-    }
-    haupt_.sql = statisticsStatement(table);
-    haupt_.Auswahl = haupt_.DB->OpenRecordset(haupt_.sql);
-    return countFigures(haupt_.Auswahl);
-}
-
-void StatisticsFrame::anzdasa() {
+void StatisticsFrame::anzdasa(int areaHeight) {
     // The menu stays usable while the rows fill; a second run inside the first would add
     // its totals onto the first one's.
     if (counting_) {
@@ -139,25 +131,22 @@ void StatisticsFrame::anzdasa() {
     }
     counting_ = true;
     clearRows();
-    placeOverList();
+    placeOverList(areaHeight);
     show();
     raise();
-    haupt_.treffer = 0;
     QApplication::setOverrideCursor(Qt::WaitCursor);
 
     TableFigures total;
     QString failure;
     for (int row = 0; row < kTableCount; ++row) {
         try {
-            const TableFigures figures = countInto(lengthTables()[row]);
-            haupt_.treffer = static_cast<int>(figures.datensaetze);
+            const TableFigures figures = countTable(session_, lengthTables()[row]);
             showRow(row, figures);
             total += figures;
         } catch (const DatabaseError& e) {
             failure = e.message();
             break;
         }
-        haupt_.treffer = 0;
         emit rowFilled(row);
         QApplication::processEvents();
     }
@@ -166,9 +155,9 @@ void StatisticsFrame::anzdasa() {
     if (failure.isEmpty()) {
         showRow(kTotalRow, total);
         emit rowFilled(kTotalRow);
-    } else if (haupt_.isVisible()) {
+    } else if (window()->isVisible()) {
         // Without the total, the rows that are filled still tell what was counted.
-        haupt_.platform().messageBox.show(
+        platform_.messageBox.show(
             QStringLiteral("Die Datenbank konnte nicht vollständig gelesen werden. Die Tabelle "
                            "zeigt nur die bis dahin gezählten Wortlängen.\n\nMeldung der "
                            "Datenbank: %1")

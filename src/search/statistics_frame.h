@@ -13,7 +13,8 @@ class QPushButton;
 
 namespace vondrik {
 
-class Haupt;
+class DictionarySession;
+struct Platform;
 
 class StatisticsFrame : public QGroupBox {
     Q_OBJECT
@@ -22,7 +23,7 @@ class StatisticsFrame : public QGroupBox {
     static constexpr int kTotalRow = kTableCount;
 
     // A child of the main window's client area, hidden until the statistics are asked for.
-    StatisticsFrame(Haupt& haupt, QWidget* parent);
+    StatisticsFrame(DictionarySession& session, Platform& platform, QWidget* parent);
 
     std::array<QLabel*, kRows> Label10{};  // row captions "2er" .. "15er", "Gesamt"
     std::array<QLabel*, 4> Label11{};      // column headers
@@ -33,9 +34,10 @@ class StatisticsFrame : public QGroupBox {
     QFrame* Line1 = nullptr;
     QPushButton* Command10 = nullptr;
 
-    // Shows the panel and counts every length table, filling the rows one by one while the
-    // window stays responsive. A call while counting is still going on is ignored.
-    void anzdasa();
+    // Shows the panel centred in the top `areaHeight` pixels of its parent and counts every
+    // length table, filling the rows one by one while the window stays responsive. A call
+    // while counting is still going on is ignored.
+    void anzdasa(int areaHeight);
 
   signals:
     // A row has just been filled; the rows below it are still empty.
@@ -45,11 +47,10 @@ class StatisticsFrame : public QGroupBox {
     void buildControls();
     void showRow(int row, const TableFigures& figures);
     void clearRows();
-    void placeOverList();
-    // Counts one length table into the main window's statement and result set.
-    TableFigures countInto(const LengthTable& table);
+    void placeOverList(int areaHeight);
 
-    Haupt& haupt_;
+    DictionarySession& session_;
+    Platform& platform_;
     bool counting_ = false;
 };
 

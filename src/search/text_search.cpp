@@ -27,21 +27,20 @@ QString textSearchStatement(const LengthTable& table, const TextSearchInput& inp
                       : statement(Family::TwoTexts, table, {input.ei, input.eii});
 }
 
-SearchResult searchOneLength(Database& db, int length, const TextSearchInput& input) {
+SearchResult searchOneLength(DictionarySession& session, int length, const TextSearchInput& input) {
     const auto table = tableForLength(length);
     if (!table) {
         return {};
     }
-    return runSearch(db, textSearchStatement(*table, input));
+    return runSearch(session, textSearchStatement(*table, input));
 }
 
-SearchResult searchAllLengths(Database& db, const TextSearchInput& input) {
+SearchResult searchAllLengths(DictionarySession& session, const TextSearchInput& input) {
     SearchResult result;
     for (const LengthTable& table : lengthTables()) {
-        result.sql = textSearchStatement(table, input);
         try {
-            result.auswahl = db.OpenRecordset(result.sql);
-            if (!appendResultLines(result.auswahl, result.lines, {}, kMaxAllLengthsLines)) {
+            const Recordset& rows = session.open(textSearchStatement(table, input));
+            if (!appendResultLines(rows, result.lines, {}, kMaxAllLengthsLines)) {
                 result.tooMany = true;
                 return result;
             }

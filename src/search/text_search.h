@@ -4,7 +4,6 @@
 #include <QString>
 #include <optional>
 
-#include "dictionary/database.h"
 #include "dictionary/length_tables.h"
 #include "search/search_run.h"
 
@@ -27,10 +26,10 @@ QString textSearchStatement(const LengthTable& table, const TextSearchInput& inp
 inline constexpr qsizetype kMaxAllLengthsLines = 30000;
 
 // textsuche: the one table of a length.
-SearchResult searchOneLength(Database& db, int length, const TextSearchInput& input);
+SearchResult searchOneLength(DictionarySession& session, int length, const TextSearchInput& input);
 
 // allesuch: all fourteen tables, 2 letters first. A failing table is passed over (its
 // message kept in error) and the search goes on; past the line limit it stops with tooMany.
-SearchResult searchAllLengths(Database& db, const TextSearchInput& input);
+SearchResult searchAllLengths(DictionarySession& session, const TextSearchInput& input);
 
 }  // namespace vondrik

@@ -12,10 +12,12 @@
 #include <QMenuBar>
 #include <QPushButton>
 
+#include "maintenance/erweitern.h"
+#include "search/durcheinander.h"
 #include "search/eingabetext.h"
-#include "ui/widgets/result_list.h"
 #include "search/result_list_actions.h"
 #include "search/statistics_frame.h"
+#include "ui/widgets/result_list.h"
 
 namespace vondrik {
 namespace {
@@ -31,12 +33,16 @@ const char16_t* const kLengthCaptions[15] = {u"&2", u"&3", u"&4", u"&5",  u"&6",
 
 }  // namespace
 
-Haupt::Haupt(Platform& platform, QWidget* parent) : QMainWindow(parent), platform_(platform) {
+Haupt::Haupt(Platform& platform, QWidget* parent)
+    : QMainWindow(parent),
+      platform_(platform),
+      searches_(session_),
+      prefs_(Preferences::defaults(platform.appFolder)) {
     setObjectName(QStringLiteral("Haupt"));
     setWindowTitle(QStringLiteral("Vondrik 2000"));
-    prefs = Preferences::defaults(platform_.appFolder);
     buildControls();
     buildMenu();
+    connectSearches();
     resize(kDesignWidth, kPanelTop + kPanelHeight + menuBar()->sizeHint().height());
 }
 
@@ -125,11 +131,12 @@ void Haupt::buildControls() {
     Text17->setObjectName(QStringLiteral("Text17"));
     Text17->hide();
 
-    Frame7 = new StatisticsFrame(*this, client_);
+    Frame7 = new StatisticsFrame(session_, platform_, client_);
 
     buildPreferencePanels();
 
-    listActions = new ResultListActions(*this);
+    listActions = new ResultListActions(*List1, platform_);
+    connect(listActions, &ResultListActions::editRequested, this, &Haupt::openEditorOn);
 
     // Function keys reach the window before its controls.
     for (QWidget* w : client_->findChildren<QWidget*>()) {
@@ -180,7 +187,11 @@ void Haupt::onFunctionKey(int key, Qt::KeyboardModifiers modifiers) {
 }
 
 void Haupt::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::ActivationChange && isActiveWindow() && Text1) {
+    // Back from a dialog that locked the window, or activated again: the next pattern can
+    // be typed at once.
+    const bool back = (event->type() == QEvent::ActivationChange && isActiveWindow()) ||
+                      (event->type() == QEvent::EnabledChange && isEnabled());
+    if (back && Text1) {
         selectPattern();
     }
     QMainWindow::changeEvent(event);
@@ -192,15 +203,21 @@ void Haupt::selectPattern() {
 }
 
 void Haupt::onLengthButton(int index) {
+    SearchState& state = searches_.state();
     if (index < 14) {
-        dagr = index + 2;
-        tabstopps[0] = 30 + 5 * index;
-        alle = 0;  // a length button always means this one length
+        state.dagr = index + 2;
+        state.tabstopps[0] = 30 + 5 * index;
+        state.alle = 0;  // a length button always means this one length
     } else {
-        alle = 1;
+        state.alle = 1;
     }
-    auto* dialog = new Eingabetext(*this);
+    auto* dialog = new Eingabetext(searches_, this);
+    connect(dialog, &Eingabetext::cancelled, Frame2, &QWidget::show);
     dialog->show();
+}
+
+void Haupt::openEditorOn(const QString& word, const QString& meaning) {
+    Erweitern::open(session_, platform_, this)->showEntry(word, meaning);
 }
 
 void Haupt::closeEvent(QCloseEvent* event) {
@@ -211,9 +228,7 @@ void Haupt::closeEvent(QCloseEvent* event) {
         }
         fontIds_.clear();
         writeSettings();
-        if (DB) {
-            DB->Close();
-        }
+        session_.close();
         for (QWidget* w : QApplication::topLevelWidgets()) {
             if (w != this && w->isVisible()) {
                 w->close();

@@ -1,15 +1,14 @@
-// The main window: pattern box, length buttons, result list, the menu, and the state every
-// other window shares (the database connection, the last statement and result set, the
-// search texts and flags).
+// The main window: pattern box, length buttons, result list and the menu. It owns the
+// dictionary session and the searches, creates every other window and wires them together.
 #pragma once
 
 #include <QMainWindow>
 #include <QString>
 #include <array>
-#include <memory>
+#include <functional>
 
-#include "dictionary/database.h"
-#include "search/search_run.h"
+#include "dictionary/dictionary_session.h"
+#include "search/search_controller.h"
 #include "shell/preferences.h"
 #include "ui/platform.h"
 
@@ -37,44 +36,12 @@ class Haupt : public QMainWindow {
     // The load sequence. False when the program must end at once (no database file).
     bool load();
 
-    Platform& platform() { return platform_; }
+    DictionarySession& session() { return session_; }
+    SearchController& searches() { return searches_; }
+    const Preferences& preferences() const { return prefs_; }
 
-    // Shared state.
-    std::unique_ptr<Database> DB;
-    QString sql;
-    Recordset Auswahl;
-    QString ei;         // pattern or first search text
-    QString eii;        // second search text
-    QString kombitext;  // meaning condition of the combined search
-    int dagr = 0;       // word length chosen with a length button
-    int nur1 = 1;       // 1: only one search text
-    int alle = 0;       // 1: the next text search runs over all lengths
-    int treffer = 0;    // lines found by the current text search
-    bool markenflag = false;
-    QString bedeintrag;     // meaning of the line handed to the editor
-    qint16 bedanzbuch = 0;  // letters of that line's word
-    std::array<int, 2> tabstopps{0, 0};
-    Preferences prefs;
-
-    // Controls other windows use.
-    QLineEdit* Text1 = nullptr;
-    QLabel* Label3 = nullptr;
-    QCheckBox* Check1 = nullptr;
-    std::array<QPushButton*, 15> Command1{};
-    QLabel* Label1 = nullptr;
-    QGroupBox* Frame1 = nullptr;
-    QGroupBox* Frame2 = nullptr;
-    QLabel* Label2 = nullptr;
-    ResultList* List1 = nullptr;
-    QLabel* Image1 = nullptr;
-    QLineEdit* Text17 = nullptr;
-    StatisticsFrame* Frame7 = nullptr;         // the database statistics
-    PictureChooser* Frame6 = nullptr;          // background picture chooser
-    SoundPanel* Frame8 = nullptr;              // sound settings
-    ResultListActions* listActions = nullptr;  // meaning box, editor hand-over
-
-    // Search routines, one per length table; each searches with ei (and kombitext when
-    // Check1 is ticked).
+    // Search routines, one per length table; each searches with the pattern state (and the
+    // combined meaning when Check1 is ticked).
     void zwei() { musterSuche(2); }
     void drei() { musterSuche(3); }
     void vier() { musterSuche(4); }
@@ -91,18 +58,15 @@ class Haupt : public QMainWindow {
     void fuenfzehn() { musterSuche(15); }
     void musterSuche(int length);
 
-    // Text searches started from the input dialog: one length (dagr) or all lengths.
-    void textsuche();
-    void allesuch();
+    // Text searches with the texts of the search state: one length (dagr) or all lengths.
+    void textsuche() { searches_.textsuche(); }
+    void allesuch() { searches_.allesuch(); }
 
     // The anagram search with the letters handed over in Text17.
     void anagramm();
 
     // Count, result frame, list or picture, and the result sound after a search.
     void zeigeErgebnis();
-
-    // Applies the preferences' list colours and font to List1.
-    void applyListLook();
 
     // The list font as designed (after scaling), the default of the font preference.
     QString designedFontName() const { return designedFontName_; }
@@ -124,24 +88,47 @@ class Haupt : public QMainWindow {
   private:
     void buildControls();
     void buildMenu();
+    void connectSearches();
     void runLoadStep(const std::function<void()>& step);
     void onPatternEnter();
     void onLengthButton(int index);
     void onFunctionKey(int key, Qt::KeyboardModifiers modifiers);
+    void openEditorOn(const QString& word, const QString& meaning);
     void writeGreeting();
     void readNotebookFile();
     void loadBackgroundPicture();
     // Preferences: panels, menu items, and the settings file (haupt_preferences.cpp).
     void buildPreferencePanels();
     void connectPreferenceMenu();
+    void applyListLook();
     void readSettings();
     void writeSettings();
-    void finishSearch(const SearchResult& result);
+    void showResult(const SearchResult& result);
     void reportSearchError(const QString& engineMessage);
     void selectPattern();
 
     Platform& platform_;
+    DictionarySession session_;
+    SearchController searches_;
+    Preferences prefs_;
+
     QWidget* client_ = nullptr;
+    QLineEdit* Text1 = nullptr;
+    QLabel* Label3 = nullptr;
+    QCheckBox* Check1 = nullptr;
+    std::array<QPushButton*, 15> Command1{};
+    QLabel* Label1 = nullptr;
+    QGroupBox* Frame1 = nullptr;
+    QGroupBox* Frame2 = nullptr;
+    QLabel* Label2 = nullptr;
+    ResultList* List1 = nullptr;
+    QLabel* Image1 = nullptr;
+    QLineEdit* Text17 = nullptr;               // hand-over field of the anagram search
+    StatisticsFrame* Frame7 = nullptr;         // the database statistics
+    PictureChooser* Frame6 = nullptr;          // background picture chooser
+    SoundPanel* Frame8 = nullptr;              // sound settings
+    ResultListActions* listActions = nullptr;  // meaning box, editor hand-over
+
     QString designedFontName_;
     double designedFontSize_ = 0;
     qint16 listBaseHeight_ = 0;

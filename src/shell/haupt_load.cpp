@@ -12,12 +12,12 @@
 #include <stdexcept>
 
 #include "dictionary/statements.h"
-#include "ui/widgets/result_list.h"
 #include "shell/haupt.h"
 #include "shell/notebook_file.h"
 #include "shell/size_form.h"
 #include "ui/text_file.h"
 #include "ui/twips.h"
+#include "ui/widgets/result_list.h"
 
 namespace vondrik {
 namespace {
@@ -48,8 +48,8 @@ bool Haupt::load() {
         return false;
     }
     runLoadStep([&] {
-        DB = Database::OpenDatabase(dictionary, dictionaryConnect());
-        Auswahl = DB->OpenRecordset(statement(Family::WarmUp, *tableForLength(2), {}));
+        session_.attach(Database::OpenDatabase(dictionary, dictionaryConnect()));
+        session_.open(statement(Family::WarmUp, *tableForLength(2), {}));
     });
     runLoadStep([&] { Image1->setGeometry(0, 0, client_->width(), Frame1->y()); });
     runLoadStep([&] {
@@ -106,10 +106,10 @@ void Haupt::applyListLook() {
     const auto colour = [](int bgr) {
         return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF);
     };
-    List1->setColours(colour(prefs.listBackground), colour(prefs.listText));
+    List1->setColours(colour(prefs_.listBackground), colour(prefs_.listText));
     QFont font = List1->font();
-    font.setFamily(prefs.fontName.isEmpty() ? designedFontName_ : prefs.fontName);
-    const double size = prefs.fontSize > 0 ? prefs.fontSize : designedFontSize_;
+    font.setFamily(prefs_.fontName.isEmpty() ? designedFontName_ : prefs_.fontName);
+    const double size = prefs_.fontSize > 0 ? prefs_.fontSize : designedFontSize_;
     if (size > 0) {
         font.setPointSizeF(size);
     }
@@ -117,7 +117,7 @@ void Haupt::applyListLook() {
 }
 
 void Haupt::loadBackgroundPicture() {
-    QString path = prefs.picture;
+    QString path = prefs_.picture;
     if (!FileExists(path)) {
         path = platform_.appFolder.appPath(u"\\hintergrund\\h7.jpg");
     }

@@ -2,6 +2,9 @@
 // exist yet stay disabled.
 #include <QMenuBar>
 
+#include <QGroupBox>
+#include <QLineEdit>
+
 #include "maintenance/erweitern.h"
 #include "search/durcheinander.h"
 #include "search/statistics_frame.h"
@@ -92,12 +95,19 @@ void Haupt::buildMenu() {
     menuAction(QStringLiteral("gebaus"))->setCheckable(true);
     connect(menuAction(QStringLiteral("enden")), &QAction::triggered, this, &QWidget::close);
     connectPreferenceMenu();
-    connect(menuAction(QStringLiteral("budu")), &QAction::triggered, this,
-            [this] { (new Durcheinander(*this))->show(); });
+    connect(menuAction(QStringLiteral("budu")), &QAction::triggered, this, [this] {
+        auto* dialog = new Durcheinander(platform_, this);
+        connect(dialog, &Durcheinander::lettersChosen, this, [this](const QString& letters) {
+            Text17->setText(letters);
+            anagramm();
+        });
+        connect(dialog, &Durcheinander::cancelled, Frame2, &QWidget::show);
+        dialog->show();
+    });
     connect(menuAction(QStringLiteral("anzdasa")), &QAction::triggered, this,
-            [this] { Frame7->anzdasa(); });
+            [this] { Frame7->anzdasa(Frame1->y()); });
     connect(menuAction(QStringLiteral("datarb")), &QAction::triggered, this,
-            [this] { Erweitern::open(*this); });
+            [this] { Erweitern::open(session_, platform_, this); });
 }
 
 QAction* Haupt::menuAction(const QString& name) const {

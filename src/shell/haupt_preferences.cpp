@@ -2,13 +2,14 @@
 // reminder check marks, the notebook window, and the settings file read at load and written
 // at close.
 #include <QAction>
+#include <QLabel>
 
-#include "ui/widgets/result_list.h"
 #include "shell/haupt.h"
 #include "shell/notebook_window.h"
 #include "shell/picture_chooser.h"
 #include "shell/settings_file.h"
 #include "shell/sound_panel.h"
+#include "ui/widgets/result_list.h"
 
 namespace vondrik {
 namespace {
@@ -21,8 +22,15 @@ void showReminderMarks(const Haupt& haupt, bool on) {
 }  // namespace
 
 void Haupt::buildPreferencePanels() {
-    Frame6 = new PictureChooser(*this, client_);
-    Frame8 = new SoundPanel(*this, client_);
+    Frame6 = new PictureChooser(platform_, client_);
+    connect(Frame6, &PictureChooser::pictureChosen, this,
+            [this](const QString& path, const QPixmap& picture) {
+                prefs_.picture = path;
+                Image1->setPixmap(picture);
+            });
+    Frame8 = new SoundPanel(platform_, client_);
+    connect(Frame8, &SoundPanel::soundsChanged, this,
+            [this](const Preferences& sounds) { takeSounds(prefs_, sounds); });
 }
 
 void Haupt::connectPreferenceMenu() {
@@ -30,38 +38,39 @@ void Haupt::connectPreferenceMenu() {
         connect(menuAction(QString::fromUtf8(name)), &QAction::triggered, this, handler);
     };
     onMenu("hfarb", [this] {
-        if (const auto colour = platform_.commonDialogs.chooseColour(prefs.listBackground)) {
-            prefs.listBackground = *colour;
+        if (const auto colour = platform_.commonDialogs.chooseColour(prefs_.listBackground)) {
+            prefs_.listBackground = *colour;
             applyListLook();
         }
     });
     onMenu("tfarb", [this] {
-        if (const auto colour = platform_.commonDialogs.chooseColour(prefs.listText)) {
-            prefs.listText = *colour;
+        if (const auto colour = platform_.commonDialogs.chooseColour(prefs_.listText)) {
+            prefs_.listText = *colour;
             applyListLook();
         }
     });
     onMenu("schrift", [this] {
         const FontChoice current{List1->font().family(), List1->font().pointSizeF()};
         if (const auto font = platform_.commonDialogs.chooseFont(current)) {
-            prefs.fontName = font->name;
-            prefs.fontSize = font->size;
+            prefs_.fontName = font->name;
+            prefs_.fontSize = font->size;
             applyListLook();
         }
     });
     onMenu("standard", [this] {
-        prefs.listBackground = kDefaultListBackground;
-        prefs.listText = kDefaultListText;
-        prefs.fontName.clear();  // the designed font and size
-        prefs.fontSize = 0;
+        prefs_.listBackground = kDefaultListBackground;
+        prefs_.listText = kDefaultListText;
+        prefs_.fontName.clear();  // the designed font and size
+        prefs_.fontSize = 0;
         applyListLook();
     });
-    onMenu("higru", [this] { Frame6->open(); });
-    onMenu("töne", [this] { Frame8->open(); });
+    onMenu("higru", [this] { Frame6->open(prefs_.picture); });
+    onMenu("töne", [this] { Frame8->open(prefs_); });
     onMenu("notebook", [this] {
         notbook* window = findChild<notbook*>();
         if (!window) {
-            window = new notbook(*this);
+            window = new notbook(platform_, this);
+            connect(window, &notbook::shiftChanged, this, &Haupt::applyNotebookShift);
         }
         window->show();
         window->raise();
@@ -69,11 +78,11 @@ void Haupt::connectPreferenceMenu() {
     });
     // Triggering a checkable item flips its mark; these two set theirs as a pair instead.
     onMenu("geban", [this] {
-        prefs.reminders = true;
+        prefs_.reminders = true;
         showReminderMarks(*this, true);
     });
     onMenu("gebaus", [this] {
-        prefs.reminders = false;
+        prefs_.reminders = false;
         showReminderMarks(*this, false);
     });
 }
@@ -83,13 +92,13 @@ void Haupt::readSettings() {
     for (const QString& error : read.errors) {
         platform_.messageBox.show(QStringLiteral("Fehlermeldung"), error, MessageIcon::Critical);
     }
-    prefs = read.prefs;
-    showReminderMarks(*this, prefs.reminders);
+    prefs_ = read.prefs;
+    showReminderMarks(*this, prefs_.reminders);
     applyListLook();
 }
 
 void Haupt::writeSettings() {
-    Preferences current = prefs;
+    Preferences current = prefs_;
     current.reminders = menuAction(QStringLiteral("geban"))->isChecked();
     if (current.fontName.isEmpty()) {
         current.fontName = designedFontName_;

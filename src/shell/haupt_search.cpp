@@ -1,5 +1,5 @@
-// The main window's searches: pattern (with same-letter marks), combined, and text search
-// over one length or all of them, and how their results are shown.
+// The main window's searches: the pattern box (with same-letter marks and the combined
+// search), the anagram hand-over, and how every search's result is shown.
 #include <QApplication>
 #include <QCheckBox>
 #include <QGroupBox>
@@ -7,27 +7,24 @@
 #include <QLineEdit>
 
 #include "dictionary/cleaning.h"
-#include "dictionary/statements.h"
+#include "dictionary/length_tables.h"
+#include "dictionary/text.h"
 #include "search/pattern_search.h"
-#include "ui/widgets/result_list.h"
-#include "search/text_search.h"
 #include "shell/haupt.h"
+#include "ui/widgets/result_list.h"
 
 namespace vondrik {
-namespace {
 
-// What a search reports when the load sequence could not open the dictionary.
-SearchResult notOpen() {
-    SearchResult result;
-    result.error = QStringLiteral("Die Datenbank ist nicht geöffnet.");
-    return result;
+void Haupt::connectSearches() {
+    connect(&searches_, &SearchController::started, this,
+            [] { QApplication::setOverrideCursor(Qt::WaitCursor); });
+    connect(&searches_, &SearchController::finished, this, &Haupt::showResult);
 }
-
-}  // namespace
 
 void Haupt::onPatternEnter() {
     Text1->setText(cleanPattern(Text1->text()));
     const qsizetype length = Text1->text().size();
+    SearchState& state = searches_.state();
     if (Check1->isChecked()) {
         const QString answer =
             platform_.inputBox.ask(QStringLiteral("Bitte Suchbegriff eingeben."),
@@ -35,7 +32,7 @@ void Haupt::onPatternEnter() {
         if (answer.isEmpty()) {
             return;  // the list keeps what it showed
         }
-        kombitext = u'*' + cleanFreeText(answer) + u'*';
+        state.kombitext = u'*' + cleanFreeText(answer) + u'*';
     }
     List1->clear();
     if (length < 2) {
@@ -44,36 +41,36 @@ void Haupt::onPatternEnter() {
         Text1->setFocus();
         return;
     }
-    markenflag = hasSameLetterMarks(Text1->text());
-    ei = marksToPlaceholders(Text1->text());
+    state.markenflag = hasSameLetterMarks(Text1->text());
+    state.ei = marksToPlaceholders(Text1->text());
     if (tableForLength(static_cast<int>(length))) {
         musterSuche(static_cast<int>(length));
     }
 }
 
 void Haupt::musterSuche(int length) {
-    const auto table = tableForLength(length);
-    if (!table) {
-        return;
-    }
-    ei = toLikePattern(ei);
-    sql = Check1->isChecked() ? statement(Family::PatternWithMeaning, *table, {ei, kombitext})
-                              : statement(Family::Pattern, *table, {ei});
-    RowFilter filter;
-    if (markenflag) {
-        const QString marks = Text1->text();
-        filter = [marks](QStringView word) { return passesSameLetterMarks(marks, word); };
-    }
-    const SearchResult result = DB ? runSearch(*DB, sql, filter) : notOpen();
-    tabstopps[0] = tabStopForLength(length);
-    List1->setTabStops(tabstopps[0]);
-    finishSearch(result);
+    searches_.musterSuche(length, Check1->isChecked(), Text1->text());
     selectPattern();
 }
 
-void Haupt::finishSearch(const SearchResult& result) {
-    Auswahl = result.auswahl;
+void Haupt::anagramm() {
+    Text17->setText(trimBlanks(Text17->text()));
+    if (Text17->text().isEmpty()) {
+        return;
+    }
+    Text17->setText(Text17->text().toLower());
+    searches_.anagramm(Text17->text());
+}
+
+void Haupt::showResult(const SearchResult& result) {
+    QApplication::restoreOverrideCursor();
+    List1->setTabStops(result.tabStop);
     List1->setLines(result.lines);
+    if (result.tooMany) {
+        platform_.messageBox.show(QStringLiteral(" Zu viele Datensätze!"),
+                                  QStringLiteral("Nein so nicht"));
+        return;
+    }
     zeigeErgebnis();
     if (!result.error.isEmpty()) {
         reportSearchError(result.error);
@@ -94,46 +91,11 @@ void Haupt::zeigeErgebnis() {
     Frame2->setVisible(true);
     List1->setVisible(lines > 0);
     Image1->setVisible(lines == 0);
-    if (lines > 0 && prefs.successSound) {
-        platform_.sound.play(prefs.successSoundFile);
-    } else if (lines == 0 && prefs.failureSound) {
-        platform_.sound.play(prefs.failureSoundFile);
+    if (lines > 0 && prefs_.successSound) {
+        platform_.sound.play(prefs_.successSoundFile);
+    } else if (lines == 0 && prefs_.failureSound) {
+        platform_.sound.play(prefs_.failureSoundFile);
     }
-}
-
-void Haupt::textsuche() {
-    treffer = 0;
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    List1->clear();
-    TextSearchInput input{ei, eii, nur1 == 1};
-    const SearchResult result = DB ? searchOneLength(*DB, dagr, input) : notOpen();
-    sql = result.sql;
-    List1->setTabStops(tabstopps[0]);
-    treffer = static_cast<int>(result.lines.size());
-    QApplication::restoreOverrideCursor();
-    finishSearch(result);
-}
-
-void Haupt::allesuch() {
-    treffer = 0;
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    List1->clear();
-    tabstopps[0] = kAllLengthsTabStop;
-    List1->setTabStops(tabstopps[0]);
-    TextSearchInput input{ei, eii, nur1 == 1};
-    const SearchResult result = DB ? searchAllLengths(*DB, input) : notOpen();
-    sql = result.sql;
-    treffer = static_cast<int>(result.lines.size());
-    QApplication::restoreOverrideCursor();
-    alle = 0;
-    if (result.tooMany) {
-        Auswahl = result.auswahl;
-        List1->setLines(result.lines);
-        platform_.messageBox.show(QStringLiteral(" Zu viele Datensätze!"),
-                                  QStringLiteral("Nein so nicht"));
-        return;
-    }
-    finishSearch(result);
 }
 
 }  // namespace vondrik

@@ -6,12 +6,13 @@
 #include <QScrollBar>
 #include <QVBoxLayout>
 
-#include "shell/haupt.h"
 #include "shell/notebook_file.h"
+#include "ui/platform.h"
 
 namespace vondrik {
 
-notbook::notbook(Haupt& haupt) : QWidget(&haupt, Qt::Window), haupt_(haupt) {
+notbook::notbook(Platform& platform, QWidget* mainWindow)
+    : QWidget(mainWindow, Qt::Window), platform_(platform) {
     setObjectName(QStringLiteral("notbook"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Anpassung für Notebooks"));
@@ -57,27 +58,29 @@ notbook::notbook(Haupt& haupt) : QWidget(&haupt, Qt::Window), haupt_(haupt) {
     layout->addWidget(Command1);
     layout->addWidget(Command2);
     resize(520, sizeHint().height());
-    move(haupt.geometry().center() - rect().center());
+    if (mainWindow) {
+        move(mainWindow->geometry().center() - rect().center());
+    }
 
     connect(HScroll1, &QScrollBar::valueChanged, this, [this](int value) { onSlider(value); });
     connect(Command1, &QPushButton::clicked, this, [this] { save(); });
     connect(Command2, &QPushButton::clicked, this, [this] { remove(); });
 
-    if (const auto saved = readNotebookShift(haupt_.platform().appFolder)) {
+    if (const auto saved = readNotebookShift(platform_.appFolder)) {
         HScroll1->setValue(*saved);
     }
 }
 
 void notbook::onSlider(int value) {
-    haupt_.applyNotebookShift(value);
+    emit shiftChanged(value);
     Label2->setText(QString::number(value));
 }
 
 void notbook::save() {
-    if (!writeNotebookShift(haupt_.platform().appFolder, HScroll1->value())) {
-        haupt_.platform().messageBox.show(
+    if (!writeNotebookShift(platform_.appFolder, HScroll1->value())) {
+        platform_.messageBox.show(
             QStringLiteral("Der Wert konnte nicht in der Datei %1 gespeichert werden.")
-                .arg(haupt_.platform().appFolder.appPath(kNotebookFile)),
+                .arg(platform_.appFolder.appPath(kNotebookFile)),
             QStringLiteral("Anpassung für Notebooks"), MessageIcon::Exclamation);
         return;
     }
@@ -85,15 +88,15 @@ void notbook::save() {
 }
 
 void notbook::remove() {
-    if (!removeNotebookShift(haupt_.platform().appFolder)) {
-        haupt_.platform().messageBox.show(
-            QStringLiteral("Die Datei %1 konnte nicht gelöscht werden.")
-                .arg(haupt_.platform().appFolder.appPath(kNotebookFile)),
-            QStringLiteral("Anpassung für Notebooks"), MessageIcon::Exclamation);
+    if (!removeNotebookShift(platform_.appFolder)) {
+        platform_.messageBox.show(QStringLiteral("Die Datei %1 konnte nicht gelöscht werden.")
+                                      .arg(platform_.appFolder.appPath(kNotebookFile)),
+                                  QStringLiteral("Anpassung für Notebooks"),
+                                  MessageIcon::Exclamation);
         return;
     }
-    haupt_.applyNotebookShift(0);
     HScroll1->setValue(0);
+    emit shiftChanged(0);
     close();
 }
 

@@ -10,13 +10,13 @@ class QScrollBar;
 
 namespace vondrik {
 
-class Haupt;
+struct Platform;
 
 class notbook : public QWidget {
     Q_OBJECT
   public:
     // A window of its own beside the main window, which owns it; it unloads when closed.
-    explicit notbook(Haupt& haupt);
+    notbook(Platform& platform, QWidget* mainWindow);
 
     QLabel* Label1 = nullptr;
     QScrollBar* HScroll1 = nullptr;
@@ -24,12 +24,16 @@ class notbook : public QWidget {
     QPushButton* Command1 = nullptr;  // save
     QPushButton* Command2 = nullptr;  // delete
 
+  signals:
+    // The main window's list, picture and panel follow the slider at once.
+    void shiftChanged(int twips);
+
   private:
     void onSlider(int value);
     void save();
     void remove();
 
-    Haupt& haupt_;
+    Platform& platform_;
 };
 
 }  // namespace vondrik

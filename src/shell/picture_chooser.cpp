@@ -19,7 +19,7 @@
 #include <QTreeView>
 
 #include "shell/case_insensitive_path.h"
-#include "shell/haupt.h"
+#include "ui/platform.h"
 #include "ui/text_file.h"
 
 namespace vondrik {
@@ -37,7 +37,8 @@ bool isPreviewPicture(const QString& lowerCasePath) {
     return tail == u"jpg" || tail == u"bmp" || tail == u"gif";
 }
 
-PictureChooser::PictureChooser(Haupt& haupt, QWidget* parent) : QGroupBox(parent), haupt_(haupt) {
+PictureChooser::PictureChooser(Platform& platform, QWidget* parent)
+    : QGroupBox(parent), platform_(platform) {
     setObjectName(QStringLiteral("Frame6"));
     setGeometry(170, 30, 660, 390);
     setAutoFillBackground(true);
@@ -133,7 +134,7 @@ void PictureChooser::fillDrives() {
             roots.append(volume.rootPath());
         }
     }
-    roots.append(driveOf(haupt_.platform().appFolder.root()));
+    roots.append(driveOf(platform_.appFolder.root()));
     roots.removeDuplicates();
     roots.sort();
     const QSignalBlocker quiet(Drive1);
@@ -206,8 +207,8 @@ void PictureChooser::showPreview(const QString& path) {
     }
 }
 
-void PictureChooser::open() {
-    const AppFolder& folder = haupt_.platform().appFolder;
+void PictureChooser::open(const QString& currentPicture) {
+    const AppFolder& folder = platform_.appFolder;
     const QString pictures = folder.appPath(u"\\hintergrund");
     settingUp_ = true;
     fillDrives();
@@ -218,10 +219,10 @@ void PictureChooser::open() {
     revealPending_ = true;
     settingUp_ = false;
 
-    Text4->setText(QDir::toNativeSeparators(haupt_.prefs.picture));
+    Text4->setText(QDir::toNativeSeparators(currentPicture));
     Image2->clear();
-    if (FileExists(haupt_.prefs.picture)) {
-        showPreview(haupt_.prefs.picture);
+    if (FileExists(currentPicture)) {
+        showPreview(currentPicture);
     }
     show();
     raise();
@@ -233,15 +234,14 @@ void PictureChooser::takePicture() {
         existingPathIgnoringCase(QDir::fromNativeSeparators(Text4->text().trimmed()));
     QPixmap picture;
     if (!FileExists(path) || !picture.load(path)) {
-        haupt_.platform().messageBox.show(
+        platform_.messageBox.show(
             QStringLiteral("„%1“ ist kein Bild, das als Hintergrund geladen werden kann. Bitte "
                            "wählen Sie eine Bilddatei aus (jpg, bmp oder gif).")
                 .arg(Text4->text()),
             QStringLiteral("Hintergrundbild"), MessageIcon::Exclamation);
         return;
     }
-    haupt_.prefs.picture = path;
-    haupt_.Image1->setPixmap(picture);
+    emit pictureChosen(path, picture);
     hide();
 }
 

@@ -15,7 +15,7 @@ class QTreeView;
 
 namespace vondrik {
 
-class Haupt;
+struct Platform;
 
 // Whether the chooser previews a file: the last three characters are "jpg", "bmp" or "gif".
 bool isPreviewPicture(const QString& lowerCasePath);
@@ -23,10 +23,10 @@ bool isPreviewPicture(const QString& lowerCasePath);
 class PictureChooser : public QGroupBox {
     Q_OBJECT
   public:
-    PictureChooser(Haupt& haupt, QWidget* parent);
+    PictureChooser(Platform& platform, QWidget* parent);
 
     // Menu item higru: shows the panel on the current picture and the picture folder.
-    void open();
+    void open(const QString& currentPicture);
 
     // The folder whose files File1 lists.
     QString folder() const { return folder_; }
@@ -39,6 +39,10 @@ class PictureChooser : public QGroupBox {
     QLabel* Image2 = nullptr;
     QPushButton* Command8 = nullptr;
     QPushButton* Command9 = nullptr;
+
+  signals:
+    // A picture was taken as the new background.
+    void pictureChosen(const QString& path, const QPixmap& picture);
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -55,7 +59,7 @@ class PictureChooser : public QGroupBox {
     void showPreview(const QString& path);
     void takePicture();
 
-    Haupt& haupt_;
+    Platform& platform_;
     QFileSystemModel* folders_ = nullptr;
     QFileSystemModel* files_ = nullptr;
     QString folder_;

@@ -12,4 +12,13 @@ Preferences Preferences::defaults(const AppFolder& folder) {
     return p;
 }
 
+void takeSounds(Preferences& into, const Preferences& from) {
+    into.successSound = from.successSound;
+    into.failureSound = from.failureSound;
+    into.alarmSound = from.alarmSound;
+    into.successSoundFile = from.successSoundFile;
+    into.failureSoundFile = from.failureSoundFile;
+    into.alarmSoundFile = from.alarmSoundFile;
+}
+
 }  // namespace vondrik

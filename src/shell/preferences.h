@@ -29,4 +29,7 @@ struct Preferences {
     static Preferences defaults(const AppFolder& folder);
 };
 
+// Copies the three sound switches and files, the part of the preferences the sound panel edits.
+void takeSounds(Preferences& into, const Preferences& from);
+
 }  // namespace vondrik

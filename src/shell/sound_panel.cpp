@@ -1,12 +1,12 @@
-// The sound panel. The on/off pairs write the preferences as soon as they change, so the
-// main window's searches use them at once; Abbrechen puts back what the panel found.
+// The sound panel. It edits a copy of the sound preferences; OK and the defaults hand the
+// copy back, Abbrechen drops it.
 #include "shell/sound_panel.h"
 
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "shell/haupt.h"
+#include "ui/platform.h"
 
 namespace vondrik {
 namespace {
@@ -19,7 +19,8 @@ constexpr int kAlarm = 2;
 
 }  // namespace
 
-SoundPanel::SoundPanel(Haupt& haupt, QWidget* parent) : QGroupBox(parent), haupt_(haupt) {
+SoundPanel::SoundPanel(Platform& platform, QWidget* parent)
+    : QGroupBox(parent), platform_(platform) {
     setObjectName(QStringLiteral("Frame8"));
     setGeometry(166, 140, 668, 190);
     setAutoFillBackground(true);
@@ -62,7 +63,7 @@ void SoundPanel::buildControls() {
     Command16 = new QPushButton(QStringLiteral(" O  K"), this);
     Command16->setObjectName(QStringLiteral("Command16"));
     Command16->setGeometry(12, 144, 150, 34);
-    connect(Command16, &QPushButton::clicked, this, &QWidget::hide);
+    connect(Command16, &QPushButton::clicked, this, [this] { accept(); });
 
     Command12 = new QPushButton(QStringLiteral("Standardeinstellungen wiederherstellen"), this);
     Command12->setObjectName(QStringLiteral("Command12"));
@@ -72,16 +73,16 @@ void SoundPanel::buildControls() {
     Command11 = new QPushButton(QStringLiteral("Abbrechen"), this);
     Command11->setObjectName(QStringLiteral("Command11"));
     Command11->setGeometry(492, 144, 164, 34);
-    connect(Command11, &QPushButton::clicked, this, [this] { cancel(); });
+    connect(Command11, &QPushButton::clicked, this, &QWidget::hide);
 }
 
 bool& SoundPanel::switchOf(int sound) {
-    Preferences& p = haupt_.prefs;
+    Preferences& p = edited_;
     return sound == 0 ? p.successSound : sound == 1 ? p.failureSound : p.alarmSound;
 }
 
 QString& SoundPanel::fileOf(int sound) {
-    Preferences& p = haupt_.prefs;
+    Preferences& p = edited_;
     return sound == 0 ? p.successSoundFile : sound == 1 ? p.failureSoundFile : p.alarmSoundFile;
 }
 
@@ -91,47 +92,40 @@ void SoundPanel::showSwitches() {
     }
 }
 
-void SoundPanel::open() {
-    for (int i = 0; i < 3; ++i) {
-        remembered_.on[i] = switchOf(i);
-        remembered_.files[i] = fileOf(i);
-    }
+void SoundPanel::open(const Preferences& current) {
+    edited_ = current;
     showSwitches();
     show();
     raise();
 }
 
 void SoundPanel::chooseFile(int sound) {
-    const QString file = haupt_.platform().commonDialogs.openFile(
+    const QString file = platform_.commonDialogs.openFile(
         QStringLiteral("Wählen Sie bitte Ihre gewünschte Sounddatei aus."),
-        QStringLiteral("Wav-Dateien|*.wav"), haupt_.platform().appFolder.appPath(u"\\ton"));
+        QStringLiteral("Wav-Dateien|*.wav"), platform_.appFolder.appPath(u"\\ton"));
     // The search sounds take whatever the dialog reports; the alarm keeps its file when the
     // dialog was cancelled.
     if (sound == kAlarm && file.isEmpty()) {
         return;
     }
     fileOf(sound) = file;
-    haupt_.platform().sound.play(file);
+    platform_.sound.play(file);
 }
 
 void SoundPanel::restoreDefaults() {
-    const Preferences defaults = Preferences::defaults(haupt_.platform().appFolder);
+    const Preferences defaults = Preferences::defaults(platform_.appFolder);
     for (int i = 0; i < 3; ++i) {
         switchOf(i) = true;
     }
-    haupt_.prefs.successSoundFile = defaults.successSoundFile;
-    haupt_.prefs.failureSoundFile = defaults.failureSoundFile;
-    haupt_.prefs.alarmSoundFile = defaults.alarmSoundFile;
+    edited_.successSoundFile = defaults.successSoundFile;
+    edited_.failureSoundFile = defaults.failureSoundFile;
+    edited_.alarmSoundFile = defaults.alarmSoundFile;
     showSwitches();
-    hide();
+    accept();
 }
 
-void SoundPanel::cancel() {
-    for (int i = 0; i < 3; ++i) {
-        switchOf(i) = remembered_.on[i];
-        fileOf(i) = remembered_.files[i];
-    }
-    showSwitches();
+void SoundPanel::accept() {
+    emit soundsChanged(edited_);
     hide();
 }
 

@@ -6,21 +6,24 @@
 #include <QGroupBox>
 #include <array>
 
+#include "shell/preferences.h"
+
 class QLabel;
 class QPushButton;
 class QRadioButton;
 
 namespace vondrik {
 
-class Haupt;
+struct Platform;
 
 class SoundPanel : public QGroupBox {
     Q_OBJECT
   public:
-    SoundPanel(Haupt& haupt, QWidget* parent);
+    SoundPanel(Platform& platform, QWidget* parent);
 
-    // Menu item töne: shows the panel and remembers the states and files for Abbrechen.
-    void open();
+    // Menu item töne: shows the panel on a copy of the current sounds; Abbrechen drops the
+    // copy, OK and the defaults hand it back.
+    void open(const Preferences& current);
 
     std::array<QGroupBox*, 3> Frame9{};
     std::array<QLabel*, 3> Label17{};
@@ -33,22 +36,21 @@ class SoundPanel : public QGroupBox {
     QPushButton* Command15 = nullptr;  // choose the alarm sound
     QPushButton* Command16 = nullptr;  // OK
 
-  private:
-    struct Remembered {
-        std::array<bool, 3> on;
-        std::array<QString, 3> files;
-    };
+  signals:
+    // Only the sound switches and files of `sounds` are meant.
+    void soundsChanged(const vondrik::Preferences& sounds);
 
+  private:
     void buildControls();
     bool& switchOf(int sound);
     QString& fileOf(int sound);
     void showSwitches();
     void chooseFile(int sound);
     void restoreDefaults();
-    void cancel();
+    void accept();
 
-    Haupt& haupt_;
-    Remembered remembered_{};
+    Platform& platform_;
+    Preferences edited_;
 };
 
 }  // namespace vondrik

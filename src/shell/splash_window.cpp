@@ -59,7 +59,7 @@ starter::starter(Platform& platform, InstanceLock& lock)
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(50);
-    connect(Timer1, &QTimer::timeout, this, [this] { tick(); });
+    connect(Timer1, &QTimer::timeout, this, &starter::step);
 }
 
 bool starter::load() {
@@ -103,7 +103,7 @@ void starter::paintEvent(QPaintEvent*) {
     }
 }
 
-void starter::tick() {
+void starter::step() {
     ++ticks_;
     Bar1->setValue(ticks_);
     if (ticks_ >= kSplashTicks) {

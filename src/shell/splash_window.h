@@ -35,6 +35,9 @@ class starter : public QWidget {
     QProgressBar* Bar1 = nullptr;
     QTimer* Timer1 = nullptr;
 
+    // One tick of Timer1: the bar moves on, and after the last tick the main window loads.
+    void step();
+
   signals:
     // The main window is loaded and visible; it closes itself and deletes itself on closing.
     void hauptShown(vondrik::Haupt* haupt);
@@ -46,7 +49,6 @@ class starter : public QWidget {
 
   private:
     void layOut(const QRect& screen);
-    void tick();
     void startHaupt();
 
     Platform& platform_;

@@ -43,9 +43,9 @@ class DictionaryEditorTest : public ::testing::Test {
     }
 
     QStringList meanings(const QString& table, const QString& word) {
-        return test::meaningsOf(*db, table, word);
+        return test::meaningsOf(session, table, word);
     }
-    qint64 rows(const QString& table) { return test::countRows(*db, table); }
+    qint64 rows(const QString& table) { return test::countRows(session, table); }
     // A log read as code page 1252, so that a UTF-8 "ä" shows as a mismatch.
     QString log(const char* name) const {
         QFile file(app.file(QStringLiteral("daten/") + QLatin1String(name)));
@@ -54,11 +54,9 @@ class DictionaryEditorTest : public ::testing::Test {
     }
 
     test::TestAppFolder app;
-    std::unique_ptr<Database> db = app.openDictionary();
-    QString sql;
-    Recordset auswahl;
+    DictionarySession session{app.openDictionary()};
     AppFolder folder{app.path()};
-    DictionaryEditor editor{db, sql, auswahl, folder};
+    DictionaryEditor editor{session, folder};
     RowsResult listed;
     QString begriff;
     QString bedeutung;
@@ -67,7 +65,7 @@ class DictionaryEditorTest : public ::testing::Test {
 TEST_F(DictionaryEditorTest, ChoosingALengthListsItsTableAndForgetsTheLoadedEntry) {
     loadWord("Ast");
     const RowsResult result = editor.chooseLength(4);
-    EXPECT_EQ(sql, "Select * from vier");
+    EXPECT_EQ(session.sql(), "Select * from vier");
     EXPECT_EQ(editor.laenge(), 4);
     const auto entries = fixtureEntriesOfLength(4);
     ASSERT_EQ(result.rows.size(), qsizetype(entries.size()));
@@ -87,7 +85,8 @@ TEST_F(DictionaryEditorTest, AddStoresTheCleanedEntryAndLogsItInCodePage1252) {
     const EditResult result = add("Haus", "Gebäude zum Wohnen");
     EXPECT_EQ(result.status, EditStatus::Done);
     EXPECT_TRUE(result.logFile.isEmpty());
-    EXPECT_EQ(sql, "INSERT INTO vier (Begriff, Bedeutung) VALUES ('Haus', 'Gebäude zum Wohnen')");
+    EXPECT_EQ(session.sql(),
+              "INSERT INTO vier (Begriff, Bedeutung) VALUES ('Haus', 'Gebäude zum Wohnen')");
     EXPECT_EQ(meanings("vier", "Haus"), QStringList{"Gebäude zum Wohnen"});
 
     editor.chooseLength(9);
@@ -127,7 +126,7 @@ TEST_F(DictionaryEditorTest, ChangeReachesOnlyTheLoadedRecordAndLogsBothVersions
     const qint64 number = editor.recordNumber();
     // A row whose entry has vanished leaves the fields and the loaded entry as they were.
     const QString gone = rowOf("Ehe");
-    db->Execute(QStringLiteral("DELETE FROM drei WHERE id = %1").arg(recordNumberOfRow(gone)));
+    session.execute(QStringLiteral("DELETE FROM drei WHERE id = %1").arg(recordNumberOfRow(gone)));
     EXPECT_EQ(editor.load(gone, begriff, bedeutung).status, EditStatus::NotFound);
     EXPECT_EQ(begriff, "Ast");
     EXPECT_EQ(bedeutung, "Teil eines Baumes");
@@ -139,9 +138,10 @@ TEST_F(DictionaryEditorTest, ChangeReachesOnlyTheLoadedRecordAndLogsBothVersions
     EXPECT_EQ(change("Aste", "Zweig").status, EditStatus::WrongLength);
 
     EXPECT_EQ(change("Ast", "Zweig").status, EditStatus::Done);
-    EXPECT_EQ(sql, QStringLiteral("UPDATE drei Set begriff = 'Ast', Bedeutung = 'Zweig' Where id "
-                                  "=  %1 ")
-                       .arg(number));
+    EXPECT_EQ(session.sql(),
+              QStringLiteral("UPDATE drei Set begriff = 'Ast', Bedeutung = 'Zweig' Where id "
+                             "=  %1 ")
+                  .arg(number));
     EXPECT_EQ(meanings("drei", "Ast"), QStringList{"Zweig"});
     EXPECT_EQ(rows("drei"), qint64(fixtureEntriesOfLength(3).size()) - 1);  // Ehe only
     // A second press changes and logs nothing more.
@@ -150,18 +150,18 @@ TEST_F(DictionaryEditorTest, ChangeReachesOnlyTheLoadedRecordAndLogsBothVersions
 }
 
 TEST_F(DictionaryEditorTest, RecordNumbersOfFiveAndSixDigitsReachTheirOwnRecord) {
-    test::addDachsAndBiber(*db);
+    test::addDachsAndBiber(session);
     loadWord("Dachs");
     EXPECT_EQ(editor.recordNumber(), 23456);
     loadWord("Biber");
-    EXPECT_EQ(sql, "Select * from fuenf where id = 123456");
+    EXPECT_EQ(session.sql(), "Select * from fuenf where id = 123456");
     EXPECT_EQ(editor.recordNumber(), 123456);
 
     EXPECT_EQ(change("Biber", "Nagetier").status, EditStatus::Done);
     EXPECT_EQ(meanings("fuenf", "Biber"), QStringList{"Nagetier"});
     EXPECT_EQ(meanings("fuenf", "Dachs"), QStringList{"Tier"});
     EXPECT_EQ(editor.remove().status, EditStatus::Done);
-    EXPECT_EQ(sql, "DELETE from fuenf Where id =  123456 ");
+    EXPECT_EQ(session.sql(), "DELETE from fuenf Where id =  123456 ");
     EXPECT_TRUE(meanings("fuenf", "Biber").isEmpty());
     EXPECT_EQ(meanings("fuenf", "Dachs"), QStringList{"Tier"});
     // The number names nothing any more: nothing further can be sent to it.
@@ -175,25 +175,25 @@ TEST_F(DictionaryEditorTest, WordSearchTakesTheRawAnswerAndMeaningSearchTheClean
     editor.chooseLength(4);
     EXPECT_FALSE(editor.searchWord("").ran);
     EXPECT_EQ(editor.searchWord("   ").rows.size(), qsizetype(fixtureEntriesOfLength(4).size()));
-    EXPECT_EQ(sql, "Select * from vier WHERE begriff LIKE '**'");
+    EXPECT_EQ(session.sql(), "Select * from vier WHERE begriff LIKE '**'");
     EXPECT_TRUE(editor.searchWord(" b'a[ ").rows.isEmpty());
-    EXPECT_EQ(sql, "Select * from vier WHERE begriff LIKE '*ba(*'");
+    EXPECT_EQ(session.sql(), "Select * from vier WHERE begriff LIKE '*ba(*'");
     EXPECT_EQ(editor.searchWord("ank").rows.size(), 2);  // the two banks
 
-    sql = "unverändert";
+    const QString before = session.sql();
     EXPECT_FALSE(editor.searchMeaning("   ").ran);
     EXPECT_FALSE(editor.searchMeaning("'").ran);
-    EXPECT_EQ(sql, "unverändert");
+    EXPECT_EQ(session.sql(), before);
     EXPECT_EQ(editor.searchMeaning(" Fluss ").rows.size(), 5);  // "Nebenfluss" included
-    EXPECT_EQ(sql, "Select * from vier WHERE bedeutung LIKE '*Fluss*'");
+    EXPECT_EQ(session.sql(), "Select * from vier WHERE bedeutung LIKE '*Fluss*'");
 }
 
 TEST_F(DictionaryEditorTest, FernsucheFindsTheMeaningExactlyApostrophesAndWildcardsIncluded) {
-    db->Execute("INSERT INTO sieben (Begriff, Bedeutung) VALUES ('Schenke', 'Wirt''s Stube')");
-    db->Execute("INSERT INTO sieben (Begriff, Bedeutung) VALUES ('Sprache', 'C# und mehr')");
-    db->Execute("INSERT INTO sieben (Begriff, Bedeutung) VALUES ('Spruche', 'C1 und mehr')");
+    session.execute("INSERT INTO sieben (Begriff, Bedeutung) VALUES ('Schenke', 'Wirt''s Stube')");
+    session.execute("INSERT INTO sieben (Begriff, Bedeutung) VALUES ('Sprache', 'C# und mehr')");
+    session.execute("INSERT INTO sieben (Begriff, Bedeutung) VALUES ('Spruche', 'C1 und mehr')");
     QStringList found = editor.fernsuche(7, "Wirt's Stube").rows;
-    EXPECT_EQ(sql, "Select * from sieben WHERE bedeutung LIKE 'Wirt''s Stube'");
+    EXPECT_EQ(session.sql(), "Select * from sieben WHERE bedeutung LIKE 'Wirt''s Stube'");
     EXPECT_EQ(editor.laenge(), 7);
     ASSERT_EQ(found.size(), 1);
     EXPECT_TRUE(found[0].startsWith("Schenke\tWirt's Stube"));
@@ -225,7 +225,7 @@ TEST_F(DictionaryEditorTest, FailuresComeBackWithTheirCauseAndNothingIsLoggedFor
     EXPECT_EQ(log("anders.dat"), "<none>");
 
     const qint64 loaded = editor.recordNumber();
-    db->Close();
+    session.close();
     result = editor.remove();
     EXPECT_EQ(result.status, EditStatus::Failed);
     EXPECT_FALSE(result.error.isEmpty());

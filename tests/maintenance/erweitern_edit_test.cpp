@@ -39,7 +39,7 @@ TEST_F(ErweiternTest, AddShowsTheCleanedTextsAndEnterAddsButNeverChanges) {
 }
 
 TEST_F(ErweiternTest, ChangeUpdatesItsRecordAndTheRowItCameFrom) {
-    addDachsAndBiber(*haupt->DB);
+    addDachsAndBiber(haupt->session());
     loadWord("Biber");
     const int row = editor->index1;
     EXPECT_EQ(editor->Label3->text(), "123456");
@@ -86,7 +86,7 @@ TEST_F(ErweiternTest, DeleteAsksAndLoadsTheRowThatMovesUpOrNothingAfterTheLast) 
     EXPECT_EQ(fake.messageBox.shown()[1].text, "Wollen Sie wirklich diesen Datensatz löschen! ");
     EXPECT_EQ(fake.messageBox.shown()[1].title, "Ich frage lieber mal nach?");
     EXPECT_EQ(fake.messageBox.shown()[1].buttons, MessageButtons::YesNo);
-    EXPECT_EQ(countRows(*haupt->DB, "drei"), rowCount - 1);
+    EXPECT_EQ(countRows(haupt->session(), "drei"), rowCount - 1);
     EXPECT_FALSE(editor->List1->lines().contains(deleted));
     EXPECT_EQ(editor->List1->line(2), following);
     EXPECT_EQ(editor->List1->currentIndex().row(), 2);
@@ -111,7 +111,7 @@ TEST_F(ErweiternTest, AnUnwritableLogAndFailingStatementsAreToldWithTheirCause) 
     EXPECT_TRUE(fake.messageBox.shown()[0].text.contains("anders.dat"));
 
     loadWord("Ehe");
-    haupt->DB->Close();
+    haupt->session().close();
     editor->Text2->setText("Bund");
     editor->Command3->click();
     ASSERT_EQ(fake.messageBox.shown().size(), 2);

@@ -8,8 +8,8 @@
 #include "editor_checks.h"
 #include "maintenance/editor_rows.h"
 #include "maintenance/erweitern.h"
-#include "ui/widgets/result_list.h"
 #include "shell/haupt_fixture.h"
+#include "ui/widgets/result_list.h"
 
 namespace vondrik::test {
 
@@ -50,7 +50,7 @@ class ErweiternTest : public HauptTest {
     }
 
     QStringList meanings(const QString& table, const QString& word) {
-        return meaningsOf(*haupt->DB, table, word);
+        return meaningsOf(haupt->session(), table, word);
     }
 
     QPointer<Erweitern> editor;

@@ -61,8 +61,8 @@ TEST_F(ErweiternTest, AClickOrAKeyLoadsARowAndAVanishedEntryIsToldAbout) {
     clickRow(editor->List1, row);
     const QString loaded = editor->Label3->text();
     const int gone = rowOf(editor->List1, "Ehe");
-    haupt->DB->Execute(QStringLiteral("DELETE FROM drei WHERE id = %1")
-                           .arg(recordNumberOfRow(editor->List1->line(gone))));
+    haupt->session().execute(QStringLiteral("DELETE FROM drei WHERE id = %1")
+                                 .arg(recordNumberOfRow(editor->List1->line(gone))));
     clickRow(editor->List1, gone);
     ASSERT_EQ(fake.messageBox.shown().size(), 1);
     EXPECT_TRUE(fake.messageBox.shown()[0].text.startsWith("Diesen Eintrag gibt es nicht mehr"));
@@ -100,7 +100,7 @@ TEST_F(ErweiternTest, TheSearchButtonsAskForATextAndListWhatTheyFindInList2) {
     editor->Command5->click();
     ASSERT_EQ(fake.inputBox.asked().size(), 2);
     EXPECT_EQ(fake.inputBox.asked()[1].title, "Begriffsuche");
-    EXPECT_EQ(haupt->sql, "Select * from vier WHERE bedeutung LIKE '*durch*'");
+    EXPECT_EQ(haupt->session().sql(), "Select * from vier WHERE bedeutung LIKE '*durch*'");
     EXPECT_EQ(editor->List2->count(), 3);  // Main, Elbe, Isar
     EXPECT_TRUE(fake.problems().isEmpty()) << fake.problems().join(", ").toStdString();
 }
@@ -109,16 +109,16 @@ TEST_F(ErweiternTest, TheSearchButtonsAskForATextAndListWhatTheyFindInList2) {
 using HandOverTest = HauptTest;
 
 TEST_F(HandOverTest, AMainListLineOpensTheEditorOnItsEntryAndNoLineSaysSo) {
-    haupt->listActions->openEditorOn(0);  // nothing listed yet
+    listActions(*haupt)->openEditorOn(0);  // nothing listed yet
     ASSERT_EQ(fake.messageBox.shown().size(), 1);
     EXPECT_EQ(fake.messageBox.shown()[0].text, "Keinen Eintrag angeklickt!");
     EXPECT_EQ(haupt->findChild<Erweitern*>("erweitern"), nullptr);
 
     search("Kohle");
-    haupt->listActions->openEditorOn(0);
+    listActions(*haupt)->openEditorOn(0);
     const Erweitern* editor = haupt->findChild<Erweitern*>("erweitern");
     ASSERT_TRUE(editor);
-    EXPECT_EQ(haupt->sql, "Select * from fuenf where id = " + editor->Label3->text());
+    EXPECT_EQ(haupt->session().sql(), "Select * from fuenf where id = " + editor->Label3->text());
     EXPECT_EQ(editor->List1->tabStop(), 45);
     ASSERT_EQ(editor->List2->count(), 2);  // Knete and Kohle share the meaning
     EXPECT_TRUE(editor->List2->line(0).startsWith("Knete\tGeld (ugs.)"));

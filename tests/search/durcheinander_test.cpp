@@ -37,7 +37,7 @@ class DurcheinanderTest : public HauptTest {
             return {};
         }
         enter(letters);
-        return haupt->List1->lines();
+        return List1(*haupt)->lines();
     }
 
     Durcheinander* dialog = nullptr;
@@ -58,12 +58,12 @@ TEST_F(DurcheinanderTest, OpensWithItsTextsAndCancelSearchesNothing) {
     EXPECT_EQ(look.pixelColor(look.width() / 2, 0), QColor(0, 255, 0));
     EXPECT_EQ(look.pixelColor(look.width() / 2, look.height() - 2), QColor(0, 0, 0));
 
-    haupt->Frame2->hide();
+    Frame2(*haupt)->hide();
     QTest::keyClicks(letterBox(), QStringLiteral("eihne"));
     QTest::mouseClick(button("Command1"), Qt::LeftButton);
-    EXPECT_TRUE(haupt->Frame2->isVisible());
-    EXPECT_EQ(haupt->List1->count(), 0);
-    EXPECT_TRUE(haupt->Text17->text().isEmpty());
+    EXPECT_TRUE(Frame2(*haupt)->isVisible());
+    EXPECT_EQ(List1(*haupt)->count(), 0);
+    EXPECT_TRUE(Text17(*haupt)->text().isEmpty());
     expectMainWindowBack<Durcheinander>(*haupt);
 }
 
@@ -84,20 +84,20 @@ TEST_F(DurcheinanderTest, LettersFindTheWordsOfTheirLengthThatHoldThem) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.letters);
         EXPECT_EQ(solve(QString::fromUtf8(c.letters)), c.expected);
-        EXPECT_EQ(haupt->Text17->text(), QString::fromUtf8(c.handedOver));
+        EXPECT_EQ(Text17(*haupt)->text(), QString::fromUtf8(c.handedOver));
         expectMainWindowBack<Durcheinander>(*haupt);
     }
-    EXPECT_EQ(haupt->sql, "Select * from fuenfzehn ");
-    EXPECT_EQ(haupt->List1->tabStop(), 95);
+    EXPECT_EQ(haupt->session().sql(), "Select * from fuenfzehn ");
+    EXPECT_EQ(List1(*haupt)->tabStop(), 95);
 
     // A doubled letter must be doubled in the word.
     EXPECT_EQ(solve(QStringLiteral("hhein")), QStringList{});
-    EXPECT_TRUE(haupt->Image1->isVisible() && haupt->Frame2->isVisible());
+    EXPECT_TRUE(Image1(*haupt)->isVisible() && Frame2(*haupt)->isVisible());
 }
 
 TEST_F(DurcheinanderTest, TooFewOrTooManyCharactersKeepTheDialogOpen) {
     const QStringList before = search(QStringLiteral("###r####"));
-    const QString sqlBefore = haupt->sql;
+    const QString sqlBefore = haupt->session().sql();
     ASSERT_TRUE(open());
     enter(QStringLiteral(" e "));
     letterBox()->clear();
@@ -115,26 +115,26 @@ TEST_F(DurcheinanderTest, TooFewOrTooManyCharactersKeepTheDialogOpen) {
     EXPECT_EQ(visibleDialog<Durcheinander>(), dialog);
     EXPECT_FALSE(haupt->isEnabled());
     EXPECT_EQ(letterBox()->selectedText(), "abcdefghijklmnop");
-    EXPECT_EQ(haupt->List1->lines(), before);
-    EXPECT_EQ(haupt->sql, sqlBefore);
-    EXPECT_TRUE(haupt->Text17->text().isEmpty());
+    EXPECT_EQ(List1(*haupt)->lines(), before);
+    EXPECT_EQ(haupt->session().sql(), sqlBefore);
+    EXPECT_TRUE(Text17(*haupt)->text().isEmpty());
 
     letterBox()->setText(QStringLiteral("eihne"));  // shortened, the same dialog searches
     QTest::keyClick(letterBox(), Qt::Key_Return);
-    EXPECT_EQ(haupt->List1->lines(), linesOf(5, {"Heine"}));
+    EXPECT_EQ(List1(*haupt)->lines(), linesOf(5, {"Heine"}));
 }
 
 TEST_F(DurcheinanderTest, NoTableOrNoDictionaryRunsNoSearch) {
     const QStringList before = search(QStringLiteral("###r####"));
-    const QString sqlBefore = haupt->sql;
+    const QString sqlBefore = haupt->session().sql();
     // Handed over directly, past the dialog's own checks.
     for (const char* letters : {"  abcdefghijklmnopq ", "   "}) {
-        haupt->Text17->setText(QString::fromUtf8(letters));
+        Text17(*haupt)->setText(QString::fromUtf8(letters));
         haupt->anagramm();  // an old statement must not be rerun
-        EXPECT_EQ(haupt->List1->lines(), before) << letters;
-        EXPECT_EQ(haupt->sql, sqlBefore);
+        EXPECT_EQ(List1(*haupt)->lines(), before) << letters;
+        EXPECT_EQ(haupt->session().sql(), sqlBefore);
     }
-    haupt->DB.reset();
+    haupt->session().close();
     EXPECT_TRUE(solve(QStringLiteral("eihne")).isEmpty());
     ASSERT_EQ(fake.messageBox.shown().size(), 1);
     EXPECT_EQ(fake.messageBox.shown()[0].title, "Fehler bei der Suche");

@@ -38,15 +38,15 @@ class EingabetextTest : public HauptTest {
 };
 
 TEST_F(EingabetextTest, OpensOverTheDisabledMainWindowUntilClosed) {
-    haupt->nur1 = 0;
-    haupt->Text1->setText(QStringLiteral("Haus"));
+    haupt->searches().state().nur1 = 0;
+    Text1(*haupt)->setText(QStringLiteral("Haus"));
     ASSERT_TRUE(open(kEightLetters));
-    EXPECT_EQ(haupt->nur1, 1);
+    EXPECT_EQ(haupt->searches().state().nur1, 1);
     expectOpenOverMainWindow(*haupt, dialog, box("Text1"), button("Command3"),
                              {"Label1", "Text1", "Label2", "Text2", "Command2", "Command3"});
     dialog->close();  // by the window system rather than a button
     expectMainWindowBack();
-    EXPECT_EQ(haupt->Text1->text(), "Haus");
+    EXPECT_EQ(Text1(*haupt)->text(), "Haus");
 }
 
 TEST_F(EingabetextTest, SearchesTheCleanedTextsButNeverWithoutAFirstText) {
@@ -55,18 +55,18 @@ TEST_F(EingabetextTest, SearchesTheCleanedTextsButNeverWithoutAFirstText) {
     QTest::mouseClick(button("Command2"), Qt::LeftButton);
     EXPECT_EQ(visibleDialog<Eingabetext>(), dialog);
     EXPECT_EQ(dialog->focusWidget(), box("Text1"));
-    EXPECT_EQ(haupt->List1->count(), 0);
-    EXPECT_TRUE(haupt->Frame2->isHidden());
+    EXPECT_EQ(List1(*haupt)->count(), 0);
+    EXPECT_TRUE(Frame2(*haupt)->isHidden());
 
     QPointer<QLineEdit> first = box("Text1");
     QPointer<QLineEdit> second = box("Text2");
     QTest::keyClicks(first, QStringLiteral("Dich'ter"));
     QTest::keyClick(second, Qt::Key_Enter);
     // Braces kept as a character class would find nothing; so would the apostrophe.
-    EXPECT_EQ(haupt->List1->lines(), QStringList{"GOETHE\tdeutscher Dichter (Faust)"});
-    EXPECT_EQ(haupt->ei, "*Dichter*");
-    EXPECT_EQ(haupt->eii, "*(Faust)*");
-    EXPECT_EQ(haupt->nur1, 0);
+    EXPECT_EQ(List1(*haupt)->lines(), QStringList{"GOETHE\tdeutscher Dichter (Faust)"});
+    EXPECT_EQ(haupt->searches().state().ei, "*Dichter*");
+    EXPECT_EQ(haupt->searches().state().eii, "*(Faust)*");
+    EXPECT_EQ(haupt->searches().state().nur1, 0);
     ASSERT_TRUE(first && second);
     EXPECT_EQ(first->text(), "Dichter");
     EXPECT_EQ(second->text(), "(Faust)");
@@ -75,56 +75,56 @@ TEST_F(EingabetextTest, SearchesTheCleanedTextsButNeverWithoutAFirstText) {
 
 TEST_F(EingabetextTest, AllLengthsHoldsForOneSearchAndEveryLengthButtonEndsIt) {
     ASSERT_TRUE(open(kAllLengths));
-    EXPECT_EQ(haupt->alle, 1);
+    EXPECT_EQ(haupt->searches().state().alle, 1);
     QTest::keyClicks(box("Text1"), QStringLiteral("Dichter"));
     enter("Text2", QStringLiteral("   "));  // blanks are no second text
     const QStringList expected =
-        searchAllLengths(*haupt->DB, TextSearchInput{"*Dichter*", {}, true}).lines;
+        searchAllLengths(haupt->session(), TextSearchInput{"*Dichter*", {}, true}).lines;
     ASSERT_GE(expected.size(), 12);
-    EXPECT_EQ(haupt->List1->lines(), expected);
-    EXPECT_EQ(haupt->nur1, 1);
-    EXPECT_EQ(haupt->alle, 0);
+    EXPECT_EQ(List1(*haupt)->lines(), expected);
+    EXPECT_EQ(haupt->searches().state().nur1, 1);
+    EXPECT_EQ(haupt->searches().state().alle, 0);
     expectMainWindowBack();
 
     // Cancel searches nothing, shows the result frame and forgets all lengths.
-    haupt->Frame2->hide();
+    Frame2(*haupt)->hide();
     ASSERT_TRUE(open(kAllLengths));
     QTest::keyClicks(box("Text1"), QStringLiteral("Haus"));
     QTest::mouseClick(button("Command3"), Qt::LeftButton);
-    EXPECT_EQ(haupt->alle, 0);
-    EXPECT_FALSE(haupt->Frame2->isHidden());
-    EXPECT_EQ(haupt->List1->lines(), expected);
+    EXPECT_EQ(haupt->searches().state().alle, 0);
+    EXPECT_FALSE(Frame2(*haupt)->isHidden());
+    EXPECT_EQ(List1(*haupt)->lines(), expected);
     expectMainWindowBack();
 
     // However all lengths was left, a length button searches only its own length.
-    haupt->alle = 1;
+    haupt->searches().state().alle = 1;
     ASSERT_TRUE(open(kEightLetters));
-    EXPECT_EQ(haupt->alle, 0);
+    EXPECT_EQ(haupt->searches().state().alle, 0);
     enter("Text1", QStringLiteral("   "));
     const QStringList all = fixtureLines(8, [](const FixtureEntry&) { return true; });
-    EXPECT_EQ(haupt->ei, "**");
-    EXPECT_EQ(haupt->List1->lines(), all);
+    EXPECT_EQ(haupt->searches().state().ei, "**");
+    EXPECT_EQ(List1(*haupt)->lines(), all);
 }
 
 TEST_F(EingabetextTest, SearchErrorsAreReportedAndTheListKeepsWhatWasFound) {
-    haupt->DB->Execute("DROP TABLE sieben");
+    haupt->session().execute("DROP TABLE sieben");
     ASSERT_TRUE(open(kAllLengths));
     enter("Text1", QStringLiteral(" "));
     ASSERT_EQ(fake.messageBox.shown().size(), 1);
     EXPECT_EQ(fake.messageBox.shown()[0].title, "Fehler bei der Suche");
     EXPECT_TRUE(fake.messageBox.shown()[0].text.contains("sieben"));
-    EXPECT_EQ(haupt->List1->count(),
+    EXPECT_EQ(List1(*haupt)->count(),
               static_cast<int>(fixtureEntries().size() - fixtureEntriesOfLength(7).size()));
     expectMainWindowBack();
 
     // Without a dictionary the search is reported, not run.
-    haupt->DB.reset();
+    haupt->session().close();
     ASSERT_TRUE(open(kEightLetters));
     enter("Text1", QStringLiteral(" "));
     ASSERT_EQ(fake.messageBox.shown().size(), 2);
     EXPECT_EQ(fake.messageBox.shown()[1].title, "Fehler bei der Suche");
     EXPECT_TRUE(fake.messageBox.shown()[1].text.contains("Die Datenbank ist nicht geöffnet."));
-    EXPECT_EQ(haupt->List1->count(), 0);
+    EXPECT_EQ(List1(*haupt)->count(), 0);
 }
 
 }  // namespace

@@ -20,8 +20,8 @@ class ResultListActionsTest : public HauptTest {
     void mouse(Qt::MouseButton button, QWidget* widget = nullptr, QPoint at = {},
                bool twice = false) {
         if (widget == nullptr) {
-            widget = haupt->List1->viewport();
-            at += haupt->List1->visualRect(haupt->List1->model()->index(0, 0)).center();
+            widget = List1(*haupt)->viewport();
+            at += List1(*haupt)->visualRect(List1(*haupt)->model()->index(0, 0)).center();
         }
         const QPoint inWindow = widget->mapTo(haupt.get(), at);
         QTest::mouseClick(haupt->windowHandle(), button, {}, inWindow);
@@ -32,7 +32,7 @@ class ResultListActionsTest : public HauptTest {
 
     void moveMouse(QPoint inViewport) {
         QTest::mouseMove(haupt->windowHandle(),
-                         haupt->List1->viewport()->mapTo(haupt.get(), inViewport));
+                         List1(*haupt)->viewport()->mapTo(haupt.get(), inViewport));
     }
 
     Erweitern* editorOn(const char* word) {
@@ -45,7 +45,7 @@ class ResultListActionsTest : public HauptTest {
 TEST_F(ResultListActionsTest, RightClickHandsTheClickedEntryToTheEditor) {
     // An apostrophe in the meaning must not break the statement; of words sharing a meaning
     // the clicked one is loaded.
-    haupt->DB->Execute(
+    haupt->session().execute(
         "INSERT INTO sieben (Begriff, Bedeutung) VALUES ('Schenke', 'Wirt''s Stube')");
     const struct {
         const char* word;
@@ -78,8 +78,8 @@ TEST_F(ResultListActionsTest, RightClickHandsTheClickedEntryToTheEditor) {
 TEST_F(ResultListActionsTest, RightClickBesideTheLinesOpensNothing) {
     search("Lyriker");
     mouse(Qt::RightButton, nullptr, QPoint(0, 60));  // below the only line
-    haupt->List1->clear();
-    mouse(Qt::RightButton, haupt->List1->viewport(), QPoint(10, 10));
+    List1(*haupt)->clear();
+    mouse(Qt::RightButton, List1(*haupt)->viewport(), QPoint(10, 10));
     ASSERT_EQ(fake.messageBox.shown().size(), 2);
     for (const ShownMessage& m : fake.messageBox.shown()) {
         EXPECT_EQ(m.text, "Keinen Eintrag angeklickt!");
@@ -93,13 +93,13 @@ TEST_F(ResultListActionsTest, RightClickBesideTheLinesOpensNothing) {
 TEST_F(ResultListActionsTest, CtrlCCopiesEveryLineAsWordTabMeaning) {
     const QStringList lines = search("K####");
     ASSERT_TRUE(lines.contains("KOHLE\tGeld (ugs.)") && lines.contains("KNETE\tGeld (ugs.)"));
-    QTest::keyClick(haupt->List1, Qt::Key_C, Qt::ControlModifier);
+    QTest::keyClick(List1(*haupt), Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(QApplication::clipboard()->text(), lines.join('\n'));
 }
 
 TEST_F(ResultListActionsTest, DoubleClickShowsTheWholeMeaningInABoxThatFollowsTheMouse) {
     search("Oktoberfest");
-    const QString meaning = haupt->List1->line(0).section(u'\t', 1);
+    const QString meaning = List1(*haupt)->line(0).section(u'\t', 1);
     ASSERT_EQ(meaning.size(), 100);
     auto* box = haupt->findChild<QLineEdit*>("Text5");
     const QPoint start = box->pos();
@@ -123,12 +123,12 @@ TEST_F(ResultListActionsTest, DoubleClickShowsTheWholeMeaningInABoxThatFollowsTh
     mouse(Qt::LeftButton, nullptr, {}, true);
     ASSERT_TRUE(box->isVisible());
     QFocusEvent focusOut(QEvent::FocusOut, Qt::TabFocusReason);
-    QApplication::sendEvent(haupt->List1, &focusOut);
+    QApplication::sendEvent(List1(*haupt), &focusOut);
     EXPECT_FALSE(box->isVisible());
 
     // A right-click through the box reaches the line beneath it.
     mouse(Qt::LeftButton, nullptr, {}, true);
-    moveMouse(haupt->List1->visualRect(haupt->List1->model()->index(0, 0)).center());
+    moveMouse(List1(*haupt)->visualRect(List1(*haupt)->model()->index(0, 0)).center());
     ASSERT_TRUE(box->isVisible());
     mouse(Qt::RightButton, box, QPoint(2, 2));
     EXPECT_FALSE(box->isVisible());

@@ -69,8 +69,8 @@ template <class Dialog>
 void expectMainWindowBack(Haupt& haupt) {
     EXPECT_EQ(visibleDialog<Dialog>(), nullptr);
     EXPECT_TRUE(haupt.isEnabled());
-    EXPECT_TRUE(QTest::qWaitFor([&haupt] { return haupt.Text1->hasFocus(); }));
-    EXPECT_EQ(haupt.Text1->selectedText(), haupt.Text1->text());
+    EXPECT_TRUE(QTest::qWaitFor([&haupt] { return Text1(haupt)->hasFocus(); }));
+    EXPECT_EQ(Text1(haupt)->selectedText(), Text1(haupt)->text());
 }
 
 }  // namespace vondrik::test

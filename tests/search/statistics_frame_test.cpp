@@ -57,7 +57,7 @@ TEST_F(StatisticsFrameTest, ShowsItsCaptionsAboveTheBottomPanelUntilOk) {
         run();
         ASSERT_TRUE(panel()->isVisible());
         EXPECT_GE(panel()->y(), 0);
-        EXPECT_LE(panel()->geometry().bottom(), haupt->Frame1->geometry().top());
+        EXPECT_LE(panel()->geometry().bottom(), Frame1(*haupt)->geometry().top());
         for (QLabel* l : panel()->findChildren<QLabel*>()) {
             EXPECT_GE(l->width(), l->sizeHint().width()) << l->objectName().toStdString();
             EXPECT_TRUE(panel()->rect().contains(l->geometry())) << l->objectName().toStdString();
@@ -87,21 +87,20 @@ TEST_F(StatisticsFrameTest, FillsEveryRowOnceEvenWhenAskedAgainMeanwhile) {
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
     TableFigures total;
     for (const LengthTable& table : lengthTables()) {
-        const TableFigures figures = countTable(*haupt->DB, table);
+        const TableFigures figures = countTable(haupt->session(), table);
         EXPECT_EQ(row(table.length - 2), shown(figures)) << table.length;
         total += figures;
     }
     EXPECT_EQ(total.datensaetze, static_cast<qint64>(fixtureEntries().size()));
     EXPECT_EQ(row(StatisticsFrame::kTotalRow), shown(total));
-    // Left behind as the search state: the last statement, and no running count.
-    EXPECT_EQ(haupt->sql, statement(Family::Everything, *tableForLength(15), {}));
-    EXPECT_EQ(haupt->treffer, 0);
+    // Left behind as the search state: the last statement.
+    EXPECT_EQ(haupt->session().sql(), statement(Family::Everything, *tableForLength(15), {}));
     EXPECT_TRUE(fake.messageBox.shown().isEmpty());
 }
 
 TEST_F(StatisticsFrameTest, DatabaseFailureEndsWithAMessageAndKeepsTheCountedRows) {
     run();  // figures of a first run must vanish when the next one starts
-    haupt->DB->Execute(QStringLiteral("DROP TABLE neun"));
+    haupt->session().execute(QStringLiteral("DROP TABLE neun"));
     run();
     ASSERT_EQ(fake.messageBox.shown().size(), 1);
     const ShownMessage& message = fake.messageBox.shown().first();
@@ -109,7 +108,7 @@ TEST_F(StatisticsFrameTest, DatabaseFailureEndsWithAMessageAndKeepsTheCountedRow
     EXPECT_EQ(message.icon, MessageIcon::Exclamation);
     EXPECT_TRUE(message.text.contains("neun")) << message.text.toStdString();
     for (int length = 2; length <= 8; ++length) {
-        EXPECT_EQ(row(length - 2), shown(countTable(*haupt->DB, *tableForLength(length))));
+        EXPECT_EQ(row(length - 2), shown(countTable(haupt->session(), *tableForLength(length))));
     }
     for (int i = 7; i < 15; ++i) {
         EXPECT_TRUE(row(i)[0].isEmpty()) << i;

@@ -28,32 +28,32 @@ TEST(PartCount, SplitsAtOneSeparatorCountingEmptyParts) {
 class CountTable : public ::testing::Test {
   protected:
     void insert(const char* table, const QString& word, const QString& meaningLiteral) {
-        db->Execute(QStringLiteral("INSERT INTO %1 (Begriff, Bedeutung) VALUES ('%2', %3)")
-                        .arg(QLatin1String(table), word, meaningLiteral));
+        db.execute(QStringLiteral("INSERT INTO %1 (Begriff, Bedeutung) VALUES ('%2', %3)")
+                       .arg(QLatin1String(table), word, meaningLiteral));
     }
 
     TableFigures count(const char* table) {
-        return countTable(*db, *tableByName(QLatin1String(table)));
+        return countTable(db, *tableByName(QLatin1String(table)));
     }
 
     test::TestAppFolder app;
-    std::unique_ptr<Database> db = app.openDictionary();
+    DictionarySession db{app.openDictionary()};
 };
 
 TEST_F(CountTable, CommasGiveExplanationsAndBlanksGiveWords) {
-    db->Execute("DELETE FROM sieben");
+    db.execute("DELETE FROM sieben");
     for (int i = 0; i < 7; ++i) {
         insert("sieben", "xxxxxxx", "'Wort, Wort Wort'");
     }
     EXPECT_EQ(count("sieben"), (TableFigures{7, 7, 14, 28}));
-    db->Execute("DELETE FROM vier");
+    db.execute("DELETE FROM vier");
     EXPECT_EQ(count("vier"), TableFigures{});
     EXPECT_EQ(statisticsStatement(*tableForLength(5)),
               "Select * from fuenf WHERE begriff LIKE '*' or bedeutung like '*'");
 }
 
 TEST_F(CountTable, EmptyAndMissingMeaningsCountAsEmpty) {
-    db->Execute("DELETE FROM zehn");
+    db.execute("DELETE FROM zehn");
     insert("zehn", "Leerwert12", "''");
     // A missing meaning neither ends the count nor adds an explanation.
     insert("zehn", "Nullwert12", "NULL");

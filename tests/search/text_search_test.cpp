@@ -36,7 +36,7 @@ TEST(TextSearchInput, CleansTheBoxesInPlaceAndNeedsAFirstText) {
 class TextSearch : public ::testing::Test {
   protected:
     test::TestAppFolder app;
-    std::unique_ptr<Database> db = app.openDictionary();
+    DictionarySession db{app.openDictionary()};
 };
 
 TEST_F(TextSearch, OneLengthFindsBothTextsSplitBetweenWordAndMeaning) {
@@ -45,7 +45,7 @@ TEST_F(TextSearch, OneLengthFindsBothTextsSplitBetweenWordAndMeaning) {
                                   [](const auto& x) { return x.bedeutung.size() > 5; });
     QString t1 = e.begriff.left(4);
     QString t2 = e.bedeutung.mid(1, 4);
-    const auto result = searchOneLength(*db, 6, *prepareTextSearch(t1, t2));
+    const auto result = searchOneLength(db, 6, *prepareTextSearch(t1, t2));
     EXPECT_TRUE(result.error.isEmpty());
     EXPECT_TRUE(result.lines.contains(resultLine(e.begriff, e.bedeutung)));
     for (const QString& line : result.lines) {
@@ -55,7 +55,7 @@ TEST_F(TextSearch, OneLengthFindsBothTextsSplitBetweenWordAndMeaning) {
 }
 
 TEST_F(TextSearch, AllLengthsListsShortWordsFirstAndFindsEveryHit) {
-    const auto result = searchAllLengths(*db, oneText("dichter"));
+    const auto result = searchAllLengths(db, oneText("dichter"));
     int expected = 0;
     for (const auto& e : fixtureEntries()) {
         expected += (e.begriff + u' ' + e.bedeutung).contains("dichter", Qt::CaseInsensitive);
@@ -69,12 +69,12 @@ TEST_F(TextSearch, AllLengthsListsShortWordsFirstAndFindsEveryHit) {
         previousLength = length;
     }
     EXPECT_FALSE(result.tooMany);
-    EXPECT_TRUE(result.sql.startsWith("Select * from fuenfzehn "));
+    EXPECT_TRUE(db.sql().startsWith("Select * from fuenfzehn "));
 }
 
 TEST_F(TextSearch, AllLengthsStopsAtTheLineLimit) {
     {
-        auto appender = db->OpenTable("drei");
+        auto appender = db.database().OpenTable("drei");
         for (int i = 0; i < kMaxAllLengthsLines; ++i) {
             appender->AddNew();
             appender->setValue(1, "Abc");
@@ -82,10 +82,10 @@ TEST_F(TextSearch, AllLengthsStopsAtTheLineLimit) {
             appender->Update();
         }
     }
-    const auto result = searchAllLengths(*db, oneText(" "));
+    const auto result = searchAllLengths(db, oneText(" "));
     EXPECT_TRUE(result.tooMany);
     EXPECT_EQ(result.lines.size(), 30000);
-    EXPECT_TRUE(result.sql.contains("from drei "));
+    EXPECT_TRUE(db.sql().contains("from drei "));
 }
 
 }  // namespace

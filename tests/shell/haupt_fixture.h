@@ -7,8 +7,7 @@
 #include <QTest>
 #include <memory>
 
-#include "ui/widgets/result_list.h"
-#include "shell/haupt.h"
+#include "shell/haupt_controls.h"
 #include "support/test_app_folder.h"
 #include "ui/fake_platform.h"
 
@@ -28,10 +27,10 @@ class HauptTest : public ::testing::Test {
 
     // Types a pattern into the pattern box and presses Enter.
     QStringList search(const QString& pattern) {
-        haupt->Text1->clear();
-        QTest::keyClicks(haupt->Text1, pattern);
-        QTest::keyClick(haupt->Text1, Qt::Key_Return);
-        return haupt->List1->lines();
+        Text1(*haupt)->clear();
+        QTest::keyClicks(Text1(*haupt), pattern);
+        QTest::keyClick(Text1(*haupt), Qt::Key_Return);
+        return List1(*haupt)->lines();
     }
 
     QStringList messageTexts() const {

@@ -30,38 +30,38 @@ TEST_F(HauptTest, EnterListsEveryWordThatFitsThePattern) {
     const QStringList expected = expectedLines(8, [](const QString& w) { return w[3] == u'R'; });
     ASSERT_GE(expected.size(), 3);
     EXPECT_EQ(lines, expected);
-    EXPECT_EQ(haupt->sql, "Select * from acht WHERE begriff LIKE '???r????'");
-    EXPECT_EQ(haupt->Label2->text(), QString::number(expected.size()));
-    EXPECT_TRUE(haupt->Frame2->isVisible());
-    EXPECT_TRUE(haupt->List1->isVisible());
-    EXPECT_FALSE(haupt->Image1->isVisible());
-    EXPECT_EQ(haupt->List1->tabStop(), 60);
+    EXPECT_EQ(haupt->session().sql(), "Select * from acht WHERE begriff LIKE '???r????'");
+    EXPECT_EQ(Label2(*haupt)->text(), QString::number(expected.size()));
+    EXPECT_TRUE(Frame2(*haupt)->isVisible());
+    EXPECT_TRUE(List1(*haupt)->isVisible());
+    EXPECT_FALSE(Image1(*haupt)->isVisible());
+    EXPECT_EQ(List1(*haupt)->tabStop(), 60);
     ASSERT_EQ(fake.sound.played.size(), 1);
     EXPECT_TRUE(fake.sound.played[0].path.endsWith("ton/glocke.wav"));
-    EXPECT_EQ(haupt->Text1->selectedText(), "###r####");
+    EXPECT_EQ(Text1(*haupt)->selectedText(), "###r####");
 
-    haupt->List1->setFocus();
-    QTest::keyClick(haupt->List1, Qt::Key_C, Qt::ControlModifier);
+    List1(*haupt)->setFocus();
+    QTest::keyClick(List1(*haupt), Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(QApplication::clipboard()->text(), lines.join('\n'));
 
     // The box shows the cleaned pattern; same-letter marks filter the rows.
     search("r'e's'l'");
-    EXPECT_EQ(haupt->Text1->text(), "r#e#s#l#");
-    EXPECT_EQ(haupt->sql, "Select * from acht WHERE begriff LIKE 'r?e?s?l?'");
+    EXPECT_EQ(Text1(*haupt)->text(), "r#e#s#l#");
+    EXPECT_EQ(haupt->session().sql(), "Select * from acht WHERE begriff LIKE 'r?e?s?l?'");
     const QStringList marked = expectedLines(
         4, [](const QString& w) { return w[0] == w[3] && w[1] != w[0] && w[2] != w[0]; });
     ASSERT_GE(marked.size(), 3);
     EXPECT_EQ(search("1##1"), marked);
-    EXPECT_TRUE(haupt->markenflag);
+    EXPECT_TRUE(haupt->searches().state().markenflag);
 }
 
 TEST_F(HauptTest, NoHitShowsThePictureAndATooShortPatternGetsTheMessage) {
     // A greeting left in the box is searched like any pattern.
-    QTest::keyClick(haupt->Text1, Qt::Key_Return);
-    EXPECT_EQ(haupt->sql, "Select * from neun WHERE begriff LIKE 'Guten?Tag'");
-    EXPECT_EQ(haupt->Label2->text(), "0");
-    EXPECT_FALSE(haupt->List1->isVisible());
-    EXPECT_TRUE(haupt->Image1->isVisible());
+    QTest::keyClick(Text1(*haupt), Qt::Key_Return);
+    EXPECT_EQ(haupt->session().sql(), "Select * from neun WHERE begriff LIKE 'Guten?Tag'");
+    EXPECT_EQ(Label2(*haupt)->text(), "0");
+    EXPECT_FALSE(List1(*haupt)->isVisible());
+    EXPECT_TRUE(Image1(*haupt)->isVisible());
     ASSERT_EQ(fake.sound.played.size(), 1);
     EXPECT_TRUE(fake.sound.played[0].path.endsWith("ton/oooch.wav"));
 
@@ -77,13 +77,13 @@ TEST_F(HauptTest, NoHitShowsThePictureAndATooShortPatternGetsTheMessage) {
 }
 
 TEST_F(HauptTest, CombinedSearchNarrowsByTheMeaning) {
-    haupt->Check1->setChecked(true);
+    Check1(*haupt)->setChecked(true);
     fake.inputBox.script({"dicht'er"});
     const QStringList lines = search("#####");
     ASSERT_EQ(fake.inputBox.asked().size(), 1);
     EXPECT_EQ(fake.inputBox.asked()[0].prompt, "Bitte Suchbegriff eingeben.");
     EXPECT_EQ(fake.inputBox.asked()[0].title, "'Suche kombinieren' ist aktiviert");
-    EXPECT_EQ(haupt->sql,
+    EXPECT_EQ(haupt->session().sql(),
               "Select * from fuenf WHERE begriff LIKE '?????' and bedeutung like '*dichter*'");
     const QStringList expected = expectedLines(5, [](const QString&) {
                                      return true;

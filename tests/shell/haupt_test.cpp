@@ -14,15 +14,15 @@ namespace {
 TEST_F(HauptTest, LoadsScaledWithTheMenuAsTheUserSeesIt) {
     EXPECT_TRUE(fake.messageBox.shown().isEmpty()) << messageTexts().join(u'\n').toStdString();
     EXPECT_EQ(haupt->windowTitle(), "Vondrik 2000");
-    ASSERT_TRUE(haupt->DB);
-    EXPECT_EQ(haupt->Auswahl.RecordCount(), 7);  // two-letter words beginning with E
-    EXPECT_FALSE(haupt->Image1->pixmap().isNull());
-    EXPECT_TRUE(haupt->Image1->isVisible());
-    EXPECT_FALSE(haupt->List1->isVisible());
+    ASSERT_TRUE(haupt->session().isOpen());
+    EXPECT_EQ(haupt->session().auswahl().RecordCount(), 7);  // two-letter words beginning with E
+    EXPECT_FALSE(Image1(*haupt)->pixmap().isNull());
+    EXPECT_TRUE(Image1(*haupt)->isVisible());
+    EXPECT_FALSE(List1(*haupt)->isVisible());
     EXPECT_EQ(haupt->pos(), QPoint(0, 0));
     EXPECT_EQ(haupt->width(), haupt->screen()->geometry().width());
     // The panel spans the whole client width after scaling, whatever the screen.
-    EXPECT_EQ(haupt->Frame1->width(), haupt->centralWidget()->width());
+    EXPECT_EQ(Frame1(*haupt)->width(), haupt->centralWidget()->width());
 
     QStringList top;
     for (QAction* a : haupt->menuBar()->actions()) {
@@ -51,7 +51,7 @@ TEST_F(HauptTest, EachFailingLoadStepReportsAndLoadingGoesOn) {
     }
     EXPECT_TRUE(fake.messageBox.shown()[0].title.contains("lcd.ttf"));
     EXPECT_TRUE(fake.messageBox.shown()[1].title.contains("h7.jpg"));
-    EXPECT_EQ(haupt->Text1->text(), "Guten Tag");  // later steps still ran
+    EXPECT_EQ(Text1(*haupt)->text(), "Guten Tag");  // later steps still ran
 }
 
 TEST_F(HauptTest, GreetingFollowsTheHourAndAClickRemovesOnlyAGreeting) {
@@ -63,13 +63,13 @@ TEST_F(HauptTest, GreetingFollowsTheHourAndAClickRemovesOnlyAGreeting) {
     for (const auto& c : cases) {
         fake.clock.set(QDateTime(QDate(2026, 12, 6), QTime(c.hour, c.minute)));
         start();
-        EXPECT_EQ(haupt->Text1->text(), c.greeting) << c.hour << ":" << c.minute;
+        EXPECT_EQ(Text1(*haupt)->text(), c.greeting) << c.hour << ":" << c.minute;
     }
-    QTest::mouseClick(haupt->Text1, Qt::LeftButton);
-    EXPECT_EQ(haupt->Text1->text(), "");
-    haupt->Text1->setText("Guten Tag!");
-    QTest::mouseClick(haupt->Text1, Qt::LeftButton);
-    EXPECT_EQ(haupt->Text1->text(), "Guten Tag!");
+    QTest::mouseClick(Text1(*haupt), Qt::LeftButton);
+    EXPECT_EQ(Text1(*haupt)->text(), "");
+    Text1(*haupt)->setText("Guten Tag!");
+    QTest::mouseClick(Text1(*haupt), Qt::LeftButton);
+    EXPECT_EQ(Text1(*haupt)->text(), "Guten Tag!");
 }
 
 TEST_F(HauptTest, ComingBackToTheWindowSelectsThePatternForTheNextInput) {
@@ -77,12 +77,12 @@ TEST_F(HauptTest, ComingBackToTheWindowSelectsThePatternForTheNextInput) {
     other.show();
     other.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
-    haupt->Text1->setText("haus");
-    haupt->Text1->deselect();
+    Text1(*haupt)->setText("haus");
+    Text1(*haupt)->deselect();
     haupt->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(haupt.get()));
-    EXPECT_TRUE(haupt->Text1->hasFocus());
-    EXPECT_EQ(haupt->Text1->selectedText(), "haus");
+    EXPECT_TRUE(Text1(*haupt)->hasFocus());
+    EXPECT_EQ(Text1(*haupt)->selectedText(), "haus");
 }
 
 TEST_F(HauptTest, EndeClosesTheWindowTheDatabaseAndTheOtherWindows) {
@@ -90,7 +90,7 @@ TEST_F(HauptTest, EndeClosesTheWindowTheDatabaseAndTheOtherWindows) {
     other.show();
     haupt->menuAction("enden")->trigger();
     EXPECT_FALSE(haupt->isVisible());
-    EXPECT_FALSE(haupt->DB->isOpen());
+    EXPECT_FALSE(haupt->session().isOpen());
     EXPECT_FALSE(other.isVisible());
     EXPECT_TRUE(QFile::exists(app.file("vondrik.ini")));
 }
@@ -114,9 +114,9 @@ TEST_F(HauptTest, FunctionKeysClickTheLengthButtons) {
                  {Qt::Key_F5, Qt::AltModifier, 15}, {Qt::Key_F8, Qt::ShiftModifier, 8},
                  {Qt::Key_F10, Qt::NoModifier, 10}, {Qt::Key_F2, Qt::NoModifier, 2}};
     for (const auto& c : cases) {
-        haupt->dagr = 0;
-        QTest::keyRelease(haupt->Text1, c.key, c.modifiers);
-        EXPECT_EQ(haupt->dagr, c.dagr) << c.key << " " << int(c.modifiers);
+        haupt->searches().state().dagr = 0;
+        QTest::keyRelease(Text1(*haupt), c.key, c.modifiers);
+        EXPECT_EQ(haupt->searches().state().dagr, c.dagr) << c.key << " " << int(c.modifiers);
         QWidget* dialog = openInputDialog();
         EXPECT_EQ(dialog != nullptr, c.dagr != 0);
         if (dialog) {

@@ -28,9 +28,9 @@ class NotebookWindowTest : public HauptTest {
     // List and picture are shortened and the panel raised by `twips` from the base values.
     void expectShift(int twips) const {
         const int list = twipsToPixels(haupt->listBaseHeight()) - twipsToPixels(twips);
-        EXPECT_EQ(haupt->List1->height(), list);
-        EXPECT_EQ(haupt->Image1->height(), list);
-        EXPECT_EQ(haupt->Frame1->y(), twipsToPixels(haupt->panelBaseTop()) - twipsToPixels(twips));
+        EXPECT_EQ(List1(*haupt)->height(), list);
+        EXPECT_EQ(Image1(*haupt)->height(), list);
+        EXPECT_EQ(Frame1(*haupt)->y(), twipsToPixels(haupt->panelBaseTop()) - twipsToPixels(twips));
     }
 };
 

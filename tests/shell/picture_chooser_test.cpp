@@ -24,7 +24,7 @@ class PictureChooserTest : public HauptTest {
         saveImage("hintergrund/foto.png", QSize(20, 20));
         QFile(app.file("hintergrund/Notiz.txt")).open(QIODevice::WriteOnly);
         HauptTest::SetUp();
-        chooser = haupt->Frame6;
+        chooser = Frame6(*haupt);
         haupt->menuAction("higru")->trigger();
         ASSERT_TRUE(chooser->isVisible());
     }
@@ -56,8 +56,8 @@ class PictureChooserTest : public HauptTest {
 };
 
 TEST_F(PictureChooserTest, ClickedFilesGoLowerCasedIntoThePathBoxAndNoPictureIsTaken) {
-    const QString before = haupt->prefs.picture;
-    const QImage shown = haupt->Image1->pixmap().toImage();
+    const QString before = haupt->preferences().picture;
+    const QImage shown = Image1(*haupt)->pixmap().toImage();
     EXPECT_EQ(chooser->Text4->text(), QDir::toNativeSeparators(before));
     EXPECT_FALSE(chooser->Image2->pixmap().isNull());
     EXPECT_EQ(chooser->folder(), app.file("hintergrund"));
@@ -91,8 +91,8 @@ TEST_F(PictureChooserTest, ClickedFilesGoLowerCasedIntoThePathBoxAndNoPictureIsT
               QPixmap(app.file("hintergrund/game.jpg")).toImage());
     chooser->Command9->click();  // abbrechen
     EXPECT_FALSE(chooser->isVisible());
-    EXPECT_EQ(haupt->prefs.picture, before);
-    EXPECT_EQ(haupt->Image1->pixmap().toImage(), shown);
+    EXPECT_EQ(haupt->preferences().picture, before);
+    EXPECT_EQ(Image1(*haupt)->pixmap().toImage(), shown);
 }
 
 TEST_F(PictureChooserTest, TakingTheChoiceTracesTheLowerCasedPathToTheFile) {
@@ -111,8 +111,8 @@ TEST_F(PictureChooserTest, TakingTheChoiceTracesTheLowerCasedPathToTheFile) {
 
     chooser->Command8->click();
     EXPECT_FALSE(chooser->isVisible());
-    EXPECT_EQ(haupt->prefs.picture, app.file("hintergrund/Urlaub Ägypten/Strand.JPG"));
-    EXPECT_EQ(haupt->Image1->pixmap().size(), QSize(12, 8));
+    EXPECT_EQ(haupt->preferences().picture, app.file("hintergrund/Urlaub Ägypten/Strand.JPG"));
+    EXPECT_EQ(Image1(*haupt)->pixmap().size(), QSize(12, 8));
     EXPECT_TRUE(fake.messageBox.shown().isEmpty());
 }
 

@@ -4,6 +4,8 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
 
 #include "haupt_fixture.h"
 #include "shell/number_text.h"
@@ -20,12 +22,12 @@ constexpr int rgb(int red, int green, int blue) {
 
 class PreferencesTest : public HauptTest {
   protected:
-    QColor listBackground() const { return haupt->List1->palette().color(QPalette::Base); }
-    QColor listText() const { return haupt->List1->palette().color(QPalette::Text); }
+    QColor listBackground() const { return List1(*haupt)->palette().color(QPalette::Base); }
+    QColor listText() const { return List1(*haupt)->palette().color(QPalette::Text); }
 
     void expectListFont(const QString& family, double size) const {
-        EXPECT_EQ(haupt->List1->font().family(), family);
-        EXPECT_EQ(haupt->List1->font().pointSizeF(), size);
+        EXPECT_EQ(List1(*haupt)->font().family(), family);
+        EXPECT_EQ(List1(*haupt)->font().pointSizeF(), size);
     }
 
     // Closes the main window, which writes the settings file, and loads a new one.
@@ -79,8 +81,10 @@ TEST_F(PreferencesTest, StandardRestoresColoursAndFontOnlyAndReminderMarksArePai
     haupt->menuAction("tfarb")->trigger();
     haupt->menuAction("schrift")->trigger();
     const QString picture = app.file("hintergrund/game.jpg");
-    haupt->prefs.picture = picture;
-    haupt->prefs.failureSound = false;
+    emit Frame6(*haupt)->pictureChosen(picture, QPixmap(picture));
+    haupt->menuAction("töne")->trigger();
+    Frame8(*haupt)->findChild<QRadioButton*>("Option2_1")->click();
+    Frame8(*haupt)->Command16->click();
     EXPECT_FALSE(haupt->menuAction("geban")->isChecked());
     haupt->menuAction("geban")->trigger();
     haupt->menuAction("geban")->trigger();  // choosing it again keeps it on
@@ -89,15 +93,15 @@ TEST_F(PreferencesTest, StandardRestoresColoursAndFontOnlyAndReminderMarksArePai
     EXPECT_EQ(listBackground(), QColor(255, 255, 192));
     EXPECT_EQ(listText(), QColor(0, 0, 255));
     expectListFont(haupt->designedFontName(), haupt->designedFontSize());
-    EXPECT_EQ(haupt->prefs.picture, picture);
-    EXPECT_FALSE(haupt->prefs.failureSound);
+    EXPECT_EQ(haupt->preferences().picture, picture);
+    EXPECT_FALSE(haupt->preferences().failureSound);
 
     // The designed font is written out by name, not left empty; picture and marks come back.
     restart();
     EXPECT_EQ(iniLines().mid(2, 4),
               QStringList({haupt->designedFontName(), formatNumber(haupt->designedFontSize()), "1",
                            picture}));
-    EXPECT_EQ(haupt->Image1->pixmap().toImage(), QPixmap(picture).toImage());
+    EXPECT_EQ(Image1(*haupt)->pixmap().toImage(), QPixmap(picture).toImage());
     EXPECT_TRUE(haupt->menuAction("geban")->isChecked());
     EXPECT_FALSE(haupt->menuAction("gebaus")->isChecked());
     haupt->menuAction("gebaus")->trigger();
@@ -118,7 +122,7 @@ TEST_F(PreferencesTest, EachMissingSettingsLineIsALoadErrorAndLoadingGoesOn) {
     }
     EXPECT_EQ(listBackground(), QColor(0, 0, 0));
     EXPECT_EQ(listText(), QColor(255, 255, 255));
-    EXPECT_EQ(haupt->Text1->text(), "Guten Tag");
+    EXPECT_EQ(Text1(*haupt)->text(), "Guten Tag");
 }
 
 TEST_F(PreferencesTest, CloseReplacesTheWholeFileAndReportsAFailedWrite) {
@@ -140,7 +144,7 @@ TEST_F(PreferencesTest, CloseReplacesTheWholeFileAndReportsAFailedWrite) {
     EXPECT_TRUE(
         m.text.contains("vondrik.ini gespeichert werden. Beim nächsten Start gelten "
                         "die zuletzt gespeicherten Einstellungen."));
-    EXPECT_FALSE(haupt->DB->isOpen());
+    EXPECT_FALSE(haupt->session().isOpen());
 }
 
 }  // namespace

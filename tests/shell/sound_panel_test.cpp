@@ -1,5 +1,5 @@
 // The sound panel Frame8: on/off pairs, choosing files, OK, defaults and Abbrechen, and the
-// main window's search sounds following the pairs.
+// main window's search sounds following what OK kept.
 #include "shell/sound_panel.h"
 
 #include <QAction>
@@ -15,7 +15,7 @@ namespace {
 class SoundPanelTest : public HauptTest {
   protected:
     void open() {
-        panel = haupt->Frame8;
+        panel = Frame8(*haupt);
         haupt->menuAction("töne")->trigger();
         ASSERT_TRUE(panel->isVisible());
     }
@@ -27,9 +27,12 @@ class SoundPanelTest : public HauptTest {
     SoundPanel* panel = nullptr;
 };
 
-TEST_F(SoundPanelTest, ShowsTheCurrentSwitchesAndSearchSoundsFollowThemAtOnce) {
-    haupt->prefs.failureSound = false;
+TEST_F(SoundPanelTest, ShowsTheCurrentSwitchesAndSearchSoundsFollowThemAfterOk) {
     open();
+    option(2, 1)->click();
+    panel->Command16->click();
+    EXPECT_FALSE(panel->isVisible());
+    open();  // the panel shows what OK kept
     EXPECT_EQ(panel->Command16->text(), " O  K");
     EXPECT_TRUE(option(1, 0)->isChecked());
     EXPECT_TRUE(option(2, 1)->isChecked());
@@ -37,10 +40,13 @@ TEST_F(SoundPanelTest, ShowsTheCurrentSwitchesAndSearchSoundsFollowThemAtOnce) {
 
     option(1, 1)->click();
     EXPECT_TRUE(option(3, 0)->isChecked());  // each pair is a group of its own
+    panel->Command16->click();
     ASSERT_FALSE(search("###r####").isEmpty());
     ASSERT_TRUE(search("xxxxxxxx").isEmpty());
     EXPECT_TRUE(fake.sound.played.isEmpty());
+    open();
     option(2, 0)->click();
+    panel->Command16->click();
     search("xxxxxxxx");
     ASSERT_EQ(fake.sound.played.size(), 1);
     EXPECT_TRUE(fake.sound.played[0].path.endsWith("ton/oooch.wav"));
@@ -49,71 +55,53 @@ TEST_F(SoundPanelTest, ShowsTheCurrentSwitchesAndSearchSoundsFollowThemAtOnce) {
 TEST_F(SoundPanelTest, ChosenFilesArePlayedAndTheAlarmIgnoresACancelledDialog) {
     const QString own = app.file("ton/8.wav");
     fake.commonDialogs.scriptFiles({own, "", "", app.file("ton/12.wav")});
-    const QString alarm = haupt->prefs.alarmSoundFile;
     open();
     panel->Command13->click();
     ASSERT_EQ(fake.commonDialogs.filesAsked.size(), 1);
     EXPECT_EQ(fake.commonDialogs.filesAsked[0].title,
               "Wählen Sie bitte Ihre gewünschte Sounddatei aus.");
     EXPECT_EQ(fake.commonDialogs.filesAsked[0].filter, "Wav-Dateien|*.wav");
-    EXPECT_EQ(haupt->prefs.successSoundFile, own);
     ASSERT_EQ(fake.sound.played.size(), 1);
     EXPECT_EQ(fake.sound.played[0].path, own);
     EXPECT_FALSE(fake.sound.played[0].loop);
 
     panel->Command14->click();  // cancelled: the search sound takes the empty name
-    EXPECT_EQ(haupt->prefs.failureSoundFile, "");
     panel->Command15->click();  // cancelled: the alarm keeps its file and stays silent
-    EXPECT_EQ(haupt->prefs.alarmSoundFile, alarm);
     EXPECT_EQ(fake.sound.played.size(), 2);
+    panel->Command16->click();
+    EXPECT_EQ(haupt->preferences().successSoundFile, own);
+    EXPECT_EQ(haupt->preferences().failureSoundFile, "");
+    EXPECT_EQ(haupt->preferences().alarmSoundFile,
+              Preferences::defaults(fake.appFolder).alarmSoundFile);
+    open();
     panel->Command15->click();
-    EXPECT_EQ(haupt->prefs.alarmSoundFile, app.file("ton/12.wav"));
+    panel->Command16->click();
+    EXPECT_EQ(haupt->preferences().alarmSoundFile, app.file("ton/12.wav"));
     EXPECT_EQ(fake.sound.played.last().path, app.file("ton/12.wav"));
     EXPECT_TRUE(fake.problems().isEmpty());
 }
 
-TEST_F(SoundPanelTest, AbbrechenRestoresWhatThePanelFoundOkKeepsAndDefaultsReset) {
-    haupt->prefs.alarmSound = false;
-    const Preferences before = haupt->prefs;
-    const QString own = app.file("ton/8.wav");
-    fake.commonDialogs.scriptFiles({own, app.file("ton/11.wav"), app.file("ton/12.wav"), own});
+TEST_F(SoundPanelTest, AbbrechenDropsTheChangesAndDefaultsResetEverySound) {
+    const Preferences before = haupt->preferences();
+    fake.commonDialogs.scriptFiles({app.file("ton/8.wav"), app.file("ton/11.wav")});
     open();
     option(1, 1)->click();
-    option(3, 0)->click();
     panel->Command13->click();
-    panel->Command14->click();
-    panel->Command15->click();
-    ASSERT_FALSE(haupt->prefs.successSound);
     panel->Command11->click();
     EXPECT_FALSE(panel->isVisible());
-    EXPECT_TRUE(haupt->prefs.successSound);
-    EXPECT_FALSE(haupt->prefs.alarmSound);
-    EXPECT_EQ(haupt->prefs.successSoundFile, before.successSoundFile);
-    EXPECT_EQ(haupt->prefs.failureSoundFile, before.failureSoundFile);
-    EXPECT_EQ(haupt->prefs.alarmSoundFile, before.alarmSoundFile);
+    EXPECT_TRUE(haupt->preferences().successSound);
+    EXPECT_EQ(haupt->preferences().successSoundFile, before.successSoundFile);
+    open();
     EXPECT_TRUE(option(1, 0)->isChecked());
-    EXPECT_TRUE(option(3, 1)->isChecked());
 
-    // A second opening remembers afresh: cancelling then restores what OK kept.
-    open();
     option(2, 1)->click();
-    panel->Command13->click();
-    panel->Command16->click();
-    EXPECT_FALSE(panel->isVisible());
-    EXPECT_FALSE(haupt->prefs.failureSound);
-    EXPECT_EQ(haupt->prefs.successSoundFile, own);
-    open();
-    option(2, 0)->click();
-    panel->Command11->click();
-    EXPECT_FALSE(haupt->prefs.failureSound);
-
-    // The defaults switch everything on with the default files.
-    open();
+    panel->Command14->click();
     panel->Command12->click();
     EXPECT_FALSE(panel->isVisible());
     const Preferences defaults = Preferences::defaults(fake.appFolder);
-    EXPECT_TRUE(haupt->prefs.successSound && haupt->prefs.failureSound && haupt->prefs.alarmSound);
-    EXPECT_EQ(haupt->prefs.successSoundFile, defaults.successSoundFile);
+    EXPECT_TRUE(haupt->preferences().successSound && haupt->preferences().failureSound &&
+                haupt->preferences().alarmSound);
+    EXPECT_EQ(haupt->preferences().failureSoundFile, defaults.failureSoundFile);
 }
 
 }  // namespace

@@ -1,0 +1,47 @@
+// The main window's searches without the window: pattern (with same-letter marks and the
+// combined meaning condition), text search over one length or all of them, and the anagram
+// search. Each runs over the dictionary session and hands its result to whoever shows it.
+#pragma once
+
+#include <QObject>
+
+#include "dictionary/dictionary_session.h"
+#include "search/search_run.h"
+#include "search/search_state.h"
+
+namespace vondrik {
+
+class SearchController : public QObject {
+    Q_OBJECT
+  public:
+    explicit SearchController(DictionarySession& session, QObject* parent = nullptr);
+
+    SearchState& state() { return state_; }
+    const SearchState& state() const { return state_; }
+    DictionarySession& session() { return session_; }
+
+    // Searches the table of `length` with state().ei; with `kombiniert` the meaning must
+    // also match state().kombitext. `typed` is the pattern as typed, whose same-letter marks
+    // filter the rows when state().markenflag is set.
+    void musterSuche(int length, bool kombiniert, const QString& typed);
+    // The texts state().ei (and eii unless nur1) in the table of state().dagr.
+    void textsuche();
+    // The same over every length; state().alle is reset.
+    void allesuch();
+    // The words of the letters' length that hold every typed letter; other characters stand
+    // for unknown letters. Nothing happens for letters of no table's length.
+    void anagramm(const QString& letters);
+
+  signals:
+    // A search begins; it may take a moment.
+    void started();
+    void finished(const vondrik::SearchResult& result);
+
+  private:
+    void finish(SearchResult result, int tabStop);
+
+    DictionarySession& session_;
+    SearchState state_;
+};
+
+}  // namespace vondrik
