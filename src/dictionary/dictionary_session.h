@@ -1,0 +1,47 @@
+// The one connection to the dictionary and what it last did: the statement text sent last
+// (sql) and the result set opened last (Auswahl). Every reader and writer of the dictionary
+// goes through a session, so "not open" is decided and worded in one place.
+#pragma once
+
+#include <QString>
+#include <memory>
+
+#include "dictionary/database.h"
+
+namespace vondrik {
+
+class DictionarySession {
+  public:
+    DictionarySession() = default;
+    explicit DictionarySession(std::unique_ptr<Database> db) : DB(std::move(db)) {}
+
+    // Takes over a connection (the load sequence's, or a rebuilt dictionary's) and closes the
+    // one held before.
+    void attach(std::unique_ptr<Database> db);
+    // Closes the connection; later statements fail with the "not open" error.
+    void close();
+    bool isOpen() const { return DB && DB->isOpen(); }
+
+    // Runs a query as a snapshot: its text becomes sql, its rows Auswahl. Throws
+    // DatabaseError with the engine's message, or the "not open" message.
+    const Recordset& open(const QString& statement);
+    // Runs one changing statement; its text becomes sql. Throws as open() does.
+    void execute(const QString& statement);
+
+    // The connection itself, for the operations that are no statement (appending by table,
+    // a new password). Throws the "not open" error.
+    Database& database();
+
+    const QString& sql() const { return sql_; }
+    const Recordset& auswahl() const { return Auswahl; }
+
+    // The message of every operation on a closed session.
+    static QString notOpenMessage();
+
+  private:
+    std::unique_ptr<Database> DB;
+    QString sql_;
+    Recordset Auswahl;
+};
+
+}  // namespace vondrik
