@@ -6,6 +6,18 @@
 namespace vondrik {
 namespace {
 
+bool isControl(QChar c) {
+    return c.unicode() < 0x20 || c.unicode() == 0x7F;
+}
+
+// Every user text passes here first. A pasted TAB, line end or NUL would otherwise be stored
+// raw and break result lines and logs, or cut the statement short in the engine.
+QString withoutControls(const QString& text) {
+    QString result = text;
+    result.removeIf(isControl);
+    return result;
+}
+
 QString replaceBrackets(QString text) {
     text.replace(u'[', u'(');
     text.replace(u']', u')');
@@ -17,13 +29,13 @@ QString replaceBrackets(QString text) {
 }  // namespace
 
 QString cleanFreeText(const QString& text) {
-    QString result = text;
+    QString result = withoutControls(text);
     result.remove(u'\'');
     return replaceBrackets(result);
 }
 
 QString cleanPattern(const QString& text) {
-    QString result = text;
+    QString result = withoutControls(text);
     result.replace(u'\'', u'#');
     return replaceBrackets(result);
 }

@@ -5,6 +5,8 @@
 
 namespace vondrik {
 
+// Both variants first drop control characters (below 0x20, and 0x7F).
+
 // Free text (text search, editor): apostrophes removed, brackets and braces to parentheses.
 QString cleanFreeText(const QString& text);
 

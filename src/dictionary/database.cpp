@@ -18,6 +18,10 @@ constexpr const char* kCachePragma = "PRAGMA cache_size = -65536";
 
 constexpr const char* kPageSizePragma = "PRAGMA cipher_page_size = 4096";
 
+// Another program (a backup tool, a second connection) may hold the file for a moment; a
+// statement waits that long for it instead of failing at once with "database is locked".
+constexpr int kBusyTimeoutMs = 5000;
+
 [[noreturn]] void fail(sqlite3* db) {
     throw DatabaseError(QString::fromUtf8(sqlite3_errmsg(db)));
 }
@@ -99,6 +103,7 @@ sqlite3* Database::openConnection(const QString& path, const QString& password, 
         sqlite3_close(db);
         throw DatabaseError(message);
     }
+    sqlite3_busy_timeout(db, kBusyTimeoutMs);
     try {
         if (!password.isEmpty()) {
             const QByteArray key = password.toUtf8();

@@ -28,11 +28,10 @@ void readFontSize(const QString& line, double& size) {
     }
 }
 
-// "1" read as a number switches on; any other number switches off.
+// "1" read as a number switches on; anything else, a word or an empty line too, switches off.
 void readSwitch(const QString& line, bool& on) {
-    if (const auto value = parseNumber(line)) {
-        on = *value == 1;
-    }
+    const auto value = parseNumber(line);
+    on = value && *value == 1;
 }
 
 void useDefaultWhenMissing(QString& path, const QString& fallback) {

@@ -63,10 +63,27 @@ starter::starter(Platform& platform, InstanceLock& lock)
 }
 
 bool starter::load() {
-    if (!lock_.acquire()) {
-        platform_.messageBox.show(QStringLiteral("Vondrik 2000 ist schon bei der Arbeit!"),
-                                  QStringLiteral("Kommunikation"), MessageIcon::Information);
-        return false;
+    LockResult lock = lock_.acquire();
+    if (lock.outcome == LockOutcome::OtherHost &&
+        platform_.messageBox.show(lock.message, QStringLiteral("Kommunikation"),
+                                  MessageIcon::Question,
+                                  MessageButtons::YesNo) == MessageAnswer::Yes) {
+        lock = lock_.takeOver();
+    }
+    switch (lock.outcome) {
+        case LockOutcome::Acquired:
+            break;
+        case LockOutcome::RunningHere:
+            platform_.messageBox.show(lock.message, QStringLiteral("Kommunikation"),
+                                      MessageIcon::Information);
+            return false;
+        case LockOutcome::Failed:
+            // Without the lock two copies could write the same files: never start unguarded.
+            platform_.messageBox.show(lock.message, QStringLiteral("Fehlermeldung"),
+                                      MessageIcon::Critical);
+            return false;
+        case LockOutcome::OtherHost:  // the user left the other computer its lock
+            return false;
     }
     platform_.random.reseed();
     const QScreen* screen = this->screen();

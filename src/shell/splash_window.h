@@ -25,8 +25,9 @@ class starter : public QWidget {
     // The lock outlives the splash: it guards the folder for the whole run.
     starter(Platform& platform, InstanceLock& lock);
 
-    // The load: false, after the message, when another copy is running; the caller ends the
-    // program then. Otherwise the splash is shown and its timer runs.
+    // The load: false when the single-copy lock is not taken (another copy runs, the user
+    // leaves another computer's lock in place, or no lock can be made), after the message;
+    // the caller ends the program then. Otherwise the splash is shown and its timer runs.
     bool load();
 
     QLabel* Label1 = nullptr;

@@ -27,6 +27,25 @@ TEST(Cleaning, NoApostropheSurvivesEitherVariant) {
     EXPECT_FALSE(cleanPattern(nasty).contains(u'\''));
 }
 
+TEST(Cleaning, ControlCharactersAreDroppedByBothVariants) {
+    QString pasted = QStringLiteral("Haus\tTür\r\nx'y");
+    pasted.append(QChar(0)).append(QChar(0x1F)).append(QChar(0x7F)).append(u'z');
+    EXPECT_EQ(cleanFreeText(pasted), "HausTürxyz");
+    EXPECT_EQ(cleanPattern(pasted), "HausTürx#yz");
+
+    QString allControls;
+    for (char16_t c = 0; c < 0x20; ++c) {
+        allControls.append(QChar(c));
+    }
+    allControls.append(QChar(0x7F));
+    EXPECT_EQ(cleanFreeText(allControls), "");
+    EXPECT_EQ(cleanPattern(allControls), "");
+    // Blanks, the tilde and what lies above 0x7F are ordinary text.
+    const QString edges = QStringLiteral(" ~") + QChar(0x80) + QChar(0xA0) + QStringLiteral("ß");
+    EXPECT_EQ(cleanFreeText(edges), edges);
+    EXPECT_EQ(cleanPattern(edges), edges);
+}
+
 TEST(ResultLine, CapitalsKeepLengthAndEmptyMeaningEndsWithTab) {
     EXPECT_EQ(resultLine(u"Straße", u"Weg"), "STRAßE\tWeg");
     EXPECT_EQ(resultLine(u"öl", u"Schmierstoff"), "ÖL\tSchmierstoff");

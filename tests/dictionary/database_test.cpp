@@ -4,6 +4,9 @@
 #include "support/qt_printers.h"
 
 #include <QFile>
+#include <chrono>
+#include <future>
+#include <thread>
 
 #include "dictionary/cleaning.h"
 #include "dictionary/database.h"
@@ -155,6 +158,25 @@ TEST(Database, ChangeAndDeleteReachOnlyTheirRecord) {
     db->Execute(statement(Family::Delete, table(7), id));
     EXPECT_EQ(db->OpenRecordset(statement(Family::OneRecord, table(7), id)).RecordCount(), 0);
     EXPECT_EQ(countRows(*db, statement(Family::WholeTable, table(7), {})), total - 1);
+}
+
+// Another connection holding the file for a moment makes a statement wait, not fail.
+TEST(Database, AStatementWaitsForABriefLockOfAnotherConnection) {
+    TestAppFolder app;
+    auto db = app.openDictionary();
+    const int before = countRows(*db, statement(Family::WholeTable, table(4), {}));
+    std::promise<void> locked;
+    std::thread holder([&app, &locked] {
+        auto other = Database::OpenDatabase(app.dictionaryPath(), dictionaryConnect(), true);
+        other->Execute(statement(Family::Insert, table(4), {"Mond", "Erdbegleiter"}));
+        locked.set_value();  // exclusive mode: the write lock stays until the connection closes
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        other->Close();
+    });
+    locked.get_future().wait();
+    EXPECT_NO_THROW(db->Execute(statement(Family::Insert, table(4), {"Sonn", "Stern"})));
+    holder.join();
+    EXPECT_EQ(countRows(*db, statement(Family::WholeTable, table(4), {})), before + 2);
 }
 
 TEST(Database, CreateAppendRekeyReopenRoundTrip) {

@@ -1,11 +1,15 @@
 // The single-copy lock: refused while another copy holds it, in this process or another,
-// and taken over from a copy that was killed.
+// taken over from a copy that was killed, left to the user for a lock of another computer,
+// and never given when no lock file can be made.
 #include "shell/instance_lock.h"
 
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QDateTime>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -32,6 +36,12 @@ class InstanceLockTest : public ::testing::Test {
         return QString::fromLocal8Bit(holder.readLine()).trimmed();
     }
 
+    // A lock file as QLockFile writes it, left behind by a copy on another computer.
+    bool writeForeignLock(const QByteArray& content = "4711\nvondrik\nbuero-pc\n") const {
+        QFile file(lockPath());
+        return file.open(QIODevice::WriteOnly) && file.write(content) == content.size();
+    }
+
     bool setLockFileAge(int seconds) const {
         QFile file(lockPath());
         return file.open(QIODevice::ReadWrite) &&
@@ -45,33 +55,93 @@ class InstanceLockTest : public ::testing::Test {
 
 TEST_F(InstanceLockTest, SecondLockOnTheSameFolderIsRefusedUntilTheFirstEnds) {
     auto first = std::make_unique<InstanceLock>(lockPath());
-    ASSERT_TRUE(first->acquire());
-    EXPECT_TRUE(first->acquire());  // asking again keeps it
+    ASSERT_EQ(first->acquire().outcome, LockOutcome::Acquired);
+    EXPECT_EQ(first->acquire().outcome, LockOutcome::Acquired);  // asking again keeps it
     InstanceLock second(lockPath());
-    EXPECT_FALSE(second.acquire());
+    const LockResult refused = second.acquire();
+    EXPECT_EQ(refused.outcome, LockOutcome::RunningHere);
+    EXPECT_EQ(refused.message, "Vondrik 2000 ist schon bei der Arbeit!");
     EXPECT_FALSE(second.held());
     first.reset();
     EXPECT_FALSE(QFile::exists(lockPath()));
-    EXPECT_TRUE(second.acquire());
-
-    // A folder without room for the lock does not stop the program.
-    EXPECT_TRUE(InstanceLock(dir.filePath("fehlt/vondrik.lock")).acquire());
+    EXPECT_EQ(second.acquire().outcome, LockOutcome::Acquired);
 }
 
 TEST_F(InstanceLockTest, AnotherRunningCopyKeepsTheLockUntilItIsKilled) {
     ASSERT_EQ(startHolder(), "gesperrt");
     InstanceLock mine(lockPath());
-    EXPECT_FALSE(mine.acquire());
+    EXPECT_EQ(mine.acquire().outcome, LockOutcome::RunningHere);
     // Only a dead owner frees the lock, not the age of the file.
     ASSERT_TRUE(setLockFileAge(3 * 3600));
-    EXPECT_FALSE(mine.acquire());
+    EXPECT_EQ(mine.acquire().outcome, LockOutcome::RunningHere);
 
     ASSERT_TRUE(setLockFileAge(0));
     holder.kill();  // SIGKILL: no chance to clean up, the lock file stays behind
     ASSERT_TRUE(holder.waitForFinished(10000));
     ASSERT_TRUE(QFile::exists(lockPath()));
-    EXPECT_TRUE(mine.acquire());
+    EXPECT_EQ(mine.acquire().outcome, LockOutcome::Acquired);
     EXPECT_EQ(startHolder(), "besetzt");  // and now this copy is the one that counts
+}
+
+TEST_F(InstanceLockTest, ALockOfAnotherComputerIsTakenOverOnlyWhenAsked) {
+    ASSERT_TRUE(writeForeignLock());
+    ASSERT_TRUE(setLockFileAge(3 * 3600));  // old, but its age alone frees nothing
+    InstanceLock mine(lockPath());
+    const LockResult foreign = mine.acquire();
+    EXPECT_EQ(foreign.outcome, LockOutcome::OtherHost);
+    EXPECT_EQ(foreign.host, "buero-pc");
+    EXPECT_TRUE(foreign.message.contains(u"„buero-pc“")) << foreign.message.toStdString();
+    EXPECT_TRUE(foreign.message.endsWith(u"Sperre aufheben und Vondrik 2000 starten?"));
+    EXPECT_FALSE(mine.held());
+    EXPECT_EQ(mine.acquire().outcome, LockOutcome::OtherHost);  // asking again changes nothing
+
+    EXPECT_EQ(mine.takeOver().outcome, LockOutcome::Acquired);
+    EXPECT_TRUE(mine.held());
+    QFile file(lockPath());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readLine().trimmed(), QByteArray::number(QCoreApplication::applicationPid()));
+    EXPECT_EQ(InstanceLock(lockPath()).acquire().outcome, LockOutcome::RunningHere);
+}
+
+TEST_F(InstanceLockTest, ALockFileNamingNoOwnerIsLeftToTheUser) {
+    ASSERT_TRUE(writeForeignLock(QByteArray()));  // a crash between making and filling it
+    InstanceLock mine(lockPath());
+    const LockResult unknown = mine.acquire();
+    EXPECT_EQ(unknown.outcome, LockOutcome::OtherHost);
+    EXPECT_TRUE(unknown.host.isEmpty());
+    EXPECT_TRUE(unknown.message.contains(QDir::toNativeSeparators(lockPath())));
+    EXPECT_EQ(mine.takeOver().outcome, LockOutcome::Acquired);
+}
+
+// A folder where no lock file can be made stops the start and names the folder and why.
+TEST_F(InstanceLockTest, NoLockFileMeansNoStartWithTheCause) {
+    const QString missing = dir.filePath("fehlt");
+    const LockResult noFolder = InstanceLock(missing + "/vondrik.lock").acquire();
+    EXPECT_EQ(noFolder.outcome, LockOutcome::Failed);
+    EXPECT_EQ(noFolder.message,
+              QStringLiteral("Vondrik 2000 kann nicht starten: Der Anwendungsordner %1 ist "
+                             "nicht vorhanden.")
+                  .arg(QDir::toNativeSeparators(missing)));
+
+    // A folder without write permission; the superuser may write anywhere on a disk, so then
+    // the kernel's device tree stands in, where nobody can make a file.
+    QString readOnly = dir.filePath("nurlesen");
+    ASSERT_TRUE(QDir().mkdir(readOnly));
+    ASSERT_TRUE(QFile::setPermissions(readOnly, QFile::ReadOwner | QFile::ExeOwner));
+    if (QFileInfo(readOnly).isWritable()) {
+        readOnly = QStringLiteral("/sys");
+    }
+    InstanceLock denied(readOnly + "/vondrik.lock");
+    const LockResult noWrite = denied.acquire();
+    EXPECT_EQ(noWrite.outcome, LockOutcome::Failed);
+    EXPECT_TRUE(noWrite.message.startsWith(
+        QStringLiteral("Vondrik 2000 kann nicht starten: In den Anwendungsordner %1 darf nicht "
+                       "geschrieben werden.")
+            .arg(QDir::toNativeSeparators(readOnly))))
+        << noWrite.message.toStdString();
+    EXPECT_FALSE(denied.held());
+    QFile::setPermissions(dir.filePath("nurlesen"),
+                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
 }  // namespace

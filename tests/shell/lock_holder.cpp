@@ -16,7 +16,8 @@ int main(int argc, char** argv) {
     }
     const vondrik::AppFolder folder(QString::fromLocal8Bit(argv[1]));
     vondrik::InstanceLock lock(folder.appPath(vondrik::kInstanceLockFile));
-    std::puts(lock.acquire() ? "gesperrt" : "besetzt");
+    const bool acquired = lock.acquire().outcome == vondrik::LockOutcome::Acquired;
+    std::puts(acquired ? "gesperrt" : "besetzt");
     std::fflush(stdout);
     for (;;) {
         QThread::sleep(1);

@@ -132,7 +132,7 @@ TEST_F(SettingsFileTest, MissingFilesGiveTheirDefaultsAndExtraLinesAreIgnored) {
     EXPECT_EQ(read.prefs.alarmSoundFile, lines[11]);
 }
 
-TEST_F(SettingsFileTest, EveryNumericLineKeepsItsDefaultWhenItHoldsNoUsableValue) {
+TEST_F(SettingsFileTest, EveryNumericLineHasItsRuleForTextsThatAreNoUsableValue) {
     // Colours: trimmed whole numbers within 24 bits, otherwise the default blue.
     const LineCases colours = {
         {" 12648447", " 12648447"}, {"  33023  ", " 33023"},   {"0", " 0"},
@@ -146,9 +146,9 @@ TEST_F(SettingsFileTest, EveryNumericLineKeepsItsDefaultWhenItHoldsNoUsableValue
     // Reminders: on only for exactly "1".
     const LineCases reminders = {{"1", "1"},  {"0", "0"},  {" 1", "0"},
                                  {"1 ", "0"}, {"ja", "0"}, {"", "0"}};
-    // Sound switches: the number 1 is on, any other number off, no number the default on.
+    // Sound switches: the number 1 is on, anything else off (a missing line: the default).
     const LineCases switches = {{"1", "1"}, {" 1", "1"}, {"1,0", "1"}, {"0", "0"},
-                                {"2", "0"}, {"-1", "0"}, {"an", "1"},  {"", "1"}};
+                                {"2", "0"}, {"-1", "0"}, {"an", "0"},  {"", "0"}};
     expectLinesReadAs({2}, colours);
     expectLinesReadAs({4}, sizes);
     expectLinesReadAs({5}, reminders);

@@ -1,10 +1,12 @@
 // The splash window: the green-on-red bar counting to 41 before the main window shows, its
-// look, the refusal of a second copy, and a start without dictionary.
+// look, the refusal of a second copy, the question about another computer's lock, a folder
+// where no lock can be made, and a start without dictionary.
 #include "shell/splash_window.h"
 
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -105,6 +107,48 @@ TEST_F(SplashTest, ASecondCopyIsRefusedAndTheFirstGoesOn) {
 
     EXPECT_TRUE(splash->Timer1->isActive());
     EXPECT_TRUE(fake.messageBox.shown().isEmpty());
+}
+
+TEST_F(SplashTest, AnotherComputersLockIsTakenOverOnlyIfTheUserSaysYes) {
+    const QString lockPath = fake.appFolder.appPath(kInstanceLockFile);
+    {
+        QFile foreign(lockPath);
+        ASSERT_TRUE(foreign.open(QIODevice::WriteOnly));
+        foreign.write("4711\nvondrik\nlaptop-oma\n");
+    }
+    fake.messageBox.script({MessageAnswer::No});
+    ASSERT_FALSE(startSplash());
+    ASSERT_EQ(fake.messageBox.shown().size(), 1);
+    const ShownMessage& asked = fake.messageBox.shown()[0];
+    EXPECT_TRUE(asked.text.contains(u"„laptop-oma“")) << asked.text.toStdString();
+    EXPECT_EQ(asked.title, "Kommunikation");
+    EXPECT_EQ(asked.icon, MessageIcon::Question);
+    EXPECT_EQ(asked.buttons, MessageButtons::YesNo);
+    EXPECT_FALSE(splash->isVisible());
+    EXPECT_FALSE(lock.held());
+    EXPECT_EQ(fake.random.reseeds, 0);
+    delete splash.data();
+
+    fake.messageBox.script({MessageAnswer::Yes});
+    ASSERT_TRUE(startSplash());
+    EXPECT_EQ(fake.messageBox.shown().size(), 2);  // the question once more, nothing else
+    EXPECT_TRUE(lock.held());
+    EXPECT_TRUE(splash->Timer1->isActive());
+    EXPECT_TRUE(fake.messageBox.problems.isEmpty());
+}
+
+TEST_F(SplashTest, AFolderWithoutRoomForTheLockStopsTheStartWithItsCause) {
+    const QString missing = app.file("fehlt");
+    InstanceLock noLock{missing + "/vondrik.lock"};
+    starter unguarded(fake.platform, noLock);
+    EXPECT_FALSE(unguarded.load());
+    ASSERT_EQ(fake.messageBox.shown().size(), 1);
+    const ShownMessage& m = fake.messageBox.shown()[0];
+    EXPECT_TRUE(m.text.contains(QDir::toNativeSeparators(missing))) << m.text.toStdString();
+    EXPECT_EQ(m.title, "Fehlermeldung");
+    EXPECT_EQ(m.icon, MessageIcon::Critical);
+    EXPECT_FALSE(unguarded.isVisible());
+    EXPECT_FALSE(unguarded.Timer1->isActive());
 }
 
 TEST_F(SplashTest, FillsTheScreenWithTiledBackgroundTextsAndAGreenOnRedBar) {
