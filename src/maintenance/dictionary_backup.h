@@ -19,6 +19,8 @@ struct BackupResult {
 // its auswahl) and writes the new set into a folder beside the old backup; the old set is
 // replaced only once all fourteen files and the counter copy are written, so a failure leaves
 // it as it was. progress gets 0 at the start, n - 1 after the table of length n, 16 at the end.
+// Events run inside progress, so a second run could start there; the window keeps its buttons
+// disabled until this returns.
 BackupResult backupDictionary(DictionarySession& session, const AppFolder& folder,
                               const ProgressStep& progress = {});
 

@@ -31,6 +31,8 @@ inline constexpr const char16_t* kNoBackupTitle = u"HINWEIS";
 // warm-up statement, and the counter file get the bytes of upd.int. Until then the old
 // database stays open in the session and in use. progress gets 0 at the start, 1 after the
 // creation, n when the table of length n is opened, 16 when the password is set.
+// Events run inside progress, so a second run could start there; the window keeps its buttons
+// disabled until this returns.
 RestoreResult restoreDictionary(DictionarySession& session, const AppFolder& folder,
                                 const ProgressStep& progress = {});
 
