@@ -1,0 +1,38 @@
+// The files of a backup below the application folder, and the data-update counter it saves.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <functional>
+#include <optional>
+
+#include "ui/app_folder.h"
+
+namespace vondrik {
+
+// The backup folder "Sicherung" and, beside it while a backup is written, the new set.
+QString backupFolder(const AppFolder& folder);
+// "7.dat" for the table of seven-letter words.
+QString backupFileName(int length);
+QString backupFile(const AppFolder& folder, int length);
+QString counterCopyFile(const AppFolder& folder);
+
+// The data update's counter file and what it holds before the first update ran.
+QString counterFile(const AppFolder& folder);
+inline const QByteArray kInitialCounter = QByteArrayLiteral("1\r\n");
+
+// Called with the progress bar's new value (0 to 16) between the steps of a backup or restore;
+// the window shows it and lets pending events run there.
+using ProgressStep = std::function<void(int value)>;
+
+// A path as the user reads it in a message.
+QString shownPath(const QString& path);
+
+// All bytes of a file; nothing when it is missing or cannot be read.
+std::optional<QByteArray> readFileBytes(const QString& path);
+
+// Writes a whole file and reports whether every byte reached it. With replace, the bytes go
+// to a temporary file that is renamed over the old one.
+bool writeFileBytes(const QString& path, const QByteArray& bytes, bool replace);
+
+}  // namespace vondrik

@@ -1,0 +1,27 @@
+// The backup of the whole dictionary into the folder "Sicherung": one scrambled text file per
+// length table and a copy of the data-update counter.
+#pragma once
+
+#include <QString>
+
+#include "dictionary/dictionary_session.h"
+#include "maintenance/backup_files.h"
+#include "ui/app_folder.h"
+
+namespace vondrik {
+
+struct BackupResult {
+    bool ok = false;
+    QString message;  // why the backup stopped, in German for the user; empty when ok
+};
+
+// Reads every length table through the session ("Select * from <table>", each result becoming
+// its auswahl) and writes the new set into a folder beside the old backup; the old set is
+// replaced only once all fourteen files and the counter copy are written, so a failure leaves
+// it as it was. progress gets 0 at the start, n - 1 after the table of length n, 16 at the end.
+// Events run inside progress, so a second run could start there; the window keeps its buttons
+// disabled until this returns.
+BackupResult backupDictionary(DictionarySession& session, const AppFolder& folder,
+                              const ProgressStep& progress = {});
+
+}  // namespace vondrik

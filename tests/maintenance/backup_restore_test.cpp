@@ -1,0 +1,225 @@
+// Backup and restore on a real fixture dictionary: the files written, the round trip, and
+// that damaged backups and failures half-way change nothing.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <map>
+
+#include "dictionary/statements.h"
+#include "maintenance/dictionary_backup.h"
+#include "maintenance/dictionary_restore.h"
+#include "maintenance/scrambler.h"
+#include "support/qt_printers.h"
+#include "support/test_app_folder.h"
+
+namespace vondrik {
+namespace {
+
+QByteArray bytesOf(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<none>");
+}
+
+void writeBytes(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(bytes);
+}
+
+std::map<QString, QByteArray> folderBytes(const QString& path) {
+    std::map<QString, QByteArray> files;
+    for (const QString& name : QDir(path).entryList(QDir::Files)) {
+        files[name] = bytesOf(path + u'/' + name);
+    }
+    return files;
+}
+
+class BackupRestoreTest : public ::testing::Test {
+  protected:
+    QString path(const char* relative) const { return app.file(QString::fromUtf8(relative)); }
+
+    // "Begriff\tBedeutung" of every row of a table, in the order the table delivers them.
+    QStringList pairs(int length, std::vector<qint64>* ids = nullptr) {
+        Recordset rs = session.open(statement(Family::WholeTable, *tableForLength(length), {}));
+        QStringList rows;
+        for (; !rs.Eof(); rs.MoveNext()) {
+            rows << rs.text(u"Begriff") + u'\t' + rs.text(u"Bedeutung");
+            if (ids) {
+                ids->push_back(rs.Fields(u"ID").toLongLong());
+            }
+        }
+        return rows;
+    }
+    std::vector<QStringList> allPairs() {
+        std::vector<QStringList> tables;
+        for (const LengthTable& t : lengthTables()) {
+            tables.push_back(pairs(t.length));
+        }
+        return tables;
+    }
+    // The plain lines of a backup file; every line must end in CR LF.
+    QStringList backupLines(int length) {
+        const QByteArray bytes = bytesOf(backupFile(folder, length));
+        EXPECT_TRUE(bytes.isEmpty() || bytes.endsWith("\r\n"));
+        QStringList lines;
+        for (const QByteArray& line : bytes.split('\n')) {
+            if (!line.isEmpty()) {
+                EXPECT_TRUE(line.endsWith('\r'));
+                lines << unscrambleBytes(line.chopped(1), kScrambleKey).value_or("<not hex>");
+            }
+        }
+        return lines;
+    }
+    // Replaces line number (from 1) of a backup file with the scrambled form of plain.
+    void replaceLine(int length, int number, const QString& plain) {
+        QList<QByteArray> lines = bytesOf(backupFile(folder, length)).split('\n');
+        lines[number - 1] = Scramble(plain, kScrambleKey).toLatin1() + '\r';
+        writeBytes(backupFile(folder, length), lines.join('\n'));
+    }
+
+    test::TestAppFolder app;
+    AppFolder folder{app.path()};
+    DictionarySession session{app.openDictionary()};
+    std::vector<int> progress;
+    ProgressStep record = [this](int value) { progress.push_back(value); };
+};
+
+TEST_F(BackupRestoreTest, BackupWritesEveryTableScrambledWithTheCounter) {
+    writeBytes(path("daten/anzup.sis"), " 12 \r\n");
+    ASSERT_EQ(backupDictionary(session, folder, record).message, "");
+    EXPECT_EQ(progress, (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 16}));
+    for (const LengthTable& t : lengthTables()) {
+        QStringList expected;
+        for (const test::FixtureEntry& e : test::fixtureEntriesOfLength(t.length)) {
+            expected << e.begriff + u'\t' + e.bedeutung;
+        }
+        EXPECT_EQ(backupLines(t.length), expected) << t.name;
+    }
+    EXPECT_EQ(bytesOf(counterCopyFile(folder)), " 12 \r\n");
+    EXPECT_EQ(session.sql(), "Select * from fuenfzehn");
+
+    // A second run replaces the whole set; without a counter file its initial value is saved.
+    QFile::remove(path("daten/anzup.sis"));
+    session.execute(statement(Family::Insert, *tableForLength(2), {"Öl", "Brennstoff"}));
+    ASSERT_TRUE(backupDictionary(session, folder).ok);
+    EXPECT_EQ(backupLines(2).last(), "Öl\tBrennstoff");
+    EXPECT_EQ(bytesOf(counterCopyFile(folder)), "1\r\n");
+    EXPECT_EQ(QDir(app.path()).entryList({"Sicherung*"}, QDir::Dirs), QStringList{"Sicherung"});
+}
+
+TEST_F(BackupRestoreTest, RestoreGivesTheSavedPairsNumberedFromOne) {
+    // A gap in the record numbers, which the restore must not carry over.
+    session.execute(statement(Family::Delete, *tableForLength(5), 1));
+    session.execute(statement(Family::Insert, *tableForLength(5), {"Biber", "Nagetier"}));
+    writeBytes(path("daten/anzup.sis"), " 12 \r\n");
+    const std::vector<QStringList> saved = allPairs();
+    ASSERT_TRUE(backupDictionary(session, folder).ok);
+
+    session.execute(statement(Family::Insert, *tableForLength(2), {"Öl", "Brennstoff"}));
+    writeBytes(path("daten/anzup.sis"), " 20 \r\n");
+    // The window lets events run between the steps; the old dictionary serves them meanwhile.
+    qint64 rowsSeenMeanwhile = 0;
+    const RestoreResult result = restoreDictionary(session, folder, [&](int value) {
+        progress.push_back(value);
+        if (value < 16) {
+            rowsSeenMeanwhile += pairs(2).size();
+        }
+    });
+    ASSERT_EQ(result.status, RestoreStatus::Done) << result.message.toStdString();
+    EXPECT_EQ(result.message, "");
+    EXPECT_EQ(progress,
+              (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16}));
+    EXPECT_EQ(rowsSeenMeanwhile, 16 * (saved[0].size() + 1));
+
+    EXPECT_EQ(session.sql(), statement(Family::WarmUp, *tableForLength(2), {}));
+    EXPECT_GT(session.auswahl().RecordCount(), 0);
+    EXPECT_EQ(allPairs(), saved);
+    for (const LengthTable& t : lengthTables()) {
+        std::vector<qint64> ids, expected;
+        pairs(t.length, &ids);
+        for (qint64 id = 1; id <= qint64(ids.size()); ++id) {
+            expected.push_back(id);
+        }
+        EXPECT_EQ(ids, expected) << t.name;
+    }
+    EXPECT_EQ(bytesOf(path("daten/anzup.sis")), " 12 \r\n");
+    EXPECT_THROW(Database::OpenDatabase(app.dictionaryPath(), QString()), DatabaseError);
+    EXPECT_EQ(QDir(path("daten")).entryList({"daten*"}), QStringList{"daten.mdb"});
+}
+
+TEST_F(BackupRestoreTest, DamagedBackupLeavesTheDatabaseInUse) {
+    ASSERT_TRUE(backupDictionary(session, folder).ok);
+    const std::vector<QStringList> saved = allPairs();
+    const std::map<QString, QByteArray> backup = folderBytes(backupFolder(folder));
+    const QByteArray database = bytesOf(app.dictionaryPath());
+    const QString seven(7, u'x');
+
+    struct Damage {
+        std::function<void()> apply;
+        QString expected;
+    };
+    const std::vector<Damage> damages = {
+        {[&] { QFile::remove(backupFile(folder, 7)); }, "7.dat fehlt"},
+        {[&] {
+             const QByteArray whole = backup.at("9.dat");
+             writeBytes(backupFile(folder, 9), whole.left(whole.size() - 5));
+         },
+         QString("9.dat ist in Zeile %1 fehlerhaft: Das Zeilenende fehlt")
+             .arg(backup.at("9.dat").count('\n'))},
+        {[&] { replaceLine(4, 2, "Haus"); }, "4.dat ist in Zeile 2 fehlerhaft: Nach dem"},
+        {[&] { replaceLine(6, 3, "Haus\tGebäude"); },
+         "Zeile 3 fehlerhaft: Das Wort „Haus“ hat 4 statt 6"},
+        {[&] { replaceLine(7, 1, seven + u'\t' + QString(101, u'y')); },
+         "nimmt den Eintrag nicht an"},
+        {[&] {
+             QByteArray whole = backup.at("3.dat");
+             whole[4] = 'Z';
+             writeBytes(backupFile(folder, 3), whole);
+         },
+         "3.dat ist in Zeile 1 fehlerhaft: Sie enthält andere Zeichen als Hexadezimalziffern"},
+    };
+    for (const Damage& damage : damages) {
+        SCOPED_TRACE(damage.expected.toStdString());
+        for (const auto& [name, bytes] : backup) {
+            writeBytes(backupFolder(folder) + u'/' + name, bytes);
+        }
+        damage.apply();
+        const RestoreResult result = restoreDictionary(session, folder);
+        EXPECT_EQ(result.status, RestoreStatus::Failed);
+        EXPECT_TRUE(result.message.contains(damage.expected)) << result.message.toStdString();
+        EXPECT_EQ(bytesOf(app.dictionaryPath()), database);
+        EXPECT_EQ(QDir(path("daten")).entryList({"daten*"}), QStringList{"daten.mdb"});
+        EXPECT_EQ(allPairs(), saved);
+    }
+}
+
+TEST_F(BackupRestoreTest, RestoreWithoutBackupSaysSo) {
+    const RestoreResult result = restoreDictionary(session, folder, record);
+    EXPECT_EQ(result.status, RestoreStatus::NoBackup);
+    EXPECT_EQ(result.message, "Es liegt keine Sicherung vor");
+    EXPECT_EQ(result.title, "HINWEIS");
+    EXPECT_TRUE(progress.empty());
+    EXPECT_TRUE(session.isOpen());
+}
+
+TEST_F(BackupRestoreTest, BackupFailingHalfWayKeepsThePreviousOne) {
+    ASSERT_TRUE(backupDictionary(session, folder).ok);
+    const std::map<QString, QByteArray> previous = folderBytes(backupFolder(folder));
+    const std::vector<QStringList> saved = allPairs();
+
+    session.execute("DROP TABLE acht");
+    const BackupResult result = backupDictionary(session, folder, record);
+    EXPECT_FALSE(result.ok);
+    EXPECT_TRUE(result.message.contains("Tabelle acht")) << result.message.toStdString();
+    EXPECT_EQ(progress.back(), 6);  // the tables up to seven letters were written
+    EXPECT_EQ(folderBytes(backupFolder(folder)), previous);
+    EXPECT_EQ(QDir(app.path()).entryList({"Sicherung*"}, QDir::Dirs), QStringList{"Sicherung"});
+
+    // The intact backup brings the lost table back.
+    ASSERT_EQ(restoreDictionary(session, folder).status, RestoreStatus::Done);
+    EXPECT_EQ(allPairs(), saved);
+}
+
+}  // namespace
+}  // namespace vondrik
