@@ -1,0 +1,23 @@
+// Candidate texts: building them and taking word and meaning apart again.
+#include "puzzles/candidate_list.h"
+
+#include "dictionary/text.h"
+
+namespace vondrik {
+
+QString candidateText(QStringView word, QStringView meaning) {
+    QString text;
+    text.reserve(word.size() + kCandidateSeparator.size() + meaning.size());
+    text.append(word).append(kCandidateSeparator).append(meaning);
+    return text;
+}
+
+QString candidateWord(const QString& text, int length) {
+    return upperKeepLength(text.left(length));
+}
+
+QString candidateMeaning(const QString& text, int length) {
+    return text.mid(length + kCandidateSeparator.size());
+}
+
+}  // namespace vondrik

@@ -1,0 +1,78 @@
+// The machinery the puzzles share: candidate texts, the numbered list and its draw, length
+// tables read once per generation, and puzzle numbers.
+#include "puzzles/candidate_list.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "puzzle_dictionary.h"
+#include "puzzles/puzzle_number.h"
+#include "puzzles/table_scans.h"
+#include "ui/fake_platform.h"
+
+namespace vondrik {
+namespace {
+
+TEST(CandidateList, TextsComeApartIntoWordAndMeaning) {
+    const QString text = candidateText(u"Fuß", u"Körperteil, unten");
+    EXPECT_EQ(text, "Fuß =====  Körperteil, unten");
+    EXPECT_EQ(candidateWord(text, 3), "FUß");
+    EXPECT_EQ(candidateMeaning(text, 3), "Körperteil, unten");
+    EXPECT_EQ(candidateMeaning(candidateText(u"Anker", u""), 5), "");
+}
+
+TEST(CandidateList, DrawsOneToCountAndNothingFromAnEmptyList) {
+    FakeRandom random;
+    random.script({0.0, 0.34, std::nextafter(1.0, 0.0), 0.5});
+    CandidateList list;
+    for (const char* word : {"eins", "zwei", "drei"}) {
+        list.add(candidateText(QString::fromUtf8(word), u"Zahl"));
+    }
+    EXPECT_EQ(list.draw(random), 1);
+    EXPECT_EQ(list.draw(random), 2);
+    EXPECT_EQ(list.draw(random), 3);
+    EXPECT_EQ(list.at(2), "zwei =====  Zahl");
+
+    list.clear();  // a new scan that finds nothing
+    EXPECT_EQ(list.draw(random), 0);
+    EXPECT_EQ(random.next(), 0.5);  // the empty list drew no number
+}
+
+TEST(TableScans, ReadsEachTableOnceUntilForgotten) {
+    test::PuzzleDictionary dictionary(
+        {{3, "süß", "sehr lieblich"}, {3, "Rat", "Gremium"}, {4, "Rate", "Teilzahlung"}});
+    TableScans scans(dictionary.session);
+    const LengthTable drei = *tableForLength(3);
+    const TableRows& rows = scans.rows(drei);
+    EXPECT_EQ(dictionary.session.sql(), "Select * from drei ");
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_EQ(rows[0].begriff, "süß");
+    EXPECT_EQ(rows[0].upper, "SÜß");
+    EXPECT_EQ(rows[1].bedeutung, "Gremium");
+    scans.rows(*tableForLength(4));
+    EXPECT_EQ(&scans.rows(drei), &rows);
+    EXPECT_EQ(scans.count(), 2);
+
+    dictionary.session.execute("DELETE FROM drei WHERE Begriff = 'Rat'");
+    EXPECT_EQ(scans.rows(drei).size(), 2u);  // kept for the whole generation
+    scans.forget();
+    EXPECT_EQ(scans.rows(drei).size(), 1u);
+    EXPECT_EQ(scans.count(), 1);
+}
+
+TEST(PuzzleNumber, DrawnAndTypedNumbersStayInRange) {
+    FakeRandom random;
+    random.script({0.0, std::nextafter(1.0, 0.0)});
+    EXPECT_EQ(drawPuzzleNumber(random), 1);
+    EXPECT_EQ(drawPuzzleNumber(random), kHighestPuzzleNumber);
+
+    EXPECT_EQ(parsePuzzleNumber(u" 4711 "), 4711);
+    EXPECT_EQ(parsePuzzleNumber(u"0000999999"), 999999);
+    for (const char16_t* bad : {u"", u"  ", u"0", u"1000000", u"12a", u"-5", u"3,5"}) {
+        EXPECT_EQ(parsePuzzleNumber(bad), std::nullopt) << QString::fromUtf16(bad).toStdString();
+    }
+}
+
+}  // namespace
+}  // namespace vondrik
