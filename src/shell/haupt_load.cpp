@@ -9,15 +9,16 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QScreen>
+#include <algorithm>
 #include <stdexcept>
 
 #include "dictionary/statements.h"
 #include "shell/haupt.h"
 #include "shell/notebook_file.h"
-#include "shell/size_form.h"
 #include "ui/text_file.h"
 #include "ui/twips.h"
 #include "ui/widgets/result_list.h"
+#include "ui/widgets/size_form.h"
 
 namespace vondrik {
 namespace {
@@ -71,10 +72,11 @@ bool Haupt::load() {
     });
     runLoadStep([&] {
         layout()->activate();  // the client gets its designed size before it is measured
-        if (const QScreen* screen = this->screen()) {
-            modSizeForm(*this, *client_, screen->geometry().width());
-        }
-        move(0, 0);
+        const QScreen* screen = this->screen();
+        const QRect area = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+        scaleToFit(*this, *client_, area.size());
+        // A screen wider than the window's shape leaves room at the sides; share it out.
+        move(area.x() + std::max(0, (area.width() - frameGeometry().width()) / 2), area.y());
     });
     runLoadStep([&] {
         List1->setGeometry(0, 0, Image1->width() - twipsToPixels(100),

@@ -4,7 +4,7 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "shell/size_form.h"
+#include "ui/widgets/size_form.h"
 
 namespace vondrik {
 namespace {
@@ -36,6 +36,23 @@ TEST(SizeForm, DoublingTheWidthDoublesEveryControlAndFontOnce) {
     EXPECT_EQ(frame->geometry(), QRect(200, 300, 400, 200));
     EXPECT_EQ(inner->geometry(), QRect(10, 12, 80, 40));
     EXPECT_DOUBLE_EQ(inner->font().pointSizeF(), 16);  // scaled once, not twice
+}
+
+// The main window's designed client area is 1000 x 685 under a menu bar; it must fit every
+// common screen whole, scaled evenly, and fill it in the tighter direction.
+TEST(SizeForm, FitsTheTighterDirectionOfEveryScreen) {
+    const QSize client(1000, 685);
+    const QSize border(0, 30);
+    for (const QSize screen : {QSize(1024, 768), QSize(1366, 768), QSize(1920, 1080),
+                               QSize(2560, 1440), QSize(3840, 2160), QSize(1280, 1024)}) {
+        const double f = fittingFactor(client, border, screen);
+        const int width = int(client.width() * f) + border.width();
+        const int height = int(client.height() * f) + border.height();
+        EXPECT_LE(width, screen.width()) << screen.width();
+        EXPECT_LE(height, screen.height()) << screen.width();
+        EXPECT_TRUE(width >= screen.width() - 1 || height >= screen.height() - 1)
+            << screen.width() << "x" << screen.height();
+    }
 }
 
 }  // namespace

@@ -1,9 +1,10 @@
 // Scales geometry and fonts of a hand-placed window by one factor.
-#include "shell/size_form.h"
+#include "ui/widgets/size_form.h"
 
 #include <QFont>
 #include <QList>
 #include <QWidget>
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -48,6 +49,23 @@ double modSizeForm(QWidget& window, QWidget& client, int newOuterWidth) {
     const int clientHeight = scaled(outer.height() - borderY);
     window.resize(window.width() + (clientWidth - client.width()),
                   window.height() + (clientHeight - client.height()));
+    return factor;
+}
+
+double fittingFactor(QSize client, QSize border, QSize available) {
+    if (client.width() <= 0 || client.height() <= 0) {
+        return 1.0;
+    }
+    const double byWidth = double(available.width() - border.width()) / client.width();
+    const double byHeight = double(available.height() - border.height()) / client.height();
+    return std::max(0.1, std::min(byWidth, byHeight));
+}
+
+double scaleToFit(QWidget& window, QWidget& client, QSize available) {
+    const QRect outer = window.frameGeometry();
+    const QSize border(outer.width() - client.width(), outer.height() - client.height());
+    const double factor = fittingFactor(client.size(), border, available);
+    modSizeForm(window, client, border.width() + int(std::floor(client.width() * factor)));
     return factor;
 }
 
