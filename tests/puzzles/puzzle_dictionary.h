@@ -25,6 +25,34 @@ inline std::vector<PlacedEntry> placedByLength(const std::vector<FixtureEntry>& 
     return placed;
 }
 
+// Two pyramids (start letters I or N, and A or R) beside the fixture's words, which form
+// none on their own.
+inline const std::vector<PlacedEntry>& pyramidChains() {
+    static const std::vector<PlacedEntry> entries{
+        {2, "in", "Verhältniswort des Ortes"},
+        {3, "nie", "zu keiner Zeit"},
+        {4, "Neid", "Missgunst"},
+        {5, "dient", "hilft"},
+        {6, "Dienst", "Arbeit, Amt"},
+        {7, "Studien", "wissenschaftliche Arbeiten"},
+        {3, "Rat", "Gremium"},
+        {4, "Rate", "Teilzahlung"},
+        {5, "Arten", "Gattungen"},
+        {6, "Ratten", "Nagetiere"},
+        {7, "starten", "beginnen, losfahren"},
+        // Too short for its table: its letters fit after RATTEN, yet it can never be row 7.
+        {7, "tarnen", "verbergen"},
+    };
+    return entries;
+}
+
+// The fixture's entries followed by the extra ones.
+inline std::vector<PlacedEntry> fixtureWith(const std::vector<PlacedEntry>& extra) {
+    std::vector<PlacedEntry> entries = placedByLength(fixtureEntries());
+    entries.insert(entries.end(), extra.begin(), extra.end());
+    return entries;
+}
+
 class PuzzleDictionary {
     QTemporaryDir dir_;  // outlives the connection to the file in it
 
