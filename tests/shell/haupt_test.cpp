@@ -6,6 +6,7 @@
 #include <QMenuBar>
 
 #include "haupt_fixture.h"
+#include "puzzles/pyramid_window.h"
 #include "support/qt_printers.h"
 
 namespace vondrik::test {
@@ -35,7 +36,7 @@ TEST_F(HauptTest, LoadsScaledWithTheMenuAsTheUserSeesIt) {
     EXPECT_EQ(haupt->menuAction("Hilfetext")->text(), "zusäztliche Hilfetexte");
     EXPECT_EQ(haupt->menuAction("anzdasa")->text(), "aktuelle Datenbankgrösse");
     // Items whose windows come with later work stay disabled.
-    for (const char* later : {"pyra", "spielen", "sic", "daupaus", "wecker", "gebbe", "info"}) {
+    for (const char* later : {"spielen", "sic", "daupaus", "wecker", "gebbe", "info"}) {
         EXPECT_FALSE(haupt->menuAction(QString::fromUtf8(later))->isEnabled()) << later;
     }
 }
@@ -123,6 +124,17 @@ TEST_F(HauptTest, FunctionKeysClickTheLengthButtons) {
             dialog->close();
         }
     }
+}
+
+TEST_F(HauptTest, PyraOpensThePyramidWindowOnce) {
+    QAction* pyra = haupt->menuAction("pyra");
+    ASSERT_TRUE(pyra->isEnabled());
+    pyra->trigger();
+    pyra->trigger();  // shows the window already open
+    const QList<Form4*> windows = haupt->findChildren<Form4*>();
+    ASSERT_EQ(windows.size(), 1);
+    EXPECT_TRUE(windows[0]->isVisible());
+    EXPECT_TRUE(haupt->isEnabled());  // an ordinary window beside the main window
 }
 
 }  // namespace
