@@ -47,7 +47,7 @@ inline const std::vector<PlacedEntry>& pyramidChains() {
 }
 
 // The fixture's entries followed by the extra ones.
-inline std::vector<PlacedEntry> fixtureWith(const std::vector<PlacedEntry>& extra) {
+inline std::vector<PlacedEntry> fixturePlus(const std::vector<PlacedEntry>& extra) {
     std::vector<PlacedEntry> entries = placedByLength(fixtureEntries());
     entries.insert(entries.end(), extra.begin(), extra.end());
     return entries;

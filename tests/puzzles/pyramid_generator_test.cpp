@@ -16,7 +16,7 @@ namespace {
 
 using test::PlacedEntry;
 
-using test::fixtureWith;
+using test::fixturePlus;
 
 // Runs a generation to its end; the stage before each step, in order.
 std::vector<int> run(PyramidGenerator& generator) {
@@ -29,7 +29,7 @@ std::vector<int> run(PyramidGenerator& generator) {
 }
 
 TEST(PyramidGenerator, EveryPyramidKeepsTheRulesAndShowsTheChosenEntries) {
-    const std::vector<PlacedEntry> entries = fixtureWith(test::pyramidChains());
+    const std::vector<PlacedEntry> entries = fixturePlus(test::pyramidChains());
     test::PuzzleDictionary dictionary(entries);
     QSet<QString> stored;  // "table|WORD|meaning" of every entry of the right length
     for (const PlacedEntry& e : entries) {
@@ -66,7 +66,7 @@ TEST(PyramidGenerator, EveryPyramidKeepsTheRulesAndShowsTheChosenEntries) {
 }
 
 TEST(PyramidGenerator, ThePuzzleNumberDecidesThePyramid) {
-    test::PuzzleDictionary dictionary(fixtureWith(test::pyramidChains()));
+    test::PuzzleDictionary dictionary(fixturePlus(test::pyramidChains()));
     SeededRandom first(0);
     SeededRandom second(0);
     PyramidGenerator a(dictionary.session, first);
@@ -85,7 +85,7 @@ TEST(PyramidGenerator, ThePuzzleNumberDecidesThePyramid) {
 }
 
 TEST(PyramidGenerator, AStartLetterThatLeadsNowhereIsGivenUp) {
-    test::PuzzleDictionary dictionary(fixtureWith(test::pyramidChains()));
+    test::PuzzleDictionary dictionary(fixturePlus(test::pyramidChains()));
     // "T": no two-letter word holds it. "H": EH, REH, ÄHRE, ÄTHER, then no six-letter word,
     // and row 2 never gives up its start letter while it finds words.
     for (double r : {0.55, 0.25}) {

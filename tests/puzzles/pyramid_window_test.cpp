@@ -27,7 +27,7 @@ const QColor kYellow(255, 255, 0);
 class PyramidWindowTest : public ::testing::Test {
   protected:
     explicit PyramidWindowTest(
-        const std::vector<test::PlacedEntry>& entries = test::fixtureWith(test::pyramidChains()))
+        const std::vector<test::PlacedEntry>& entries = test::fixturePlus(test::pyramidChains()))
         : dictionary(entries) {
         window = new Form4(dictionary.session, fake.platform, nullptr);
         window->show();
