@@ -90,6 +90,7 @@ class Haupt : public QMainWindow {
     void buildControls();
     void buildMenu();
     void connectSearches();
+    void connectGameMenu();
     void runLoadStep(const std::function<void()>& step);
     void addFont(const char16_t* file, QWidget* target);
     void onPatternEnter();
