@@ -89,6 +89,9 @@ class Haupt : public QMainWindow {
     void buildControls();
     void buildMenu();
     void connectSearches();
+    // Reminders and the alarm clock: panels, timers and menu items (haupt_extras.cpp).
+    void connectExtrasMenu();
+    void startReminderTimer();
     void runLoadStep(const std::function<void()>& step);
     void onPatternEnter();
     void onLengthButton(int index);
