@@ -9,10 +9,10 @@
 namespace vondrik {
 namespace {
 
-constexpr int kPictureWidth = 78;
-constexpr int kPictureHeight = 88;
-constexpr int kFrameWidth = 88;
-constexpr int kFrameHeight = 100;
+constexpr int kPictureWidth = 90;
+constexpr int kPictureHeight = 101;
+constexpr int kFrameWidth = 100;
+constexpr int kFrameHeight = 113;
 
 }  // namespace
 
@@ -24,13 +24,15 @@ AlarmDisplay::AlarmDisplay(const AppFolder& folder, QWidget* parent) : QFrame(pa
     setObjectName(QStringLiteral("Frame4"));
     setFrameShape(QFrame::StyledPanel);
     setAutoFillBackground(true);
-    setGeometry(456, 300, kFrameWidth, kFrameHeight);
+    setGeometry(450, 296, kFrameWidth, kFrameHeight);
     for (int i = 0; i < kClockFrames; ++i) {
         auto* picture = new QLabel(this);
         picture->setObjectName(QStringLiteral("Picture1_%1").arg(i));
         picture->setGeometry((kFrameWidth - kPictureWidth) / 2, (kFrameHeight - kPictureHeight) / 2,
                              kPictureWidth, kPictureHeight);
         picture->setScaledContents(true);
+        // Opaque, so the picture in front hides the frames shown before it.
+        picture->setAutoFillBackground(true);
         picture->setCursor(Qt::PointingHandCursor);
         QPixmap pixmap;
         if (pixmap.load(clockPicturePath(folder, i))) {

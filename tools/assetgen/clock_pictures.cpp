@@ -81,7 +81,7 @@ QImage paintAlarmClock(QSize size, int frame) {
 
     const double w = size.width();
     const double h = size.height();
-    const double radius = std::min(w, h) * 0.34;
+    const double radius = std::min(w, h) * 0.3;
     p.translate(w / 2, h * 0.57);
     p.rotate(pose.tilt);
 
