@@ -59,9 +59,9 @@ constexpr MenuEntry kMenu[] = {
 };
 
 // Items that already lead somewhere; the rest wait for their windows.
-constexpr const char16_t* kWorking[] = {u"enden", u"budu",  u"anzdasa", u"datarb",   u"notebook",
-                                        u"hfarb", u"tfarb", u"schrift", u"standard", u"higru",
-                                        u"töne",  u"geban", u"gebaus",  u"spielen"};
+constexpr const char16_t* kWorking[] = {
+    u"enden",    u"budu",  u"anzdasa", u"datarb", u"notebook", u"hfarb",   u"tfarb",  u"schrift",
+    u"standard", u"higru", u"töne",    u"geban",  u"gebaus",   u"spielen", u"wecker", u"gebbe"};
 
 bool isWorking(QStringView name) {
     for (const char16_t* working : kWorking) {
@@ -109,6 +109,7 @@ void Haupt::buildMenu() {
     connect(menuAction(QStringLiteral("datarb")), &QAction::triggered, this,
             [this] { Erweitern::open(session_, platform_, this); });
     connectGameMenu();
+    connectExtrasMenu();
 }
 
 QAction* Haupt::menuAction(const QString& name) const {
