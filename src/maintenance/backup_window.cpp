@@ -3,9 +3,11 @@
 #include "maintenance/backup_window.h"
 
 #include <QCoreApplication>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <algorithm>
 
 #include "maintenance/dictionary_backup.h"
 #include "maintenance/dictionary_restore.h"
@@ -45,6 +47,21 @@ QPushButton* makeButton(const char* name, const QString& caption, int top, const
     return button;
 }
 
+// The captions were laid out for a narrow system font; with a wider one all three get a
+// smaller size together instead of losing the ends of "zurückschreiben".
+void fitCaptions(std::initializer_list<QPushButton*> buttons) {
+    QFont font = (*buttons.begin())->font();
+    const auto fits = [&font](const QPushButton* button) {
+        return QFontMetrics(font).horizontalAdvance(button->text()) <= button->width() - 8;
+    };
+    while (!std::all_of(buttons.begin(), buttons.end(), fits) && font.pointSizeF() > 6) {
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+    }
+    for (QPushButton* button : buttons) {
+        button->setFont(font);
+    }
+}
+
 }  // namespace
 
 Form3::Form3(DictionarySession& session, Platform& platform, QWidget* mainWindow)
@@ -57,7 +74,7 @@ Form3::Form3(DictionarySession& session, Platform& platform, QWidget* mainWindow
     setFixedSize(twipsToPixels(kClientWidth), twipsToPixels(kClientHeight));
 }
 
-Form3* Form3::open(DictionarySession& session, Platform& platform, QWidget* mainWindow) {
+Form3* Form3::load(DictionarySession& session, Platform& platform, QWidget* mainWindow) {
     auto* form = new Form3(session, platform, mainWindow);
     form->show();  // a dialog with a parent is placed centred over it
     form->raise();
@@ -72,6 +89,7 @@ void Form3::buildControls() {
                           "#ff0000", "#f0a0a0", this);
     Command2 =
         makeButton("Command2", QStringLiteral("ABBRECHEN"), 1080, "#80ff80", "#c8f0c8", this);
+    fitCaptions({Command1, Command3, Command2});
     // Enter must not start a backup or restore by accident.
     for (QPushButton* button : {Command1, Command3, Command2}) {
         button->setAutoDefault(false);

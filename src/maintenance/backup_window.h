@@ -23,7 +23,7 @@ class Form3 : public QDialog {
     Form3(DictionarySession& session, Platform& platform, QWidget* mainWindow);
 
     // Loads and shows the window, centred over the main window.
-    static Form3* open(DictionarySession& session, Platform& platform, QWidget* mainWindow);
+    static Form3* load(DictionarySession& session, Platform& platform, QWidget* mainWindow);
 
     bool isRunning() const { return running_; }
 

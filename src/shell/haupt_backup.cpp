@@ -10,7 +10,7 @@ namespace vondrik {
 // to the rebuilt dictionary, so the searches need nothing further.
 void Haupt::connectBackupMenu() {
     connect(menuAction(QStringLiteral("sic")), &QAction::triggered, this,
-            [this] { Form3::open(session_, platform_, this); });
+            [this] { Form3::load(session_, platform_, this); });
 }
 
 }  // namespace vondrik
