@@ -89,6 +89,7 @@ class Haupt : public QMainWindow {
     void buildControls();
     void buildMenu();
     void connectSearches();
+    void connectUpdateMenu();
     void runLoadStep(const std::function<void()>& step);
     void onPatternEnter();
     void onLengthButton(int index);
