@@ -93,6 +93,9 @@ void Datenupdate::buildControls() {
     List1 = new QListWidget(this);
     List1->setObjectName(QStringLiteral("List1"));
     List1->setGeometry(kMargin, 32, kInner, 112);
+    // Skipped lines carry the line and the engine's reason: wrapped, they stay readable.
+    List1->setWordWrap(true);
+    List1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     List1->hide();
 
     Command1 = makeButton(this, "Command1", QStringLiteral("Datenupdate starten"));
