@@ -35,9 +35,15 @@ QString skipped(int lineNumber, const QString& reason, const QString& what) {
 
 }  // namespace
 
-UpdateResult DataUpdate::run(const UpdateLog& log) {
+UpdateResult DataUpdate::run(const UpdateLog& given) {
     if (running_) {
         return {};
+    }
+    UpdateLog log = given;
+    for (auto* sink : {&log.protokoll, &log.melden}) {
+        if (!*sink) {
+            *sink = [](const QString&) {};
+        }
     }
     running_ = true;
     stopRequested_ = false;

@@ -47,7 +47,7 @@ class DataUpdate {
         : session_(session), http_(http), folder_(folder) {}
 
     // Window events run during the downloads; a call made meanwhile (a second click) returns
-    // Busy at once.
+    // Busy at once. A sink left empty hears nothing.
     UpdateResult run(const UpdateLog& log);
     bool running() const { return running_; }
 
