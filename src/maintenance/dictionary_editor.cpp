@@ -72,7 +72,9 @@ RowsResult DictionaryEditor::chooseLength(int length) {
         return {};
     }
     laenge_ = length;
-    forget();
+    // The record number belongs to the old table; the texts stay, so that adding the entry
+    // just shown again is still recognised as unchanged.
+    recordNumber_ = 0;
     return openRows(statement(Family::WholeTable, *chosen, {}));
 }
 

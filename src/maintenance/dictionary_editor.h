@@ -42,8 +42,8 @@ class DictionaryEditor {
     const QString& altbegriff() const { return altbegriff_; }
     const QString& altbedeutung() const { return altbedeutung_; }
 
-    // All entries of a length. Forgets the loaded entry: its record number belongs to the
-    // table of the old length, and the rows it came from are gone.
+    // All entries of a length. Forgets the loaded entry's record number, which belongs to
+    // the table of the old length; its texts still guard an unchanged add.
     RowsResult chooseLength(int length);
 
     // Loads the entry of an editor row into begriff and bedeutung. When it no longer exists,

@@ -188,12 +188,14 @@ void Erweitern::remove() {
     if (result.status != EditStatus::Done) {
         return;
     }
+    clearFields();
     showRecordNumber();
     ResultList* list = quelle == 1 ? List1 : quelle == 2 ? List2 : nullptr;
     if (list) {
         const int index = quelle == 1 ? index1 : index2;
-        // Only the row of the deleted entry goes, even if the selection has moved on; the
-        // row that moves into its place is then loaded.
+        // Only the row of the deleted entry goes, even if the selection has moved on. The
+        // row that moves into its place is loaded and shown in the fields: a further delete
+        // or change must reach only the entry the user sees.
         const bool found = index < list->count() && recordNumberOfRow(list->line(index)) == number;
         if (found) {
             list->model()->removeRow(index);
@@ -204,7 +206,6 @@ void Erweitern::remove() {
             selectRow(list, index);
         }
     }
-    clearFields();
 }
 
 void Erweitern::searchWord() {

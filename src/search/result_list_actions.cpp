@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <utility>
 
 #include "dictionary/length_tables.h"
 #include "ui/platform.h"
@@ -54,8 +55,8 @@ ResultListActions::ResultListActions(ResultList& list, Platform& platform)
     Text5->hide();
 
     // The box sits at the pointer, so every click and move would land on it. It lets them
-    // through to the list beneath: a click there hides it, it keeps following the pointer,
-    // and a right-click still reaches the line under the pointer.
+    // through to the list beneath, which keeps it following the pointer; a click on it only
+    // hides it.
     Text5->setAttribute(Qt::WA_TransparentForMouseEvents);
     list_.viewport()->setMouseTracking(true);
     list_.installEventFilter(this);
@@ -101,20 +102,43 @@ void ResultListActions::noEntry() {
                               QStringLiteral("Vondrik 2000"));
 }
 
+bool ResultListActions::overMeaning(QPoint inViewport) const {
+    return Text5->isVisible() &&
+           Text5->geometry().contains(list_.viewport()->mapTo(Text5->parentWidget(), inViewport));
+}
+
 bool ResultListActions::eventFilter(QObject* watched, QEvent* event) {
     const QEvent::Type type = event->type();
     if (watched == list_.viewport()) {
-        if (type == QEvent::MouseButtonPress) {
-            hideMeaning();
-        } else if (type == QEvent::MouseButtonDblClick) {
-            showMeaning();
-        } else if (type == QEvent::MouseMove && Text5->isVisible()) {
-            Text5->move(static_cast<QMouseEvent*>(event)->position().toPoint());
-        } else if (type == QEvent::MouseButtonRelease &&
-                   static_cast<QMouseEvent*>(event)->button() == Qt::RightButton) {
-            const QModelIndex hit =
-                list_.indexAt(static_cast<QMouseEvent*>(event)->position().toPoint());
-            openEditorOn(hit.isValid() ? hit.row() : -1);
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        switch (type) {
+            case QEvent::MouseButtonPress:
+                // A click on the meaning box only hides it; the line beneath stays as it was.
+                clickOnMeaning_ = overMeaning(mouse->position().toPoint());
+                hideMeaning();
+                return clickOnMeaning_;
+            case QEvent::MouseButtonDblClick:
+                if (clickOnMeaning_) {
+                    return true;
+                }
+                showMeaning();
+                break;
+            case QEvent::MouseMove:
+                if (Text5->isVisible()) {
+                    Text5->move(mouse->position().toPoint());
+                }
+                break;
+            case QEvent::MouseButtonRelease:
+                if (std::exchange(clickOnMeaning_, false)) {
+                    return true;
+                }
+                if (mouse->button() == Qt::RightButton) {
+                    const QModelIndex hit = list_.indexAt(mouse->position().toPoint());
+                    openEditorOn(hit.isValid() ? hit.row() : -1);
+                }
+                break;
+            default:
+                break;
         }
     } else if (watched == &list_ && type == QEvent::FocusOut) {
         hideMeaning();

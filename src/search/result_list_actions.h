@@ -44,9 +44,11 @@ class ResultListActions : public QObject {
 
   private:
     void noEntry();
+    bool overMeaning(QPoint inViewport) const;
 
     ResultList& list_;
     Platform& platform_;
+    bool clickOnMeaning_ = false;  // the press went to the meaning box: so does its release
 };
 
 }  // namespace vondrik

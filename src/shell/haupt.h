@@ -75,7 +75,8 @@ class Haupt : public QMainWindow {
     // Notebook base values in twips, measured at the end of loading.
     qint16 listBaseHeight() const { return listBaseHeight_; }
     qint16 panelBaseTop() const { return panelBaseTop_; }
-    // Shortens the list and picture and raises the panel by `twips` from the base values.
+    // Shortens the list and picture and raises the panel by `twips` from the base values, as
+    // far as the panel stays inside the window.
     void applyNotebookShift(int twips);
 
     QAction* menuAction(const QString& name) const;
@@ -91,6 +92,7 @@ class Haupt : public QMainWindow {
     void connectSearches();
     void connectUpdateMenu();
     void runLoadStep(const std::function<void()>& step);
+    void addFont(const char16_t* file, QWidget* target);
     void onPatternEnter();
     void onLengthButton(int index);
     void onFunctionKey(int key, Qt::KeyboardModifiers modifiers);

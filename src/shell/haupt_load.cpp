@@ -41,6 +41,20 @@ void Haupt::runLoadStep(const std::function<void()>& step) {
     }
 }
 
+void Haupt::addFont(const char16_t* file, QWidget* target) {
+    const QString path =
+        platform_.appFolder.appPath(QStringLiteral("\\daten\\") + QString::fromUtf16(file));
+    const int id = QFontDatabase::addApplicationFont(path);
+    if (id < 0) {
+        throw std::runtime_error(
+            QStringLiteral("Schriftart %1 nicht gefunden").arg(path).toStdString());
+    }
+    fontIds_.append(id);
+    QFont font = target->font();
+    font.setFamilies(QFontDatabase::applicationFontFamilies(id));
+    target->setFont(font);
+}
+
 bool Haupt::load() {
     const QString dictionary = platform_.appFolder.appPath(u"\\daten\\daten.mdb");
     if (!FileExists(dictionary)) {
@@ -53,23 +67,9 @@ bool Haupt::load() {
         session_.open(statement(Family::WarmUp, *tableForLength(2), {}));
     });
     runLoadStep([&] { Image1->setGeometry(0, 0, client_->width(), Frame1->y()); });
-    runLoadStep([&] {
-        const auto addFont = [&](const char16_t* file, QWidget* target) {
-            const QString path =
-                platform_.appFolder.appPath(QStringLiteral("\\daten\\") + QString::fromUtf16(file));
-            const int id = QFontDatabase::addApplicationFont(path);
-            if (id < 0) {
-                throw std::runtime_error(
-                    QStringLiteral("Schriftart %1 nicht gefunden").arg(path).toStdString());
-            }
-            fontIds_.append(id);
-            QFont font = target->font();
-            font.setFamilies(QFontDatabase::applicationFontFamilies(id));
-            target->setFont(font);
-        };
-        addFont(u"keystroke.ttf", Text1);
-        addFont(u"lcd.ttf", Label2);
-    });
+    // One step per font: a missing font must not cost the other one.
+    runLoadStep([&] { addFont(u"keystroke.ttf", Text1); });
+    runLoadStep([&] { addFont(u"lcd.ttf", Label2); });
     runLoadStep([&] {
         layout()->activate();  // the client gets its designed size before it is measured
         const QScreen* screen = this->screen();
@@ -119,17 +119,22 @@ void Haupt::applyListLook() {
 }
 
 void Haupt::loadBackgroundPicture() {
-    QString path = prefs_.picture;
-    if (!FileExists(path)) {
-        path = platform_.appFolder.appPath(u"\\hintergrund\\h7.jpg");
-    }
+    const QString fallback = Preferences::defaults(platform_.appFolder).picture;
+    const QString path = FileExists(prefs_.picture) ? prefs_.picture : fallback;
     QPixmap picture;
-    if (!picture.load(path)) {
-        Image1->clear();
-        throw std::runtime_error(
-            QStringLiteral("Bild %1 kann nicht geladen werden").arg(path).toStdString());
+    if (picture.load(path)) {
+        Image1->setPixmap(picture);
+        return;
     }
-    Image1->setPixmap(picture);
+    // Told once: the default picture takes the unreadable one's place, also in the settings.
+    prefs_.picture = fallback;
+    if (path != fallback && picture.load(fallback)) {
+        Image1->setPixmap(picture);
+    } else {
+        Image1->clear();
+    }
+    throw std::runtime_error(
+        QStringLiteral("Bild %1 kann nicht geladen werden").arg(path).toStdString());
 }
 
 void Haupt::writeGreeting() {
@@ -152,7 +157,9 @@ void Haupt::readNotebookFile() {
 void Haupt::applyNotebookShift(int twips) {
     const int base = twipsToPixels(listBaseHeight_);
     const int top = twipsToPixels(panelBaseTop_);
-    const int shift = twipsToPixels(twips);
+    // The panel never leaves the window, however far the shift would push it.
+    const int lowestTop = std::max(0, client_->height() - Frame1->height());
+    const int shift = std::clamp(twipsToPixels(twips), top - lowestTop, top);
     List1->resize(List1->width(), base - shift);
     Image1->resize(Image1->width(), base - shift);
     Frame1->move(Frame1->x(), top - shift);

@@ -71,7 +71,7 @@ TEST_F(ErweiternTest, ChangeUpdatesItsRecordAndTheRowItCameFrom) {
     EXPECT_EQ(editor->quelle, 2);
 }
 
-TEST_F(ErweiternTest, DeleteAsksAndLoadsTheRowThatMovesUpOrNothingAfterTheLast) {
+TEST_F(ErweiternTest, DeleteAsksAndShowsTheRowThatMovesUpOrNothingAfterTheLast) {
     chooseLength(3);
     const int rowCount = editor->List1->count();
     clickRow(editor->List1, 2);
@@ -91,6 +91,8 @@ TEST_F(ErweiternTest, DeleteAsksAndLoadsTheRowThatMovesUpOrNothingAfterTheLast) 
     EXPECT_EQ(editor->List1->line(2), following);
     EXPECT_EQ(editor->List1->currentIndex().row(), 2);
     EXPECT_EQ(editor->Label3->text().toLongLong(), recordNumberOfRow(following));
+    // The entry that moved up is shown in the fields: a second delete reaches what is seen.
+    EXPECT_EQ(editor->Text1->text(), following.section(u'\t', 0, 0));
 
     clickRow(editor->List1, rowCount - 2);
     editor->Command4->click();

@@ -47,10 +47,18 @@ TEST_F(NotebookWindowTest, SliderShiftsListPictureAndPanelLive) {
 
     window->HScroll1->triggerAction(QAbstractSlider::SliderSingleStepSub);  // the left arrow
     EXPECT_EQ(window->HScroll1->value(), -10);
-    window->HScroll1->setValue(-300);
-    EXPECT_EQ(window->Label2->text(), "-300");
-    expectShift(-300);
+    window->HScroll1->setValue(300);
+    EXPECT_EQ(window->Label2->text(), "300");
+    expectShift(300);
     EXPECT_FALSE(QFile::exists(app.file("nt.dat")));  // nothing saved yet
+
+    // However far the slider goes, the panel stays inside the window.
+    const QWidget* client = haupt->centralWidget();
+    for (const int twips : {-5000, 5000}) {
+        window->HScroll1->setValue(twips);
+        EXPECT_GE(Frame1(*haupt)->y(), 0) << twips;
+        EXPECT_LE(Frame1(*haupt)->geometry().bottom(), client->height()) << twips;
+    }
 }
 
 TEST_F(NotebookWindowTest, SavedShiftIsUsedAtTheNextStartUntilItIsDeleted) {
@@ -74,9 +82,9 @@ TEST_F(NotebookWindowTest, SavedShiftIsUsedAtTheNextStartUntilItIsDeleted) {
     QTRY_VERIFY(window.isNull());
 
     // A value beyond the range is clamped before it moves anything.
-    ASSERT_TRUE(writeLines(app.file("nt.dat"), {"-99999"}));
+    ASSERT_TRUE(writeLines(app.file("nt.dat"), {"99999"}));
     start();
-    expectShift(-5000);
+    expectShift(5000);
     EXPECT_TRUE(fake.messageBox.shown().isEmpty());
 }
 
