@@ -90,7 +90,11 @@ class Haupt : public QMainWindow {
     void buildControls();
     void buildMenu();
     void connectSearches();
+    void connectGameMenu();
     void connectUpdateMenu();
+    // Reminders and the alarm clock: panels, timers and menu items (haupt_extras.cpp).
+    void connectExtrasMenu();
+    void startReminderTimer();
     void runLoadStep(const std::function<void()>& step);
     void addFont(const char16_t* file, QWidget* target);
     void onPatternEnter();
