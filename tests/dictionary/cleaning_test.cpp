@@ -21,6 +21,12 @@ TEST(Cleaning, PatternTurnsApostropheIntoDigitWildcard) {
     EXPECT_EQ(cleanPattern("''"), "##");
 }
 
+TEST(Cleaning, LiteralDoublesApostrophesAndKeepsBrackets) {
+    EXPECT_EQ(cleanLiteral("Rock'n'Roll [x]"), "Rock''n''Roll [x]");
+    EXPECT_EQ(cleanLiteral("x'); DELETE FROM zwei; --"), "x''); DELETE FROM zwei; --");
+    EXPECT_EQ(cleanLiteral(QStringLiteral("a\tb\r\n'")), "ab''");
+}
+
 TEST(Cleaning, ControlCharactersAreDroppedByBothVariants) {
     QString pasted = QStringLiteral("Haus\tTür\r\nx'y");
     pasted.append(QChar(0)).append(QChar(0x1F)).append(QChar(0x7F)).append(u'z');
