@@ -62,7 +62,7 @@ constexpr MenuEntry kMenu[] = {
 constexpr const char16_t* kWorking[] = {u"enden", u"budu",  u"anzdasa", u"datarb",   u"notebook",
                                         u"hfarb", u"tfarb", u"schrift", u"standard", u"higru",
                                         u"töne",  u"geban", u"gebaus",  u"spielen",  u"wecker",
-                                        u"gebbe", u"sic",   u"pyra",    u"schneck"};
+                                        u"gebbe", u"sic",   u"pyra",    u"schneck",  u"trepp"};
 
 bool isWorking(QStringView name) {
     for (const char16_t* working : kWorking) {

@@ -3,6 +3,7 @@
 
 #include "puzzles/pyramid_window.h"
 #include "puzzles/snail_window.h"
+#include "puzzles/stairs_window.h"
 #include "shell/haupt.h"
 
 namespace vondrik {
@@ -12,6 +13,8 @@ void Haupt::connectPuzzleMenu() {
             [this] { Form4::open(session_, platform_, this); });
     connect(menuAction(QStringLiteral("schneck")), &QAction::triggered, this,
             [this] { Schnecken::open(session_, platform_, this); });
+    connect(menuAction(QStringLiteral("trepp")), &QAction::triggered, this,
+            [this] { Treppen::open(session_, platform_, this); });
 }
 
 }  // namespace vondrik
