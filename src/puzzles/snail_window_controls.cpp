@@ -229,18 +229,18 @@ void Schnecken::buildPanels() {
             "unten nach oben etc. eingetragen werden muss. Das Lösungswort ergibt sich  in der "
             "Diagonalen von links oben nach rechts unten."),
         "Label3", Frame1);
-    Label3->setGeometry(twipRect(120, 270, 4815, 1650));
+    Label3->setGeometry(twipRect(120, 255, 4815, 1860));
     Label4 = makeLabel(
         QStringLiteral("Bei  richtigen Eingabe eines Buchstabens wird dieser Blau dargestellt, "
                        "sollte die Eingabe nicht stimmen wird der Buchstabe schwarz bleiben."),
         "Label4", Frame1);
-    Label4->setGeometry(twipRect(120, 1980, 4815, 660));
+    Label4->setGeometry(twipRect(120, 2130, 4815, 690));
     for (QLabel* label : {Label3, Label4}) {
         label->setWordWrap(true);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     }
     Command6 = makeButton(QStringLiteral("alles klar"), "Command6", Frame1,
-                          twipRect(3600, 2760, 1335, 375));
+                          twipRect(3600, 2835, 1335, 360));
     connect(Command6, &QPushButton::clicked, Frame1, &QWidget::hide);
     Frame1->hide();
 }
@@ -248,16 +248,24 @@ void Schnecken::buildPanels() {
 void Schnecken::buildButtons() {
     constexpr int top = 5520;
     constexpr int height = 375;
+    // The row is narrow up to the solution-word boxes: the captions get a slightly smaller
+    // font and little padding, so none of them is cut off.
     Command1 = makeButton(QStringLiteral("Neues Rätsel erstellen"), "Command1", this,
-                          twipRect(0, top, 1815, height));
+                          twipRect(0, top, 1890, height));
     Command2 = makeButton(QStringLiteral("Rätsel ausdrucken"), "Command2", this,
-                          twipRect(1920, top, 1575, height));
+                          twipRect(1920, top, 1650, height));
     Command5 = makeButton(QStringLiteral("Lösung einblenden"), "Command5", this,
-                          twipRect(3600, top, 1575, height));
+                          twipRect(3600, top, 1650, height));
     Command3 =
-        makeButton(QStringLiteral("Hilfe"), "Command3", this, twipRect(5280, top, 615, height));
+        makeButton(QStringLiteral("Hilfe"), "Command3", this, twipRect(5280, top, 690, height));
     Command4 =
-        makeButton(QStringLiteral("Ende"), "Command4", this, twipRect(6000, top, 855, height));
+        makeButton(QStringLiteral("Ende"), "Command4", this, twipRect(6000, top, 900, height));
+    QFont captions = font();
+    captions.setPointSizeF(8);
+    for (QPushButton* button : {Command1, Command2, Command5, Command3, Command4}) {
+        button->setFont(captions);
+        button->setStyleSheet(QStringLiteral("QPushButton { padding: 0px 1px; }"));
+    }
     Command2->hide();
     Command5->hide();
 

@@ -127,11 +127,12 @@ void Treppen::buildPanels() {
     Label1 = makeLabel(QStringLiteral("Die Buchstaben der Treppe nennen abwärts gelesen:"),
                        "Label1", this);
     Label1->setFont(bold);
-    Label1->setGeometry(twipRect(5160, 2160, 4095, 255));
+    Label1->setWordWrap(true);
+    Label1->setGeometry(twipRect(5520, 2160, 3735, 480));
     Label2 = makeLabel(QString(), "Label2", this);
     Label2->setWordWrap(true);
     Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Label2->setGeometry(twipRect(5160, 2520, 4095, 1080));
+    Label2->setGeometry(twipRect(5160, 2880, 4095, 780));
     for (QWidget* w : {static_cast<QWidget*>(List1), static_cast<QWidget*>(List2),
                        static_cast<QWidget*>(Label1), static_cast<QWidget*>(Label2)}) {
         w->hide();
