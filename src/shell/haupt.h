@@ -93,6 +93,7 @@ class Haupt : public QMainWindow {
     void connectBackupMenu();
     void connectGameMenu();
     void connectPuzzleMenu();
+    void connectUpdateMenu();
     // Reminders and the alarm clock: panels, timers and menu items (haupt_extras.cpp).
     void connectExtrasMenu();
     void startReminderTimer();
