@@ -129,12 +129,9 @@ TEST_F(SpielTest, ScriptedGameThroughTheButtonsEndsInATopTenEntry) {
     type("TQYXVBNL");
     EXPECT_TRUE(spiel->Frame3->isVisible());
     EXPECT_EQ(spiel->Label3->text(), "Mittwoch");
-    EXPECT_EQ(spiel->Label13->text(),
-              "Der Begriff muss gefunden werden, ansonsten wird das Spiel beendet!");
     pick("Lehrling");
     click(spiel->Command5);
     EXPECT_FALSE(spiel->Frame3->isVisible());
-    EXPECT_EQ(spiel->Label2->text(), "Auszubildender");
 
     fake.inputBox.script({QStringLiteral("Anna")});
     type("QYXVBMW");

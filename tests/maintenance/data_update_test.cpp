@@ -13,15 +13,12 @@ namespace {
 
 class DataUpdateTest : public UpdateTestFolder {
   protected:
-    UpdateResult run(const std::function<void(const QString&)>& onStatus = {}) {
+    UpdateResult run(const std::function<void(const QString&)>& onStatus = [](auto&) {}) {
         log.clear();
         return update.run({[this](const QString& line) { log << line; },
                            [this, onStatus](const QString& line) {
-                               log << line;
-                               status = line;
-                               if (onStatus) {
-                                   onStatus(line);
-                               }
+                               log << (status = line);
+                               onStatus(line);
                            }});
     }
     QStringList requested(std::initializer_list<const char*> names) const {
