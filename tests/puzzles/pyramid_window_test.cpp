@@ -11,7 +11,7 @@
 #include <QRegularExpression>
 #include <QTest>
 
-#include "puzzle_dictionary.h"
+#include "puzzle_window_fixture.h"
 #include "puzzles/clue_list.h"
 #include "puzzles/puzzle_printout.h"
 #include "support/qt_printers.h"
@@ -24,38 +24,14 @@ const QColor kGreen(0, 255, 0);
 const QColor kWhite(255, 255, 255);
 const QColor kYellow(255, 255, 0);
 
-class PyramidWindowTest : public ::testing::Test {
+class PyramidWindowTest : public test::PuzzleWindowTest<Form4, PyramidGenerator> {
   protected:
     explicit PyramidWindowTest(
         const std::vector<test::PlacedEntry>& entries = test::fixturePlus(test::pyramidChains()))
-        : dictionary(entries) {
-        window = new Form4(dictionary.session, fake.platform, nullptr);
-        window->show();
-    }
-    ~PyramidWindowTest() override { delete window; }
+        : PuzzleWindowTest(entries) {}
 
-    template <typename T = QWidget>
-    T* control(const QString& name) {
-        T* found = window->findChild<T*>(name);
-        EXPECT_NE(found, nullptr) << name.toStdString();
-        return found;
-    }
-    QLineEdit* box(int i) { return control<QLineEdit>(QStringLiteral("Text1_%1").arg(i)); }
-    QPushButton* button(int n) { return control<QPushButton>(QStringLiteral("Command%1").arg(n)); }
     QLabel* solutionLabel(int i) { return control<QLabel>(QStringLiteral("Label1_%1").arg(i)); }
     static QColor colour(QLineEdit* b) { return b->palette().color(QPalette::Base); }
-
-    // Runs the stages Timer1 would run until the generation has ended.
-    void finish() {
-        for (int stages = 0; window->generating(); ++stages) {
-            ASSERT_LT(stages, PyramidGenerator::kStageLimit + 1);
-            window->stufe();
-        }
-    }
-    void generate() {
-        button(1)->click();
-        finish();
-    }
 
     // Clicks each of the row's boxes, which selects its letter, and types the word's letter
     // in lower case.
@@ -73,11 +49,6 @@ class PyramidWindowTest : public ::testing::Test {
         }
         return n;
     }
-
-    test::TestAppFolder app;
-    FakePlatform fake{app.path()};
-    test::PuzzleDictionary dictionary;
-    Form4* window = nullptr;
 };
 
 TEST_F(PyramidWindowTest, GeneratesStageByStageAndPresentsThePyramid) {

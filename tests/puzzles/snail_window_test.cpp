@@ -10,7 +10,7 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "puzzle_dictionary.h"
+#include "puzzle_window_fixture.h"
 #include "puzzles/clue_list.h"
 #include "puzzles/puzzle_printout.h"
 #include "ui/fake_platform.h"
@@ -21,31 +21,12 @@ namespace {
 const QColor kBlue(0, 0, 255);
 const QColor kBlack(0, 0, 0);
 
-class SnailWindowTest : public ::testing::Test {
+class SnailWindowTest : public test::PuzzleWindowTest<Schnecken, SnailGenerator> {
   protected:
-    SnailWindowTest() : dictionary(test::spiralWords()) {
-        window = new Schnecken(dictionary.session, fake.platform, nullptr);
-        window->show();
-    }
-    ~SnailWindowTest() override { delete window; }
+    SnailWindowTest() : PuzzleWindowTest(test::spiralWords()) {}
 
-    template <typename T = QWidget>
-    T* control(const QString& name) {
-        T* found = window->findChild<T*>(name);
-        EXPECT_NE(found, nullptr) << name.toStdString();
-        return found;
-    }
-    QLineEdit* box(int i) { return control<QLineEdit>(QStringLiteral("Text1_%1").arg(i)); }
-    QPushButton* button(int n) { return control<QPushButton>(QStringLiteral("Command%1").arg(n)); }
     static QColor colour(QLineEdit* b) { return b->palette().color(QPalette::Text); }
 
-    void generate() {
-        button(1)->click();
-        for (int stages = 0; window->generating(); ++stages) {
-            ASSERT_LT(stages, SnailGenerator::kStageLimit + 1);
-            window->stufe();
-        }
-    }
     void type(int i, const QString& letter) {
         QTest::mouseClick(box(i), Qt::LeftButton);
         QTest::keyClicks(box(i), letter);
@@ -57,11 +38,6 @@ class SnailWindowTest : public ::testing::Test {
         }
         return n;
     }
-
-    test::TestAppFolder app;
-    FakePlatform fake{app.path()};
-    test::PuzzleDictionary dictionary;
-    Schnecken* window = nullptr;
 };
 
 TEST_F(SnailWindowTest, PresentsAGeneratedSnail) {
@@ -153,9 +129,7 @@ TEST_F(SnailWindowTest, PrintsCluesWithoutAnswersAndTheNumberMakesTheSnailAgain)
     auto* number = control<QLineEdit>("Text3");
     number->setText(QStringLiteral(" 4700 "));
     QTest::keyClick(number, Qt::Key_Return);
-    while (window->generating()) {
-        window->stufe();
-    }
+    finish();
     EXPECT_EQ(window->snail(), first);
     EXPECT_EQ(window->puzzleNumber(), 4700);
 }

@@ -10,7 +10,7 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "puzzle_dictionary.h"
+#include "puzzle_window_fixture.h"
 #include "puzzles/clue_list.h"
 #include "puzzles/puzzle_printout.h"
 #include "ui/fake_platform.h"
@@ -21,34 +21,12 @@ namespace {
 const QColor kBlue(0, 0, 255);
 const QColor kBlack(0, 0, 0);
 
-class StairsWindowTest : public ::testing::Test {
+class StairsWindowTest : public test::PuzzleWindowTest<Treppen, StairsGenerator> {
   protected:
-    StairsWindowTest() : dictionary(test::stairsWords()) {
-        window = new Treppen(dictionary.session, fake.platform, nullptr);
-        window->show();
-    }
-    ~StairsWindowTest() override { delete window; }
+    StairsWindowTest() : PuzzleWindowTest(test::stairsWords()) {}
 
-    template <typename T = QWidget>
-    T* control(const QString& name) {
-        T* found = window->findChild<T*>(name);
-        EXPECT_NE(found, nullptr) << name.toStdString();
-        return found;
-    }
-    QLineEdit* box(int i) { return control<QLineEdit>(QStringLiteral("Text1_%1").arg(i)); }
-    QPushButton* button(int n) { return control<QPushButton>(QStringLiteral("Command%1").arg(n)); }
     static QColor colour(QLineEdit* b) { return b->palette().color(QPalette::Text); }
 
-    void finish() {
-        for (int stages = 0; window->generating(); ++stages) {
-            ASSERT_LT(stages, StairsGenerator::kStageLimit + 1);
-            window->stufe();
-        }
-    }
-    void generate() {
-        button(1)->click();
-        finish();
-    }
     void type(int i, const QString& letter) {
         QTest::mouseClick(box(i), Qt::LeftButton);
         QTest::keyClicks(box(i), letter);
@@ -67,11 +45,6 @@ class StairsWindowTest : public ::testing::Test {
         }
         return n;
     }
-
-    test::TestAppFolder app;
-    FakePlatform fake{app.path()};
-    test::PuzzleDictionary dictionary;
-    Treppen* window = nullptr;
 };
 
 TEST_F(StairsWindowTest, PresentsAGeneratedPuzzleAndChecksTheLetters) {
