@@ -90,6 +90,8 @@ class Haupt : public QMainWindow {
     void buildControls();
     void buildMenu();
     void connectSearches();
+    // Help menu: about box, help, introduction, additional tooltips (haupt_help.cpp).
+    void connectHelpMenu();
     void runLoadStep(const std::function<void()>& step);
     void addFont(const char16_t* file, QWidget* target);
     void onPatternEnter();
