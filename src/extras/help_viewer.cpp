@@ -54,11 +54,15 @@ HelpViewer::~HelpViewer() = default;
 void HelpViewer::buildControls() {
     Inhalt = new QListWidget;
     Inhalt->setObjectName(QStringLiteral("Inhalt"));
+    Inhalt->setWordWrap(true);
+    Inhalt->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Inhalt->setSpacing(1);
     for (const HelpTopic& topic : topics_) {
         Inhalt->addItem(topic.title);
     }
-    connect(Inhalt, &QListWidget::itemActivated, this,
-            [this](QListWidgetItem* item) { showTopic(Inhalt->row(item)); });
+    // Moving through the list with the arrow keys shows each topic; a click shows the topic
+    // again after links have led elsewhere.
+    connect(Inhalt, &QListWidget::currentRowChanged, this, &HelpViewer::showTopic);
     connect(Inhalt, &QListWidget::itemClicked, this,
             [this](QListWidgetItem* item) { showTopic(Inhalt->row(item)); });
 
@@ -95,7 +99,8 @@ void HelpViewer::buildControls() {
     Seite->setObjectName(QStringLiteral("Seite"));
     Seite->setOpenLinks(false);
     connect(Seite, &QTextBrowser::anchorClicked, this, &HelpViewer::followLink);
-    connect(Seite, &QTextBrowser::sourceChanged, this, [this] { markContents(); });
+    // The signal comes before source() knows the new page: the page is taken from the signal.
+    connect(Seite, &QTextBrowser::sourceChanged, this, &HelpViewer::markContents);
 
     Zurueck = new QPushButton(QStringLiteral("< &Zurück"));
     Zurueck->setObjectName(QStringLiteral("Zurueck"));
@@ -127,7 +132,7 @@ void HelpViewer::buildControls() {
     splitter->addWidget(pageSide);
     splitter->setStretchFactor(0, 0);
     splitter->setStretchFactor(1, 1);
-    splitter->setSizes({230, 570});
+    splitter->setSizes({280, 520});
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(6, 6, 6, 6);
     layout->addWidget(splitter);
@@ -187,8 +192,7 @@ void HelpViewer::showHit(int row) {
     }
 }
 
-void HelpViewer::markContents() {
-    const QUrl shown = Seite->source();
+void HelpViewer::markContents(const QUrl& shown) {
     const QString file = QFileInfo(shown.toLocalFile()).absoluteFilePath();
     int best = -1;
     for (int i = 0; i < topics_.size(); ++i) {

@@ -50,7 +50,8 @@ class HelpViewer : public QWidget {
     void buildControls();
     void followLink(const QUrl& link);
     void showHit(int row);
-    void markContents();
+    // Selects the contents entry of the page shown.
+    void markContents(const QUrl& shown);
 
     Platform& platform_;
     HelpDocument document_;

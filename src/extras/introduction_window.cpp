@@ -73,6 +73,15 @@ void Form1::buildControls() {
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setWordWrap(true);
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // A pale note card: the pages differ in length, and the card keeps the shorter ones from
+    // looking cut short.
+    Label1->setFrameShape(QFrame::StyledPanel);
+    Label1->setMargin(8);
+    Label1->setAutoFillBackground(true);
+    QPalette card = Label1->palette();
+    card.setColor(QPalette::Window, QColor(255, 251, 222));
+    card.setColor(QPalette::WindowText, QColor(20, 20, 20));
+    Label1->setPalette(card);
     QFont textFont = Label1->font();
     textFont.setPointSizeF(10.5);
     Label1->setFont(textFont);
@@ -87,6 +96,9 @@ void Form1::buildControls() {
 
     Command1 = new QPushButton(QStringLiteral("Beispiel ansehen"), this);
     Command1->setObjectName(QStringLiteral("Command1"));
+    QFont demoFont = Command1->font();
+    demoFont.setBold(true);
+    Command1->setFont(demoFont);
     const int demoTop = kMargin + textHeight + 16;
     Command1->setGeometry((kWidth - kDemoButtonWidth) / 2, demoTop, kDemoButtonWidth,
                           kButtonHeight);

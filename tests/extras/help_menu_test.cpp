@@ -95,6 +95,10 @@ TEST_F(HelpMenuTest, ThePreferredHelpOpensWhenBothExist) {
     EXPECT_EQ(viewer->windowTitle(), "Vondrik");
     EXPECT_EQ(viewer->size(), QSize(800, 600));
     ASSERT_EQ(viewer->Inhalt->count(), 1);
+    EXPECT_EQ(viewer->Inhalt->currentRow(), -1);
+    viewer->showTopic(0);
+    EXPECT_EQ(viewer->Seite->source(), QUrl::fromLocalFile(app.file("Vondrik-Hilfe/suche.html")));
+    EXPECT_EQ(viewer->Inhalt->currentRow(), 0);
     viewer->Suchtext->setText(QStringLiteral("raute"));
     viewer->Suchen->click();
     ASSERT_EQ(viewer->Fundstellen->count(), 1);
