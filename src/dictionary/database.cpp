@@ -176,9 +176,13 @@ std::unique_ptr<Database> Database::CreateDatabase(const QString& path) {
     return database;
 }
 
+QString notOpenMessage() {
+    return QStringLiteral("Die Datenbank ist nicht geöffnet.");
+}
+
 sqlite3_stmt* Database::prepareSingle(const QString& sql) {
     if (!db_) {
-        throw DatabaseError(QStringLiteral("Die Datenbank ist nicht geöffnet."));
+        throw DatabaseError(notOpenMessage());
     }
     const QByteArray utf8 = sql.toUtf8();
     sqlite3_stmt* stmt = nullptr;
@@ -234,14 +238,14 @@ void Database::Execute(const QString& sql) {
 
 std::unique_ptr<TableAppender> Database::OpenTable(const QString& table) {
     if (!db_) {
-        throw DatabaseError(QStringLiteral("Die Datenbank ist nicht geöffnet."));
+        throw DatabaseError(notOpenMessage());
     }
     return std::make_unique<TableAppender>(db_, table);
 }
 
 void Database::NewPassword(const QString& oldPassword, const QString& newPassword) {
     if (!db_) {
-        throw DatabaseError(QStringLiteral("Die Datenbank ist nicht geöffnet."));
+        throw DatabaseError(notOpenMessage());
     }
     if (oldPassword != password_) {
         throw DatabaseError(QStringLiteral("Das alte Kennwort ist falsch."));

@@ -31,6 +31,9 @@ inline constexpr const char* kDictionaryPassword = "tarnholzmeer48172635";
 inline constexpr const char* kDictionaryRelativePath = "daten/daten.mdb";
 QString dictionaryConnect();  // ";pwd=" + password
 
+// What every operation on a closed or missing connection reports.
+QString notOpenMessage();
+
 // Rows added to one table through the "append by table" operation; committed on Close.
 class TableAppender {
   public:

@@ -3,10 +3,6 @@
 
 namespace vondrik {
 
-QString DictionarySession::notOpenMessage() {
-    return QStringLiteral("Die Datenbank ist nicht geöffnet.");
-}
-
 void DictionarySession::attach(std::unique_ptr<Database> db) {
     close();
     DB = std::move(db);

@@ -35,9 +35,6 @@ class DictionarySession {
     const QString& sql() const { return sql_; }
     const Recordset& auswahl() const { return Auswahl; }
 
-    // The message of every operation on a closed session.
-    static QString notOpenMessage();
-
   private:
     std::unique_ptr<Database> DB;
     QString sql_;

@@ -1,13 +1,14 @@
 // The pyramid's stages: the start letter, then the rows with their backtracking.
 #include "puzzles/pyramid_generator.h"
 
-#include "dictionary/database.h"
 #include "dictionary/length_tables.h"
 
 namespace vondrik {
 
 PyramidGenerator::PyramidGenerator(DictionarySession& session, RandomSource& random)
-    : random_(random), scans_(session) {}
+    : StagedGenerator({1, kCompleteStage, kStageLimit, kRestartStages}),
+      random_(random),
+      scans_(session) {}
 
 QString PyramidGenerator::noPyramidMessage() {
     return QStringLiteral(
@@ -16,76 +17,46 @@ QString PyramidGenerator::noPyramidMessage() {
 
 void PyramidGenerator::start() {
     scans_.forget();
-    candidates_.clear();
-    pyramid_ = Pyramid();
     attempts_.fill(0);
-    message_.clear();
-    stage_ = 1;
-    stagesRun_ = 0;
-    state_ = State::Generating;
+    begin();
 }
 
-void PyramidGenerator::cancel() {
+void PyramidGenerator::discardPuzzle() {
     candidates_.clear();
     pyramid_ = Pyramid();
-    stage_ = 1;
-    state_ = State::Idle;
 }
 
-bool PyramidGenerator::step() {
-    if (state_ != State::Generating) {
-        return false;
+void PyramidGenerator::runStage(int stage) {
+    if (stage == 1) {
+        pickStartLetter();
+    } else {
+        fillRow(stage);
     }
-    ++stagesRun_;
-    try {
-        if (stage_ == 1) {
-            pickStartLetter();
-        } else {
-            fillRow(stage_);
-        }
-    } catch (const DatabaseError& error) {
-        // A damaged or closed dictionary: the generation cannot go on, and the window shows
-        // the engine's text instead of a half-built pyramid.
-        pyramid_ = Pyramid();
-        message_ = error.message();
-        state_ = State::Failed;
-        return false;
-    }
-    if (stage_ == kCompleteStage) {
-        state_ = State::Complete;
-    } else if (stagesRun_ >= kStageLimit) {
-        pyramid_ = Pyramid();
-        message_ = noPyramidMessage();
-        state_ = State::Failed;
-    } else if (stagesRun_ % kRestartStages == 0) {
-        stage_ = 1;  // the attempt counters keep their values, as on a restart by hand
-    }
-    return state_ == State::Generating;
 }
 
 void PyramidGenerator::pickStartLetter() {
     const int k = choose(random_, static_cast<int>(kPyramidStartLetters.size()));
     pyramid_.words[1] = QString(QChar(kPyramidStartLetters[k - 1]));
-    stage_ = 2;
+    setStage(2);
 }
 
 void PyramidGenerator::fillRow(int row) {
     // Row 2 has no counter: when it finds nothing it draws a new start letter instead.
     if (row > 2 && ++attempts_[row] >= kAttemptLimit) {
         attempts_[row] = 0;
-        stage_ = row - 1;
+        setStage(row - 1);
         return;
     }
     collectCandidates(row);
     const int j = candidates_.draw(random_);
     if (j == 0) {
-        stage_ = row - 1;
+        setStage(row - 1);
         return;
     }
     const QString& text = candidates_.at(j);
     pyramid_.words[row] = candidateWord(text, row);
     pyramid_.meanings[row] = candidateMeaning(text, row);
-    stage_ = row + 1;
+    setStage(row + 1);
 }
 
 void PyramidGenerator::collectCandidates(int row) {

@@ -10,6 +10,7 @@
 #include "dictionary/dictionary_session.h"
 #include "puzzles/candidate_list.h"
 #include "puzzles/pyramid.h"
+#include "puzzles/staged_generator.h"
 #include "puzzles/table_scans.h"
 #include "ui/random_source.h"
 
@@ -19,10 +20,8 @@ namespace vondrik {
 inline constexpr std::array<char16_t, 10> kPyramidStartLetters = {u'A', u'E', u'H', u'R', u'L',
                                                                   u'T', u'O', u'N', u'S', u'I'};
 
-class PyramidGenerator {
+class PyramidGenerator : public StagedGenerator {
   public:
-    enum class State { Idle, Generating, Complete, Failed };
-
     static constexpr int kCompleteStage = kPyramidRows + 1;
     // Entries into one of rows 3 to 7 before it gives up and the row above is chosen anew.
     static constexpr int kAttemptLimit = 50;
@@ -45,28 +44,22 @@ class PyramidGenerator {
     // the user is a start() with a freshly numbered sequence, so that the number shown with
     // the pyramid always re-creates it.
     void start();
-    // Runs the stage due and returns whether another one is due. When it returns false the
-    // state is Complete (pyramid() holds the result) or Failed (message() says why).
-    bool step();
-    // Ends a generation in progress; nothing of it remains.
-    void cancel();
 
-    State state() const { return state_; }
-    // 1 to 7 while generating, 8 once the pyramid is complete.
-    int stage() const { return stage_; }
+    // The finished pyramid once the state is Complete.
     const Pyramid& pyramid() const { return pyramid_; }
-    // Why the last generation ended without a pyramid.
-    const QString& message() const { return message_; }
 
     // The attempt counter of row 3 to 7.
     int attempts(int row) const { return attempts_.at(row); }
-    // Stages run and length tables read by the current or last generation.
-    int stagesRun() const { return stagesRun_; }
+    // Length tables read by the current or last generation.
     int tableScans() const { return scans_.count(); }
 
     static QString noPyramidMessage();
 
   private:
+    void runStage(int stage) override;
+    void discardPuzzle() override;
+    QString noPuzzleMessage() const override { return noPyramidMessage(); }
+
     void pickStartLetter();
     void fillRow(int row);
     void collectCandidates(int row);
@@ -76,10 +69,6 @@ class PyramidGenerator {
     CandidateList candidates_;
     Pyramid pyramid_;
     std::array<int, kPyramidRows + 1> attempts_{};
-    State state_ = State::Idle;
-    int stage_ = 1;
-    int stagesRun_ = 0;
-    QString message_;
 };
 
 }  // namespace vondrik

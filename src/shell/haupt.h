@@ -90,6 +90,10 @@ class Haupt : public QMainWindow {
     void buildControls();
     void buildMenu();
     void connectSearches();
+    void connectGameMenu();
+    // Reminders and the alarm clock: panels, timers and menu items (haupt_extras.cpp).
+    void connectExtrasMenu();
+    void startReminderTimer();
     // Help menu: about box, help, introduction, additional tooltips (haupt_help.cpp).
     void connectHelpMenu();
     void runLoadStep(const std::function<void()>& step);

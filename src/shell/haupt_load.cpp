@@ -96,6 +96,7 @@ bool Haupt::load() {
             button->setToolTip(QString());
         }
     });
+    runLoadStep([&] { startReminderTimer(); });
     runLoadStep([&] {
         listBaseHeight_ = static_cast<qint16>(pixelsToTwips(List1->height()));
         panelBaseTop_ = static_cast<qint16>(pixelsToTwips(Frame1->y()));

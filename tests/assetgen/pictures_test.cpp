@@ -9,6 +9,7 @@
 #include <cmath>
 
 #include "assetgen/assets.h"
+#include "assetgen/clock_pictures.h"
 
 namespace vondrik::assetgen {
 namespace {
@@ -58,6 +59,36 @@ TEST(Pictures, AreLightCalmJpegsOfTheIntendedSizes) {
         if (picture.size == QSize(1024, 768)) {
             EXPECT_GT(sums[4], sums[3] + 0.05) << "the game background is green";
         }
+    }
+}
+
+// The ringing clock: five different frames of a red clock with a light face, each on a
+// transparent background so it sits on any panel colour.
+TEST(Pictures, ClockFramesAreDifferentPicturesOfARedClockWithALightFace) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(writeClockPictures(folder.path()));
+    QList<QImage> frames;
+    for (int frame = 0; frame < kClockFrameCount; ++frame) {
+        SCOPED_TRACE(frame);
+        QImageReader reader(QDir(folder.path()).filePath(clockPictureFile(frame)));
+        EXPECT_EQ(reader.format(), "png");
+        const QImage image = reader.read().convertToFormat(QImage::Format_ARGB32);
+        ASSERT_EQ(image.size(), kClockPictureSize);
+        EXPECT_EQ(qAlpha(image.pixel(0, image.height() - 1)), 0);
+        EXPECT_EQ(qAlpha(image.pixel(image.width() - 1, image.height() - 1)), 0);
+        // Straight below the pivot, where no hand comes, the face is light; further out the
+        // case is red.
+        const int x = image.width() / 2;
+        const int centreY = static_cast<int>(image.height() * 0.57);
+        const int radius = static_cast<int>(std::min(image.width(), image.height()) * 0.3);
+        const QColor face = image.pixelColor(x, centreY + radius * 45 / 100);
+        EXPECT_GT(face.lightnessF(), 0.85);
+        const QColor rim = image.pixelColor(x, centreY + static_cast<int>(radius * 0.9));
+        EXPECT_GT(rim.red(), 2 * rim.green());
+        for (const QImage& earlier : frames) {
+            EXPECT_NE(image, earlier);
+        }
+        frames << image;
     }
 }
 

@@ -136,7 +136,7 @@ TEST_F(GuessingGameTest, ScoreIsRoundTimesRemainingMissesAndRoundSevenBringsABon
     session.close();
     const GameEvents failed = solve("");
     EXPECT_TRUE(failed.gameOver);
-    EXPECT_TRUE(failed.message.contains(DictionarySession::notOpenMessage()));
+    EXPECT_TRUE(failed.message.contains(notOpenMessage()));
     EXPECT_EQ(game.totalScore(), 77 + 49);
 }
 

@@ -164,7 +164,7 @@ TEST(PyramidGenerator, ADictionaryWithoutPyramidEndsWithTheMessage) {
     dictionary.session.close();
     run(generator);
     EXPECT_EQ(generator.state(), PyramidGenerator::State::Failed);
-    EXPECT_EQ(generator.message(), DictionarySession::notOpenMessage());
+    EXPECT_EQ(generator.message(), notOpenMessage());
 }
 
 TEST(PyramidGenerator, CancelLeavesNoPyramid) {

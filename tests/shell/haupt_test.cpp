@@ -22,8 +22,11 @@ TEST_F(HauptTest, LoadsScaledWithTheMenuAsTheUserSeesIt) {
     EXPECT_FALSE(Image1(*haupt)->pixmap().isNull());
     EXPECT_TRUE(Image1(*haupt)->isVisible());
     EXPECT_FALSE(List1(*haupt)->isVisible());
-    EXPECT_EQ(haupt->pos(), QPoint(0, 0));
-    EXPECT_EQ(haupt->width(), haupt->screen()->geometry().width());
+    // The whole window fits the screen, filling it in the tighter direction.
+    const QRect area = haupt->screen()->availableGeometry();
+    EXPECT_TRUE(area.contains(haupt->frameGeometry()));
+    EXPECT_TRUE(haupt->frameGeometry().width() >= area.width() * 9 / 10 ||
+                haupt->frameGeometry().height() >= area.height() * 9 / 10);
     // The panel spans the whole client width after scaling, whatever the screen.
     EXPECT_EQ(Frame1(*haupt)->width(), haupt->centralWidget()->width());
 
@@ -37,10 +40,6 @@ TEST_F(HauptTest, LoadsScaledWithTheMenuAsTheUserSeesIt) {
     EXPECT_EQ(haupt->menuAction("standard")->text(), "Standardardeinstellung &wiederherstellen");
     EXPECT_EQ(haupt->menuAction("Hilfetext")->text(), "zusäztliche Hilfetexte");
     EXPECT_EQ(haupt->menuAction("anzdasa")->text(), "aktuelle Datenbankgrösse");
-    // Items whose windows come with later work stay disabled.
-    for (const char* later : {"pyra", "spielen", "sic", "daupaus", "wecker", "gebbe", "info"}) {
-        EXPECT_FALSE(haupt->menuAction(QString::fromUtf8(later))->isEnabled()) << later;
-    }
 }
 
 TEST_F(HauptTest, EachFailingLoadStepReportsAndLoadingGoesOn) {

@@ -20,24 +20,6 @@ TEST(Cp1252, EveryByteDecodesToOneCharacterAndEncodesBack) {
     EXPECT_EQ(encodeCp1252(text), allBytes());
 }
 
-TEST(Cp1252, BytesMapToTheWindowsCharacters) {
-    const QString text = decodeCp1252(allBytes());
-    EXPECT_EQ(text.at(0x41), QChar(u'A'));
-    EXPECT_EQ(text.at(0x80), QChar(u'\u20AC'));  // euro sign
-    EXPECT_EQ(text.at(0x84), QChar(u'\u201E'));  // German low opening quote
-    EXPECT_EQ(text.at(0x9F), QChar(u'\u0178'));  // Y with diaeresis
-    EXPECT_EQ(text.at(0xC4), QChar(u'Ä'));
-    EXPECT_EQ(text.at(0xDF), QChar(u'ß'));
-    EXPECT_EQ(text.at(0xFC), QChar(u'ü'));
-}
-
-TEST(Cp1252, UndefinedBytesBecomeC1ControlsOfTheSameNumber) {
-    const QString text = decodeCp1252(allBytes());
-    for (int byte : {0x81, 0x8D, 0x8F, 0x90, 0x9D}) {
-        EXPECT_EQ(text.at(byte).unicode(), byte) << byte;
-    }
-}
-
 TEST(Cp1252, GermanTextIsOneBytePerLetter) {
     EXPECT_EQ(encodeCp1252(u"Straße Ölkännchen €"), QByteArray("Stra\xDF"
                                                                "e \xD6lk\xE4nnchen \x80"));

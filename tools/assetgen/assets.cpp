@@ -1,6 +1,7 @@
 // Lays the generated sounds and pictures out in the application folder's ton/ and hintergrund/.
 #include "assetgen/assets.h"
 
+#include "assetgen/clock_pictures.h"
 #include "assetgen/pictures.h"
 #include "assetgen/sounds.h"
 #include "assetgen/wav_writer.h"
@@ -35,6 +36,9 @@ QStringList generatedFiles() {
     for (const PictureAsset& picture : pictureAssets()) {
         files << kPictureFolder + u'/' + QLatin1String(picture.fileName);
     }
+    for (int frame = 0; frame < kClockFrameCount; ++frame) {
+        files << clockPictureFile(frame);
+    }
     return files;
 }
 
@@ -67,7 +71,8 @@ bool writePictures(const QString& appFolder, QString* error) {
 }
 
 bool writeAllAssets(const QString& appFolder, QString* error) {
-    return writeSounds(appFolder, error) && writePictures(appFolder, error);
+    return writeSounds(appFolder, error) && writePictures(appFolder, error) &&
+           writeClockPictures(appFolder, error);
 }
 
 }  // namespace vondrik::assetgen

@@ -9,7 +9,8 @@ namespace vondrik::assetgen {
 // Paths of all generated files, relative to the application folder ("ton/glocke.wav", ...).
 QStringList generatedFiles();
 
-// Create ton/ and hintergrund/ as needed. On failure `error` names the file and the reason.
+// Create ton/ and hintergrund/ as needed; writeAllAssets() also lays the clock pictures
+// into daten/ (clock_pictures.h). On failure `error` names the file and the reason.
 bool writeSounds(const QString& appFolder, QString* error = nullptr);
 bool writePictures(const QString& appFolder, QString* error = nullptr);
 bool writeAllAssets(const QString& appFolder, QString* error = nullptr);

@@ -3,6 +3,7 @@
 
 #include <QFont>
 #include <QList>
+#include <QStyle>
 #include <QWidget>
 #include <algorithm>
 #include <cmath>
@@ -63,9 +64,18 @@ double fittingFactor(QSize client, QSize border, QSize available) {
 
 double scaleToFit(QWidget& window, QWidget& client, QSize available) {
     const QRect outer = window.frameGeometry();
-    const QSize border(outer.width() - client.width(), outer.height() - client.height());
+    QSize border(outer.width() - client.width(), outer.height() - client.height());
+    // Before it is shown a window has no frame yet; the window manager's title bar and
+    // borders must still fit, so they are reckoned with the style's measures.
+    if (outer == window.geometry()) {
+        const QStyle* style = window.style();
+        const int frame = style->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth, nullptr, &window);
+        border += QSize(
+            2 * frame, style->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, &window) + 2 * frame);
+    }
     const double factor = fittingFactor(client.size(), border, available);
-    modSizeForm(window, client, border.width() + int(std::floor(client.width() * factor)));
+    const int knownBorder = outer.width() - client.width();
+    modSizeForm(window, client, knownBorder + int(std::floor(client.width() * factor)));
     return factor;
 }
 

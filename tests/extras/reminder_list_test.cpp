@@ -1,0 +1,141 @@
+// The reminder file: reading whatever it holds, the checks of a new entry, saving, and the
+// check a few seconds after start.
+#include <gtest/gtest.h>
+
+#include <sys/resource.h>
+
+#include <QFile>
+#include <csignal>
+
+#include "extras/reminder_check.h"
+#include "extras/reminder_list.h"
+#include "support/test_app_folder.h"
+#include "ui/fake_platform.h"
+
+namespace vondrik::test {
+namespace {
+
+class ReminderTest : public ::testing::Test {
+  protected:
+    QString termPath() const { return app.file("daten/term.dat"); }
+    void writeBytes(const QByteArray& bytes) {
+        QFile file(termPath());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+    QByteArray bytes() const {
+        QFile file(termPath());
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    TestAppFolder app;
+    FakePlatform fake{app.path()};  // 5 March 2024
+};
+
+TEST_F(ReminderTest, EntryChecksRefuseWithTheirMessagesAndAllowWhatTheRulesAllow) {
+    const struct {
+        const char* date;
+        const char* occasion;
+        const char* title;  // nullptr: accepted
+    } cases[] = {
+        {"06.12", "Nikolaus", nullptr},
+        {" 6.12", "Nikolaus", nullptr},  // accepted, but never matches a day
+        {"31.02", "kein Tag", nullptr},  // the day is not held against the month
+        {"06.1 ", "Blank", nullptr},
+        {"6.12", "x", "Falsche Datumseingabe"},
+        {"06.120", "x", "Falsche Datumseingabe"},
+        {"06-12", "x", "Falsche Datumseingabe"},
+        {"00.12", "x", "Falsche Datumseingabe"},
+        {"32.12", "x", "Falsche Datumseingabe"},
+        {"06.13", "x", "Falsche Datumseingabe"},
+        {"06.00", "x", "Falsche Datumseingabe"},
+        {"ab.cd", "x", "Falsche Datumseingabe"},
+        {"-1.12", "x", "Falsche Datumseingabe"},
+        {"06.12", "", "kein Anlass angegeben!"},
+        {"xx.12", "", "Falsche Datumseingabe"},  // the date is checked first
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.date);
+        const auto refusal = checkEntry(QString::fromUtf8(c.date), QString::fromUtf8(c.occasion));
+        if (c.title == nullptr) {
+            EXPECT_FALSE(refusal.has_value());
+        } else {
+            ASSERT_TRUE(refusal.has_value());
+            EXPECT_EQ(refusal->title, c.title);
+        }
+    }
+    EXPECT_EQ(checkEntry("6.12", "x")->text,
+              "Bitte geben Sie das Datum in dieser Form ein.  (06.12)");
+    EXPECT_EQ(checkEntry("06.12", "")->text, "Sie haben den Anlass vergessen!");
+    EXPECT_TRUE(remindsOn("06.12   Nikolaus", QDate(2024, 12, 6)));
+    EXPECT_FALSE(remindsOn(" 6.12   Nikolaus", QDate(2024, 12, 6)));
+}
+
+TEST_F(ReminderTest, OpeningCreatesTheDefaultFileAndCountsAddsAndDeletesUntilSaved) {
+    ReminderList list(fake.appFolder);
+    ASSERT_EQ(list.open(), "");
+    EXPECT_EQ(bytes(), "24.12   Weihnachten, ich brauche noch Geschenke.\r\n");
+
+    EXPECT_TRUE(list.add("06.12", "Nikolaus, Äpfel").has_value() == false);
+    EXPECT_TRUE(list.add("6.12", "x").has_value());  // refused: nothing counted
+    EXPECT_TRUE(list.remove(0));
+    EXPECT_FALSE(list.remove(5));
+    EXPECT_EQ(list.changes(), 2);
+    EXPECT_EQ(list.lines(), QStringList{"06.12   Nikolaus, Äpfel"});
+    list.open();  // reopening reloads the file but keeps the count
+    EXPECT_EQ(list.lines().size(), 1);
+    EXPECT_EQ(list.changes(), 2);
+
+    list.add("01.05", "Mai\r\nfeier");  // a line end would split the entry in the file
+    ASSERT_EQ(list.save(), "");
+    EXPECT_EQ(list.changes(), 0);
+    EXPECT_EQ(bytes(),
+              "24.12   Weihnachten, ich brauche noch Geschenke.\r\n01.05   Mai  feier\r\n");
+}
+
+TEST_F(ReminderTest, GarbledFilesReadLineByLineAndAFailedSaveKeepsFileAndCount) {
+    // Bytes outside the code page, a NUL, UTF-8, lone line ends and lines shorter than a date.
+    QByteArray garbled("05.03   Geburtstag \xe4\x81\xff\r\n");
+    garbled += '\0';
+    garbled += "\x01\n05.0\r05.03   M\xc3\xbcller\r\n\r\n05.03   Ende";
+    writeBytes(garbled);
+    ReminderList list(fake.appFolder);
+    ASSERT_EQ(list.open(), "");
+    ASSERT_EQ(list.lines().size(), 6);
+    EXPECT_EQ(list.lines()[0], QString::fromUtf8("05.03   Geburtstag ä\xc2\x81ÿ"));
+    EXPECT_EQ(list.lines()[4], "");
+
+    ReminderCheck check(fake.appFolder, fake.clock);
+    const QStringList due = check.step();
+    ASSERT_EQ(due.size(), 3);
+    EXPECT_TRUE(due[0].startsWith("05.03   Geburtstag"));
+    EXPECT_EQ(due[2], "05.03   Ende");
+    EXPECT_TRUE(check.step().isEmpty()) << "the check looks once per run";
+
+    // A full disk, through a file size limit that holds even for root: the save fails and
+    // says so, and the old file stays.
+    list.remove(5);
+    const QByteArray before = bytes();
+    rlimit saved{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = saved;
+    small.rlim_cur = 16;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    const QString problem = list.save();
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, previousHandler);
+    EXPECT_TRUE(problem.contains("term.dat")) << problem.toStdString();
+    EXPECT_EQ(list.changes(), 1);
+    EXPECT_EQ(bytes(), before);
+}
+
+TEST_F(ReminderTest, CheckWithoutAFileFindsNothing) {
+    ReminderCheck check(fake.appFolder, fake.clock);
+    EXPECT_TRUE(check.step().isEmpty());
+    EXPECT_TRUE(check.done());
+    EXPECT_FALSE(QFile::exists(termPath())) << "only the editor creates the file";
+}
+
+}  // namespace
+}  // namespace vondrik::test

@@ -1,0 +1,206 @@
+// The snail generator on small dictionaries: the snail's rules over many seeds, replaying a
+// puzzle number, a word that finds nothing going back instead of taking a stale entry, and a
+// dictionary without any snail; the spiral's geometry and the lines shown and printed.
+#include "puzzles/snail_generator.h"
+
+#include <gtest/gtest.h>
+
+#include <QSet>
+
+#include "dictionary/text.h"
+#include "puzzle_dictionary.h"
+#include "puzzles/puzzle_number.h"
+
+namespace vondrik {
+namespace {
+
+using test::PlacedEntry;
+
+// One solution word (GEHEIM) that leads to snails, with a choice at several words, four
+// six-letter words that lead nowhere as solution words, and words that chain on but miss
+// their diagonal letter (GNADE, TIER, UFO, RA).
+const std::vector<PlacedEntry>& spiralWords() {
+    static const std::vector<PlacedEntry> entries{
+        {6, "geheim", "verborgen"},
+        {6, "Globus", "Erdkugel"},
+        {6, "System", "Ordnung, Gefüge"},
+        {6, "Museum", "Ausstellungshaus"},
+        {6, "Mosaik", "Bild aus Steinchen"},
+        {6, "Genie", "zu kurz für die Schnecke"},
+        {5, "König", "Monarch"},
+        {5, "Krieg", "bewaffneter Konflikt"},
+        {5, "Geist", "Verstand"},
+        {5, "Gebet", "Zwiesprache mit Gott"},
+        {5, "Gnade", "Milde"},
+        {4, "Taxi", "Mietwagen"},
+        {4, "Tier", "Lebewesen"},
+        {4, "Idee", "Einfall"},
+        {3, "Emu", "Laufvogel"},
+        {3, "Elf", "Fußballmannschaft"},
+        {3, "Uhr", "Zeitmesser"},
+        {3, "Ufo", "unbekanntes Flugobjekt"},
+        {2, "Re", "Gegenansage beim Skat"},
+        {2, "Ra", "ägyptischer Sonnengott"},
+        {2, "Ei", "Frühstücksbeilage"},
+        {2, "Er", "Fürwort"},
+        {2, "Es", "Tonart"},
+    };
+    return entries;
+}
+
+// Runs a generation to its end; the stage before each step, in order.
+std::vector<int> run(SnailGenerator& generator) {
+    std::vector<int> stages;
+    generator.start();
+    do {
+        stages.push_back(generator.stage());
+    } while (generator.step());
+    return stages;
+}
+
+TEST(SnailGenerator, EverySnailKeepsTheRulesAndShowsTheChosenEntries) {
+    test::PuzzleDictionary dictionary(spiralWords());
+    QSet<QString> stored;  // "WORD|meaning" of every entry of its table's length
+    for (const PlacedEntry& e : spiralWords()) {
+        if (e.begriff.size() == e.table) {
+            stored.insert(upperKeepLength(e.begriff) + u'|' + e.bedeutung);
+        }
+    }
+    SeededRandom random(1);
+    SnailGenerator generator(dictionary.session, random);
+    QSet<QString> spirals;
+    for (int seed = 1; seed <= 200; ++seed) {
+        seedForPuzzle(random, seed);
+        run(generator);
+        ASSERT_EQ(generator.state(), SnailGenerator::State::Complete) << seed;
+        EXPECT_LE(generator.tableScans(), 5);
+        const Snail& s = generator.snail();
+        for (int n = 0; n <= kSnailWords; ++n) {
+            ASSERT_EQ(s.words[n].size(), kSnailWordLength[n]) << seed << " word " << n;
+            EXPECT_TRUE(stored.contains(s.words[n] + u'|' + s.meanings[n])) << seed;
+        }
+        for (int n = 2; n <= kSnailWords; ++n) {
+            EXPECT_EQ(s.words[n].front(), s.words[n - 1].back()) << seed << " word " << n;
+        }
+        const QString spiral = s.spiralText();
+        ASSERT_EQ(spiral.size(), kSnailBoxes);
+        for (int n = 1; n <= kSnailWords; ++n) {
+            EXPECT_EQ(spiral.mid(kSnailFirstBox[n], kSnailWordLength[n]), s.words[n]) << seed;
+        }
+        QString diagonal;
+        for (int box : kSnailDiagonalBoxes) {
+            diagonal += spiral.at(box);
+        }
+        EXPECT_EQ(diagonal, s.solutionWord()) << seed;
+        spirals.insert(spiral);
+    }
+    EXPECT_GE(spirals.size(), 4);
+}
+
+TEST(SnailGenerator, ThePuzzleNumberDecidesTheSnail) {
+    test::PuzzleDictionary dictionary(spiralWords());
+    SeededRandom first(0);
+    SeededRandom second(0);
+    SnailGenerator a(dictionary.session, first);
+    SnailGenerator b(dictionary.session, second);
+    QSet<QString> spirals;
+    for (int number : {1, 7, 815, 4711, 999999}) {
+        seedForPuzzle(first, number);
+        const std::vector<int> stages = run(a);
+        run(b);  // b's history differs: it has generated other numbers in between
+        seedForPuzzle(second, number);
+        EXPECT_EQ(run(b), stages);
+        EXPECT_EQ(b.snail(), a.snail()) << number;
+        spirals.insert(a.snail().spiralText());
+    }
+    EXPECT_GT(spirals.size(), 1);
+}
+
+TEST(SnailGenerator, AWordThatFindsNothingGoesBackInsteadOfTakingAStaleEntry) {
+    // SALBEN is the solution word and word 1; no word begins and ends with N, so word 2 finds
+    // nothing, while the list still holds SALBEN from the scan of word 1.
+    test::PuzzleDictionary dictionary({{6, "Salben", "Heilmittel"}, {6, "Sahne", "Rahm"}});
+    SeededRandom random(9);
+    SnailGenerator generator(dictionary.session, random);
+    generator.start();
+    bool wordOneStayed = false;  // its fiftieth entry keeps word 1 at its stage
+    while (generator.state() == SnailGenerator::State::Generating) {
+        const int stage = generator.stage();
+        generator.step();
+        EXPECT_TRUE(generator.snail().words[2].isEmpty());
+        const bool restarted = generator.stagesRun() % SnailGenerator::kRestartStages == 0;
+        if (stage == 2 && !restarted) {
+            EXPECT_EQ(generator.stage(), 1);
+        }
+        wordOneStayed = wordOneStayed || (stage == 1 && generator.stage() == 1);
+    }
+    EXPECT_TRUE(wordOneStayed);
+    EXPECT_EQ(generator.state(), SnailGenerator::State::Failed);
+    EXPECT_EQ(generator.message(), SnailGenerator::noSnailMessage());
+    EXPECT_EQ(generator.stagesRun(), SnailGenerator::kStageLimit);
+    EXPECT_EQ(generator.snail(), Snail());
+    EXPECT_FALSE(generator.step());
+}
+
+TEST(SnailGenerator, NoSixLetterWordOrAClosedDictionaryEndsAtOnce) {
+    test::PuzzleDictionary dictionary({{6, "Genie", "zu kurz"}, {5, "Geist", "Verstand"}});
+    SeededRandom random(2);
+    SnailGenerator generator(dictionary.session, random);
+    run(generator);
+    EXPECT_EQ(generator.state(), SnailGenerator::State::Failed);
+    EXPECT_EQ(generator.message(), SnailGenerator::noSnailMessage());
+    EXPECT_EQ(generator.stagesRun(), 1);
+
+    dictionary.session.close();
+    run(generator);
+    EXPECT_EQ(generator.state(), SnailGenerator::State::Failed);
+    EXPECT_EQ(generator.message(), DictionarySession::notOpenMessage());
+}
+
+TEST(Snail, SpiralGeometry) {
+    QSet<int> cells;
+    for (int box = 0; box < kSnailBoxes; ++box) {
+        const GridCell cell = snailCell(box);
+        cells.insert(cell.row * 10 + cell.column);
+        if (box > 0) {  // each box touches the one before
+            const GridCell before = snailCell(box - 1);
+            EXPECT_EQ(std::abs(cell.row - before.row) + std::abs(cell.column - before.column), 1);
+        }
+    }
+    EXPECT_EQ(cells.size(), kSnailBoxes);
+    for (int j = 0; j < kSnailSide; ++j) {
+        EXPECT_EQ(snailCell(kSnailDiagonalBoxes[j]), (GridCell{j + 1, j + 1}));
+    }
+    EXPECT_EQ(snailCell(5), (GridCell{1, 6}));
+    EXPECT_EQ(snailCell(19), (GridCell{2, 1}));
+    EXPECT_EQ(snailCell(35), (GridCell{4, 3}));
+}
+
+TEST(Snail, LinesForScreenAndSheet) {
+    Snail s;
+    s.words = {"GEHEIM", "GLOBUS", "SYSTEM", "MOSAIK", "KÖNIG", "GEIST",
+               "TAXI",   "IDEE",   "EMU",    "UHR",    "RE",    "ER"};
+    for (int n = 0; n <= kSnailWords; ++n) {
+        s.meanings[n] = QStringLiteral("Bedeutung %1").arg(n);
+    }
+    EXPECT_EQ(s.spiralText(), "GLOBUSYSTEMOSAIKÖNIGEISTAXIDEEMUHRER");
+    const QStringList clues = s.clueLines();
+    ASSERT_EQ(clues.size(), kSnailWords);
+    EXPECT_EQ(clues.first(), "1.  Bedeutung 1");
+    EXPECT_EQ(s.solutionLines().last(), "11.  ER");
+    const QStringList sheet = s.printLines();
+    ASSERT_EQ(sheet.size(), kSnailWords + 2);
+    EXPECT_EQ(sheet[0], "       1. = Bedeutung 1");
+    EXPECT_EQ(sheet[8], "       9. = Bedeutung 9");
+    EXPECT_EQ(sheet[10], "      11. = Bedeutung 11");
+    EXPECT_EQ(sheet[11], "     ");
+    EXPECT_EQ(sheet[12], "      Bedeutung des Lösungsworts: Bedeutung 0");
+    for (const QString& line : sheet) {
+        for (const QString& word : s.words) {
+            EXPECT_FALSE(line.contains(word)) << line.toStdString();
+        }
+    }
+}
+
+}  // namespace
+}  // namespace vondrik
