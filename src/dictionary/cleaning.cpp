@@ -40,6 +40,12 @@ QString cleanPattern(const QString& text) {
     return replaceBrackets(result);
 }
 
+QString cleanLiteral(const QString& text) {
+    QString result = withoutControls(text);
+    result.replace(u'\'', QStringLiteral("''"));
+    return result;
+}
+
 QString resultLine(QStringView begriff, QStringView bedeutung) {
     QString line;
     line.reserve(begriff.size() + 1 + bedeutung.size());

@@ -13,6 +13,11 @@ QString cleanFreeText(const QString& text);
 // Patterns and anagram letters: apostrophes become "#", brackets and braces to parentheses.
 QString cleanPattern(const QString& text);
 
+// Text that must be stored exactly as it came (the data update's entries): apostrophes
+// doubled, so the literal holds them and cannot end early; brackets stay, as an inserted
+// value never reaches LIKE.
+QString cleanLiteral(const QString& text);
+
 // One line of a result list: the word in capitals, a TAB, the meaning as stored.
 QString resultLine(QStringView begriff, QStringView bedeutung);
 

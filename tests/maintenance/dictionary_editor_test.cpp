@@ -32,14 +32,12 @@ class DictionaryEditorTest : public ::testing::Test {
         return editor.change(begriff, bedeutung);
     }
 
-    // Chooses the word's length and loads its entry; the listed rows stay in `listed`.
+    // Chooses the word's length and loads its entry.
     void loadWord(const QString& word) {
-        listed = editor.chooseLength(static_cast<int>(word.size()));
-        ASSERT_EQ(editor.load(rowOf(word), begriff, bedeutung).status, EditStatus::Done);
+        const QStringList listed = editor.chooseLength(static_cast<int>(word.size())).rows;
+        const QString row = listed.filter(QRegularExpression(u'^' + word + u'\t')).value(0);
+        ASSERT_EQ(editor.load(row, begriff, bedeutung).status, EditStatus::Done);
         ASSERT_EQ(begriff, word);
-    }
-    QString rowOf(const QString& word) const {
-        return listed.rows.filter(QRegularExpression(u'^' + word + u'\t')).value(0);
     }
 
     QStringList meanings(const QString& table, const QString& word) {
@@ -57,7 +55,6 @@ class DictionaryEditorTest : public ::testing::Test {
     DictionarySession session{app.openDictionary()};
     AppFolder folder{app.path()};
     DictionaryEditor editor{session, folder};
-    RowsResult listed;
     QString begriff;
     QString bedeutung;
 };
@@ -124,13 +121,6 @@ TEST_F(DictionaryEditorTest, ChangeReachesOnlyTheLoadedRecordAndLogsBothVersions
     EXPECT_EQ(change("Ast", "Zweig").status, EditStatus::Ignored);  // nothing loaded
     loadWord("Ast");
     const qint64 number = editor.recordNumber();
-    // A row whose entry has vanished leaves the fields and the loaded entry as they were.
-    const QString gone = rowOf("Ehe");
-    session.execute(QStringLiteral("DELETE FROM drei WHERE id = %1").arg(recordNumberOfRow(gone)));
-    EXPECT_EQ(editor.load(gone, begriff, bedeutung).status, EditStatus::NotFound);
-    EXPECT_EQ(begriff, "Ast");
-    EXPECT_EQ(bedeutung, "Teil eines Baumes");
-    EXPECT_EQ(editor.recordNumber(), number);
 
     // Cleaning comes first: an apostrophe alone makes no change.
     EXPECT_EQ(add("Ast", "Teil eines Baumes").status, EditStatus::SameText);
@@ -143,7 +133,7 @@ TEST_F(DictionaryEditorTest, ChangeReachesOnlyTheLoadedRecordAndLogsBothVersions
                              "=  %1 ")
                   .arg(number));
     EXPECT_EQ(meanings("drei", "Ast"), QStringList{"Zweig"});
-    EXPECT_EQ(rows("drei"), qint64(fixtureEntriesOfLength(3).size()) - 1);  // Ehe only
+    EXPECT_EQ(rows("drei"), qint64(fixtureEntriesOfLength(3).size()));
     // A second press changes and logs nothing more.
     EXPECT_EQ(change("Ast", "Zweig").status, EditStatus::SameText);
     EXPECT_EQ(log("anders.dat"), "Ast\tTeil eines Baumes\r\nAst\tZweig\r\n");
@@ -178,7 +168,6 @@ TEST_F(DictionaryEditorTest, WordSearchTakesTheRawAnswerAndMeaningSearchTheClean
     EXPECT_EQ(session.sql(), "Select * from vier WHERE begriff LIKE '**'");
     EXPECT_TRUE(editor.searchWord(" b'a[ ").rows.isEmpty());
     EXPECT_EQ(session.sql(), "Select * from vier WHERE begriff LIKE '*ba(*'");
-    EXPECT_EQ(editor.searchWord("ank").rows.size(), 2);  // the two banks
 
     const QString before = session.sql();
     EXPECT_FALSE(editor.searchMeaning("   ").ran);
@@ -186,21 +175,6 @@ TEST_F(DictionaryEditorTest, WordSearchTakesTheRawAnswerAndMeaningSearchTheClean
     EXPECT_EQ(session.sql(), before);
     EXPECT_EQ(editor.searchMeaning(" Fluss ").rows.size(), 5);  // "Nebenfluss" included
     EXPECT_EQ(session.sql(), "Select * from vier WHERE bedeutung LIKE '*Fluss*'");
-}
-
-TEST_F(DictionaryEditorTest, FernsucheFindsTheMeaningExactlyApostrophesAndWildcardsIncluded) {
-    session.execute("INSERT INTO sieben (Begriff, Bedeutung) VALUES ('Schenke', 'Wirt''s Stube')");
-    session.execute("INSERT INTO sieben (Begriff, Bedeutung) VALUES ('Sprache', 'C# und mehr')");
-    session.execute("INSERT INTO sieben (Begriff, Bedeutung) VALUES ('Spruche', 'C1 und mehr')");
-    QStringList found = editor.fernsuche(7, "Wirt's Stube").rows;
-    EXPECT_EQ(session.sql(), "Select * from sieben WHERE bedeutung LIKE 'Wirt''s Stube'");
-    EXPECT_EQ(editor.laenge(), 7);
-    ASSERT_EQ(found.size(), 1);
-    EXPECT_TRUE(found[0].startsWith("Schenke\tWirt's Stube"));
-    found = editor.fernsuche(7, "C# und mehr").rows;
-    ASSERT_EQ(found.size(), 1);
-    EXPECT_TRUE(found[0].startsWith("Sprache\t"));
-    EXPECT_FALSE(editor.fernsuche(16, "C# und mehr").ran);
 }
 
 TEST_F(DictionaryEditorTest, FailuresComeBackWithTheirCauseAndNothingIsLoggedForThem) {

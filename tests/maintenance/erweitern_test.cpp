@@ -1,12 +1,11 @@
-// The editor window: opening and closing, the length buttons, loading rows, the searches and
-// the meaning handed over from the main list.
+// The editor window: opening and closing, the length buttons, loading rows and the searches;
+// the hand-over from the main list is tested with the result list's right-click.
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
 #include "erweitern_fixture.h"
-#include "search/result_list_actions.h"
 #include "support/qt_printers.h"
 
 namespace vondrik::test {
@@ -91,7 +90,7 @@ TEST_F(ErweiternTest, TypingStopsAtNinetyWhileAStoredMeaningOfAHundredStaysWhole
     QTest::keyClicks(editor->Text2, "x");
     EXPECT_EQ(editor->Text2->text().size(), 100);
 
-    chooseLength(11);
+    chooseLength(11);  // the emptied field takes the typing limit back
     QTest::keyClicks(editor->Text2, QString(95, u'y'));
     EXPECT_EQ(editor->Text2->text().size(), 90);
 }
@@ -111,27 +110,6 @@ TEST_F(ErweiternTest, TheSearchButtonsAskForATextAndListWhatTheyFindInList2) {
     EXPECT_EQ(haupt->session().sql(), "Select * from vier WHERE bedeutung LIKE '*durch*'");
     EXPECT_EQ(editor->List2->count(), 3);  // Main, Elbe, Isar
     EXPECT_TRUE(fake.problems().isEmpty()) << fake.problems().join(", ").toStdString();
-}
-
-// The main list hands a line's length and meaning over; the editor searches the meaning.
-using HandOverTest = HauptTest;
-
-TEST_F(HandOverTest, AMainListLineOpensTheEditorOnItsEntryAndNoLineSaysSo) {
-    listActions(*haupt)->openEditorOn(0);  // nothing listed yet
-    ASSERT_EQ(fake.messageBox.shown().size(), 1);
-    EXPECT_EQ(fake.messageBox.shown()[0].text, "Keinen Eintrag angeklickt!");
-    EXPECT_EQ(haupt->findChild<Erweitern*>("erweitern"), nullptr);
-
-    search("Kohle");
-    listActions(*haupt)->openEditorOn(0);
-    const Erweitern* editor = haupt->findChild<Erweitern*>("erweitern");
-    ASSERT_TRUE(editor);
-    EXPECT_EQ(haupt->session().sql(), "Select * from fuenf where id = " + editor->Label3->text());
-    EXPECT_EQ(editor->List1->tabStop(), 45);
-    ASSERT_EQ(editor->List2->count(), 2);  // Knete and Kohle share the meaning
-    EXPECT_TRUE(editor->List2->line(0).startsWith("Knete\tGeld (ugs.)"));
-    EXPECT_EQ(editor->Text1->text(), "Kohle");
-    EXPECT_EQ(editor->quelle, 2);
 }
 
 }  // namespace

@@ -154,7 +154,7 @@ TEST(SnailGenerator, NoSixLetterWordOrAClosedDictionaryEndsAtOnce) {
     dictionary.session.close();
     run(generator);
     EXPECT_EQ(generator.state(), SnailGenerator::State::Failed);
-    EXPECT_EQ(generator.message(), DictionarySession::notOpenMessage());
+    EXPECT_EQ(generator.message(), notOpenMessage());
 }
 
 TEST(Snail, SpiralGeometry) {

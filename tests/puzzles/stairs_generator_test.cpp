@@ -132,7 +132,7 @@ TEST(StairsGenerator, ADictionaryWithoutStairsEndsWithTheMessage) {
 
     noSolutions.session.close();
     run(second);
-    EXPECT_EQ(second.message(), DictionarySession::notOpenMessage());
+    EXPECT_EQ(second.message(), notOpenMessage());
 }
 
 TEST(StairsGenerator, OnlyTheFirstRecordsOfTheSevenLetterTableCanBeRows) {

@@ -1,6 +1,5 @@
-// The main result list's copy, its meaning box and the editor opened by a right-click.
+// The main result list: the meaning box and the editor opened by a right-click.
 #include <QApplication>
-#include <QClipboard>
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
@@ -52,9 +51,7 @@ TEST_F(ResultListActionsTest, RightClickHandsTheClickedEntryToTheEditor) {
         const char* meaning;
         int matches;
         int selected;
-    } cases[] = {{"Lyriker", "Dichter von Gedichten", 1, 0},
-                 {"Schenke", "Wirt's Stube", 1, 0},
-                 {"Kohle", "Geld (ugs.)", 2, 1}};
+    } cases[] = {{"Schenke", "Wirt's Stube", 1, 0}, {"Kohle", "Geld (ugs.)", 2, 1}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.word);
         QPointer<Erweitern> editor = editorOn(c.word);
@@ -90,13 +87,6 @@ TEST_F(ResultListActionsTest, RightClickBesideTheLinesOpensNothing) {
     EXPECT_TRUE(haupt->isEnabled());
 }
 
-TEST_F(ResultListActionsTest, CtrlCCopiesEveryLineAsWordTabMeaning) {
-    const QStringList lines = search("K####");
-    ASSERT_TRUE(lines.contains("KOHLE\tGeld (ugs.)") && lines.contains("KNETE\tGeld (ugs.)"));
-    QTest::keyClick(List1(*haupt), Qt::Key_C, Qt::ControlModifier);
-    EXPECT_EQ(QApplication::clipboard()->text(), lines.join('\n'));
-}
-
 TEST_F(ResultListActionsTest, DoubleClickShowsTheWholeMeaningInABoxThatFollowsTheMouse) {
     search("Oktoberfest");
     const QString meaning = List1(*haupt)->line(0).section(u'\t', 1);
@@ -113,12 +103,8 @@ TEST_F(ResultListActionsTest, DoubleClickShowsTheWholeMeaningInABoxThatFollowsTh
     moveMouse(QPoint(30, 40));
     EXPECT_EQ(box->pos(), QPoint(30, 40));
 
-    // A click on the list or on the box, or the list losing the focus, hides it.
+    // A click on the list, or the list losing the focus, hides it.
     mouse(Qt::LeftButton);
-    EXPECT_FALSE(box->isVisible());
-    mouse(Qt::LeftButton, nullptr, {}, true);
-    ASSERT_TRUE(box->isVisible());
-    mouse(Qt::LeftButton, box, QPoint(3, 3));
     EXPECT_FALSE(box->isVisible());
     mouse(Qt::LeftButton, nullptr, {}, true);
     ASSERT_TRUE(box->isVisible());
@@ -139,15 +125,6 @@ TEST_F(ResultListActionsTest, DoubleClickShowsTheWholeMeaningInABoxThatFollowsTh
     mouse(Qt::RightButton, box, QPoint(2, 2));
     EXPECT_FALSE(box->isVisible());
     EXPECT_EQ(haupt->findChild<Erweitern*>("erweitern"), nullptr);
-}
-
-TEST(SplitResultLineTest, WordBeforeTheFirstTabMeaningAfterIt) {
-    QString word;
-    QString meaning;
-    ASSERT_TRUE(splitResultLine("STRAßE\tWeg\tmit Tab", word, meaning));
-    EXPECT_EQ(word, "STRAßE");
-    EXPECT_EQ(meaning, "Weg\tmit Tab");
-    EXPECT_FALSE(splitResultLine("ohne Tab", word, meaning));
 }
 
 }  // namespace

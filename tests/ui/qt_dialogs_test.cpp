@@ -18,15 +18,6 @@ namespace {
 
 using test::whenModalAppears;
 
-QStringList buttonTexts(QWidget* dialog) {
-    QStringList texts;
-    for (QPushButton* button : dialog->findChildren<QPushButton*>()) {
-        texts.append(button->text());
-    }
-    texts.sort();
-    return texts;
-}
-
 void clickButton(QWidget* dialog, const QString& text) {
     for (QPushButton* button : dialog->findChildren<QPushButton*>()) {
         if (button->text() == text) {
@@ -38,32 +29,34 @@ void clickButton(QWidget* dialog, const QString& text) {
     dialog->close();
 }
 
-TEST(QtMessageBox, EachButtonGivesItsAnswer) {
-    struct Case {
+TEST(QtMessageBox, EachButtonOrEscapeGivesItsAnswer) {
+    const struct {
         MessageButtons buttons;
-        QString click;
+        const char* click;  // nullptr: Escape
         MessageAnswer expected;
-    };
-    const Case cases[] = {
+    } cases[] = {
         {MessageButtons::Ok, "OK", MessageAnswer::Ok},
         {MessageButtons::YesNo, "&Ja", MessageAnswer::Yes},
         {MessageButtons::YesNo, "&Nein", MessageAnswer::No},
+        {MessageButtons::YesNo, nullptr, MessageAnswer::No},
         {MessageButtons::OkCancel, "Abbrechen", MessageAnswer::Cancel},
         {MessageButtons::YesNoCancel, "&Nein", MessageAnswer::No},
         {MessageButtons::YesNoCancel, "Abbrechen", MessageAnswer::Cancel},
     };
     QtMessageBox messages;
-    for (const Case& c : cases) {
-        whenModalAppears([&](QWidget* dialog) { clickButton(dialog, c.click); });
+    for (const auto& c : cases) {
+        whenModalAppears([&](QWidget* dialog) {
+            c.click ? clickButton(dialog, c.click) : qobject_cast<QDialog*>(dialog)->reject();
+        });
         EXPECT_EQ(messages.show("Text", "Titel", MessageIcon::None, c.buttons), c.expected)
-            << c.click.toStdString();
+            << (c.click ? c.click : "Escape");
     }
 }
 
-TEST(QtMessageBox, ShowsTextTitleIconAndGermanButtons) {
+// The buttons' German texts are those clicked above.
+TEST(QtMessageBox, ShowsTextTitleAndIcon) {
     QString text, title;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
-    QStringList buttons;
     whenModalAppears([&](QWidget* dialog) {
         auto* box = qobject_cast<QMessageBox*>(dialog);
         if (box == nullptr) {
@@ -74,8 +67,7 @@ TEST(QtMessageBox, ShowsTextTitleIconAndGermanButtons) {
         text = box->text();
         title = box->windowTitle();
         icon = box->icon();
-        buttons = buttonTexts(box);
-        box->reject();  // Escape
+        box->reject();
     });
     QtMessageBox messages;
     EXPECT_EQ(messages.show("Wirklich löschen?", "Löschen", MessageIcon::Exclamation,
@@ -84,14 +76,6 @@ TEST(QtMessageBox, ShowsTextTitleIconAndGermanButtons) {
     EXPECT_EQ(text, "Wirklich löschen?");
     EXPECT_EQ(title, "Löschen");
     EXPECT_EQ(icon, QMessageBox::Warning);
-    EXPECT_EQ(buttons, QStringList({"&Ja", "&Nein", "Abbrechen"}));
-}
-
-TEST(QtMessageBox, EscapeOnAYesNoQuestionMeansNo) {
-    whenModalAppears([](QWidget* dialog) { qobject_cast<QDialog*>(dialog)->reject(); });
-    QtMessageBox messages;
-    EXPECT_EQ(messages.show("Frage?", "Frage", MessageIcon::Question, MessageButtons::YesNo),
-              MessageAnswer::No);
 }
 
 TEST(QtInputBox, ConfirmedTextComesBackAndCancelGivesEmpty) {

@@ -53,8 +53,6 @@ TEST(SeededRandom, SeedDecidesTheSequenceWhichSpreadsOverTheUnitInterval) {
     }
     EXPECT_EQ(tenths.size(), 10u);  // not stuck in a corner
 
-    SeededRandom other(43);
-    EXPECT_NE(draw(other, 20), draw(second, 20));
     second.seed(42);
     EXPECT_EQ(draw(second, 20), std::vector<double>(values.begin(), values.begin() + 20));
     second.reseed();  // a fixed seed ignores the clock: the sequence goes on

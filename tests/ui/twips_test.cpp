@@ -6,14 +6,9 @@
 namespace vondrik {
 namespace {
 
-TEST(Twips, StandardScreenHasFifteenTwipsPerPixel) {
-    EXPECT_EQ(twipsToPixels(15), 1);
+TEST(Twips, FifteenTwipsPerPixelRoundedToTheNearest) {
     EXPECT_EQ(twipsToPixels(1440), 96);
-    EXPECT_EQ(pixelsToTwips(1), 15);
     EXPECT_EQ(pixelsToTwips(640), 9600);
-}
-
-TEST(Twips, PixelsRoundToTheNearest) {
     EXPECT_EQ(twipsToPixels(7), 0);       // 0.47
     EXPECT_EQ(twipsToPixels(8), 1);       // 0.53
     EXPECT_EQ(twipsToPixels(4000), 267);  // 266.67

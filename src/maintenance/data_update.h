@@ -1,0 +1,75 @@
+// One run of the data update: the server's index fetched, every update published since the
+// last one applied fetched and inserted into the length tables, the counter moved on after
+// each update, and the version the server announces compared with the program's.
+#pragma once
+
+#include <QString>
+#include <functional>
+
+#include "dictionary/dictionary_session.h"
+#include "maintenance/update_files.h"
+#include "maintenance/update_server.h"
+#include "ui/app_folder.h"
+#include "ui/http_getter.h"
+
+namespace vondrik {
+
+// Where a run reports its steps.
+struct UpdateLog {
+    std::function<void(const QString&)> protokoll;  // a line of the log list only
+    std::function<void(const QString&)> melden;     // a log line that is also the status line
+};
+
+enum class UpdateOutcome {
+    Busy,          // a run was already going; this call did nothing
+    BadServer,     // the server setting names no http address
+    NoFile,        // the index could not be stored in the daten folder
+    InvalidIndex,  // no valid index came back (server down, wrong page, bad status)
+    NothingNew,    // the counter is already at the newest update
+    Applied,       // every update up to the newest one applied
+    Failed,        // an update could not be fetched or saved; later runs fetch it again
+    Stopped,       // stop() was called; the counter holds the last update applied
+};
+
+struct UpdateResult {
+    UpdateOutcome outcome = UpdateOutcome::Busy;
+    int inserted = 0;         // entries the database accepted in this run
+    QString version;          // line 2 of the index, when one was read
+    bool newVersion = false;  // the version check speaks: tell the user
+};
+
+class DataUpdate {
+  public:
+    // A server that does not answer within this time counts as a failed download.
+    static constexpr int kTimeoutMs = 20000;
+
+    DataUpdate(DictionarySession& session, HttpGetter& http, const AppFolder& folder)
+        : session_(session), http_(http), folder_(folder) {}
+
+    // Window events run during the downloads; a call made meanwhile (a second click) returns
+    // Busy at once. A sink left empty hears nothing.
+    UpdateResult run(const UpdateLog& log);
+    bool running() const { return running_; }
+
+    // Ends a running run after the download it waits for; nothing is reported any more.
+    void stop() { stopRequested_ = true; }
+
+  private:
+    UpdateResult fetchUpdates(const UpdateLog& log, const UpdateServer& server,
+                              const UpdateIndex& index);
+    // Keeps the local copy of update `number`; false (and said why) when there is nothing to
+    // keep or it cannot be written.
+    bool store(const UpdateLog& log, qint64 number, const QByteArray& body);
+    // Inserts the lines of update `number` and moves the counter to it in one transaction.
+    bool apply(const UpdateLog& log, qint64 number, const QByteArray& body, int& inserted);
+    int insertLines(const UpdateLog& log, const QByteArray& body);
+    void rollback();
+
+    DictionarySession& session_;
+    HttpGetter& http_;
+    const AppFolder& folder_;
+    bool running_ = false;
+    bool stopRequested_ = false;
+};
+
+}  // namespace vondrik

@@ -1,0 +1,141 @@
+// Reading and writing the data update's index, update lines and counter.
+#include "maintenance/update_files.h"
+
+#include <QDir>
+#include <QFile>
+
+#include "dictionary/length_tables.h"
+#include "dictionary/text.h"
+#include "maintenance/backup_files.h"
+#include "ui/cp1252.h"
+#include "ui/text_file.h"
+
+namespace vondrik {
+namespace {
+
+// More digits than this are no update number anyone publishes; reading them as 0 keeps a
+// garbled file from sending the run after billions of downloads.
+constexpr int kMaxDigits = 9;
+
+bool isControl(QChar c) {
+    return c.unicode() < 0x20 || c.unicode() == 0x7F;
+}
+
+QString withoutControls(QString text) {
+    text.removeIf(isControl);
+    return text;
+}
+
+}  // namespace
+
+QString indexServerPath() {
+    return QStringLiteral("datenupdate/upd.dat");
+}
+
+QString updateServerPath(qint64 number) {
+    return QStringLiteral("datenupdate/%1.upd").arg(number);
+}
+
+QString localIndexFile(const AppFolder& folder) {
+    return folder.appPath(u"daten/upd.dat");
+}
+
+QString localUpdateFile(const AppFolder& folder, qint64 number) {
+    return folder.appPath(QStringLiteral("daten/%1.upd").arg(number));
+}
+
+void removeLocalUpdateFiles(const AppFolder& folder) {
+    QDir daten(folder.appPath(u"daten"));
+    const QStringList names =
+        daten.entryList({QStringLiteral("*.upd")}, QDir::Files | QDir::Hidden, QDir::Name);
+    for (const QString& name : names) {
+        QFile::remove(daten.filePath(name));
+    }
+}
+
+qint64 leadingNumber(QStringView text) {
+    qsizetype i = 0;
+    while (i < text.size() && text[i] == u' ') {
+        ++i;
+    }
+    const qsizetype start = i;
+    while (i < text.size() && text[i] >= u'0' && text[i] <= u'9') {
+        ++i;
+    }
+    // Leading zeros carry no size.
+    QStringView digits = text.mid(start, i - start);
+    while (digits.size() > 1 && digits.front() == u'0') {
+        digits = digits.mid(1);
+    }
+    if (digits.isEmpty() || digits.size() > kMaxDigits) {
+        return 0;
+    }
+    return digits.toLongLong();
+}
+
+UpdateIndex parseIndex(const QByteArray& bytes) {
+    const QStringList lines = splitLines(decodeCp1252(bytes));
+    UpdateIndex index;
+    if (!lines.isEmpty()) {
+        const QStringList pieces = lines[0].split(u' ');
+        index.status = pieces.value(0);
+        index.newest = leadingNumber(pieces.value(1));
+    }
+    if (lines.size() > 1) {
+        index.version = trimBlanks(lines[1]);
+    }
+    return index;
+}
+
+QByteArray indexFileBytes(qint64 newest, const QString& version) {
+    return encodeCp1252(QString::fromUtf16(kIndexStatus) + u' ' + QString::number(newest)) +
+           "\r\n" + encodeCp1252(version) + "\r\n";
+}
+
+QByteArray counterBytes(qint64 number) {
+    return ' ' + QByteArray::number(number) + " \r\n";
+}
+
+std::optional<qint64> readCounter(const QString& path) {
+    const std::optional<QByteArray> bytes = readFileBytes(path);
+    if (!bytes) {
+        return std::nullopt;
+    }
+    // The first field ends at a comma or a line end.
+    QString field = splitLines(decodeCp1252(*bytes)).value(0);
+    field = field.left(field.indexOf(u',') < 0 ? field.size() : field.indexOf(u','));
+    return leadingNumber(trimBlanks(field));
+}
+
+UpdateLine parseUpdateLine(const QString& line) {
+    UpdateLine result;
+    result.text = trimBlanks(line);
+    if (result.text.size() < 2) {
+        return result;
+    }
+    const qsizetype tab = result.text.indexOf(u'\t');
+    if (tab < 0) {
+        result.kind = UpdateLine::NoTab;
+        return result;
+    }
+    result.word = withoutControls(result.text.left(tab));
+    result.meaning = withoutControls(result.text.mid(tab + 1));
+    result.kind =
+        tableForLength(int(result.word.size())) ? UpdateLine::Entry : UpdateLine::BadLength;
+    return result;
+}
+
+QString refusalReason(UpdateLine::Kind kind) {
+    switch (kind) {
+        case UpdateLine::NoTab:
+            return QStringLiteral("kein TAB zwischen Wort und Bedeutung");
+        case UpdateLine::BadLength:
+            return QStringLiteral("Wort nicht 2 bis 15 Zeichen lang");
+        case UpdateLine::Empty:
+        case UpdateLine::Entry:
+            break;
+    }
+    return {};
+}
+
+}  // namespace vondrik

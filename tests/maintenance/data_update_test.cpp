@@ -1,0 +1,207 @@
+// The update run against a real web server on 127.0.0.1: what it fetches, inserts, logs and
+// counts, and that the counter always names the last update applied.
+#include "maintenance/data_update.h"
+
+#include <QTcpServer>
+
+#include "support/qt_printers.h"
+#include "ui/qt_http_getter.h"
+#include "update_test_folder.h"
+
+namespace vondrik::test {
+namespace {
+
+class DataUpdateTest : public UpdateTestFolder {
+  protected:
+    UpdateResult run(const std::function<void(const QString&)>& onStatus = {}) {
+        log.clear();
+        return update.run({[this](const QString& line) { log << line; },
+                           [this, onStatus](const QString& line) {
+                               log << line;
+                               status = line;
+                               if (onStatus) {
+                                   onStatus(line);
+                               }
+                           }});
+    }
+    QStringList requested(std::initializer_list<const char*> names) const {
+        QStringList paths;
+        for (const char* name : names) {
+            paths << QStringLiteral("/datenupdate/") + QLatin1String(name);
+        }
+        return paths;
+    }
+
+    AppFolder folder{app.path()};
+    QtHttpGetter http;
+    DataUpdate update{session, http, folder};
+    QStringList log;
+    QString status;
+};
+
+TEST_F(DataUpdateTest, FirstRunFetchesEveryUpdateLaterRunsOnlyTheNewOnes) {
+    publish(1, "Ab\tErstes\r\n");
+    publish(2, "Quorx\tZweites\r\n");
+    publish(3, "Zyxel\tDrittes\r\nFlumbo\tViertes\r\n");
+    announce("erfolgreich 3\r\nVersion 3.6\r\n");
+
+    // A second start while the first waits for the server does nothing.
+    UpdateOutcome nested = UpdateOutcome::Applied;
+    UpdateResult result = run([&](const QString& line) {
+        if (line == u"Lade Update Nr. 1") {
+            nested = update.run({}).outcome;
+        }
+    });
+    EXPECT_EQ(nested, UpdateOutcome::Busy);
+    EXPECT_EQ(result.outcome, UpdateOutcome::Applied);
+    EXPECT_EQ(result.inserted, 4);
+    EXPECT_FALSE(result.newVersion);
+    EXPECT_EQ(log, QStringList({"Verbindung zu http//" + host() + " ist hergestellt!",
+                                "Lade Update Nr. 1", "schreibe Daten von Update Nr. 1",
+                                "Lade Update Nr. 2", "schreibe Daten von Update Nr. 2",
+                                "Lade Update Nr. 3", "schreibe Daten von Update Nr. 3",
+                                "4 neue Datensätze wurden erfolgreich eingefügt!"}));
+    EXPECT_EQ(server.requested(), requested({"upd.dat", "1.upd", "2.upd", "3.upd"}));
+    EXPECT_EQ(counter(), " 3 \r\n");
+    EXPECT_EQ(localCopies(), QStringList());
+    EXPECT_EQ(meanings("Ab"), QStringList{"Erstes"});
+    EXPECT_EQ(meanings("Flumbo"), QStringList{"Viertes"});
+
+    publish(4, "Quorx\tNoch eins\r\n");
+    publish(5, "Zyxel\tUnd noch eins\r\n");
+    announce("erfolgreich 5\r\nVersion 3.6\r\n");
+    server.forget();
+    result = run();
+    EXPECT_EQ(result.outcome, UpdateOutcome::Applied);
+    EXPECT_EQ(result.inserted, 2);
+    EXPECT_EQ(server.requested(), requested({"upd.dat", "4.upd", "5.upd"}));
+    EXPECT_EQ(counter(), " 5 \r\n");
+    EXPECT_EQ(meanings("Quorx"), QStringList({"Zweites", "Noch eins"}));
+
+    announce("erfolgreich 5\r\n  Version 3.7 \r\n");
+    server.forget();
+    result = run();
+    EXPECT_EQ(result.outcome, UpdateOutcome::NothingNew);
+    EXPECT_EQ(status, "Es sind leider keine aktuellen Datenupdates verfügbar!");
+    EXPECT_TRUE(result.newVersion);
+    EXPECT_EQ(result.version, "Version 3.7");
+    EXPECT_EQ(server.requested(), requested({"upd.dat"}));
+    EXPECT_EQ(counter(), " 5 \r\n");
+    EXPECT_EQ(localCopies(), QStringList());
+}
+
+TEST_F(DataUpdateTest, FailedDownloadStopsTheRunAndIsFetchedAgainLater) {
+    writeBytes(counterPath(), "0\r\n");  // as good as no counter: start from update 1
+    announce("erfolgreich 3\r\nVersion 3.6\r\n");
+    UpdateResult result = run();
+    EXPECT_EQ(result.outcome, UpdateOutcome::Failed);
+    EXPECT_EQ(status, "Update Nr. 1 konnte nicht geladen werden!");
+    EXPECT_EQ(counter(), "0\r\n");
+
+    publish(1, "Quorx\tEins\r\n");
+    publish(3, "Zyxel\tDrei\r\n");
+    server.forget();
+    result = run();
+    EXPECT_EQ(result.outcome, UpdateOutcome::Failed);
+    EXPECT_EQ(result.inserted, 1);
+    EXPECT_EQ(status, "Update Nr. 2 konnte nicht geladen werden!");
+    EXPECT_EQ(log.last(), "1 neue Datensätze wurden erfolgreich eingefügt!");
+    EXPECT_EQ(server.requested(), requested({"upd.dat", "1.upd", "2.upd"}));
+    EXPECT_EQ(counter(), " 1 \r\n");
+    EXPECT_EQ(localCopies(), QStringList());
+
+    publish(2, "Flumbo\tZwei\r\n");
+    server.forget();
+    result = run();
+    EXPECT_EQ(result.outcome, UpdateOutcome::Applied);
+    EXPECT_EQ(server.requested(), requested({"upd.dat", "2.upd", "3.upd"}));
+    EXPECT_EQ(counter(), " 3 \r\n");
+    EXPECT_EQ(meanings("Quorx"), QStringList{"Eins"});
+    EXPECT_EQ(meanings("Zyxel"), QStringList{"Drei"});
+}
+
+TEST_F(DataUpdateTest, SkippedLinesAreLoggedWithTheirReasonAndNotCounted) {
+    publish(1,
+            "Quorx\tGutes Wort\r\n"
+            "ohne Tabulator\r\n"
+            "X\tzu kurz\r\n"
+            "\r\n"
+            "a\r\n"
+            "Sechzehnbuchstab\tzu lang\r\n"
+            "Flumbo\t" +
+                QByteArray(101, 'm') +
+                "\r\n"
+                "O'Neill\tIrischer Name [mit] {Klammern}\r\n"
+                "Zyxel\tx'); DELETE FROM zwei; --\r\n"
+                "  \xD6lfass\tBeh\xE4lter  \r\n");
+    announce("erfolgreich 1\r\nVersion 3.6\r\n");
+    const UpdateResult result = run();
+    EXPECT_EQ(result.outcome, UpdateOutcome::Applied);
+    EXPECT_EQ(result.inserted, 4);
+    EXPECT_EQ(status, "4 neue Datensätze wurden erfolgreich eingefügt!");
+    const QStringList skipped = log.filter(QStringLiteral("übersprungen"));
+    ASSERT_EQ(skipped.size(), 4) << log.join(u'\n').toStdString();
+    EXPECT_EQ(skipped[0],
+              "Zeile 2 übersprungen, kein TAB zwischen Wort und Bedeutung: "
+              "ohne Tabulator");
+    EXPECT_EQ(skipped[1], "Zeile 3 übersprungen, Wort nicht 2 bis 15 Zeichen lang: X");
+    EXPECT_EQ(skipped[2],
+              "Zeile 6 übersprungen, Wort nicht 2 bis 15 Zeichen lang: Sechzehnbuchstab");
+    EXPECT_TRUE(skipped[3].startsWith("Zeile 7 übersprungen, von der Datenbank abgelehnt ("));
+    EXPECT_TRUE(skipped[3].endsWith("): Flumbo"));
+
+    // Stored exactly as sent; the crafted line ran no second statement.
+    EXPECT_EQ(meanings("O'Neill"), QStringList{"Irischer Name [mit] {Klammern}"});
+    EXPECT_EQ(meanings("Zyxel"), QStringList{"x'); DELETE FROM zwei; --"});
+    EXPECT_EQ(meanings("Ölfass"), QStringList{"Behälter"});
+    EXPECT_EQ(meanings("Flumbo"), QStringList());
+    EXPECT_EQ(session.open("Select * from zwei").RecordCount(),
+              qint64(fixtureEntriesOfLength(2).size()));
+}
+
+TEST_F(DataUpdateTest, WithoutAValidIndexNothingChanges) {
+    writeBytes(counterPath(), " 2 \r\n");
+    const QByteArray page = "<html>Wartungsarbeiten</html>\r\n";
+    announce(page);
+    EXPECT_EQ(run().outcome, UpdateOutcome::InvalidIndex);
+    EXPECT_EQ(status, "Vondrik 2000 kann keine Verbindung zum http//" + host() + " herstellen!");
+    EXPECT_EQ(bytesOf(app.file("daten/upd.dat")), page);  // kept to be looked at
+
+    quint16 port = 0;
+    {
+        QTcpServer closed;
+        ASSERT_TRUE(closed.listen(QHostAddress::LocalHost));
+        port = closed.serverPort();
+    }
+    writeBytes(app.file("daten/updserver.dat"), "http://127.0.0.1:" + QByteArray::number(port));
+    EXPECT_EQ(run().outcome, UpdateOutcome::InvalidIndex);
+    EXPECT_EQ(status, QStringLiteral("Vondrik 2000 kann keine Verbindung zum http//127.0.0.1:%1 "
+                                     "herstellen!")
+                          .arg(port));
+    EXPECT_EQ(bytesOf(app.file("daten/upd.dat")), "");
+
+    writeBytes(app.file("daten/updserver.dat"), "ftp://127.0.0.1/\r\n");
+    EXPECT_EQ(run().outcome, UpdateOutcome::BadServer);
+    EXPECT_EQ(status,
+              "Die Serveradresse \"ftp://127.0.0.1/\" in daten\\updserver.dat ist keine "
+              "http-Adresse!");
+    EXPECT_EQ(counter(), " 2 \r\n");
+}
+
+// Inserts and counter stand or fall together: an update whose counter cannot be written
+// leaves nothing behind, so the next run can apply it without duplicates.
+TEST_F(DataUpdateTest, CounterThatCannotBeWrittenUndoesTheUpdate) {
+    ASSERT_TRUE(QDir().mkpath(counterPath()));
+    publish(1, "Quorx\tEins\r\n");
+    announce("erfolgreich 1\r\nVersion 3.6\r\n");
+    const UpdateResult result = run();
+    EXPECT_EQ(result.outcome, UpdateOutcome::Failed);
+    EXPECT_EQ(result.inserted, 0);
+    EXPECT_TRUE(status.startsWith("Update Nr. 1 konnte nicht gespeichert werden: Der Zähler"))
+        << status.toStdString();
+    EXPECT_EQ(meanings("Quorx"), QStringList());
+    EXPECT_EQ(localCopies(), QStringList());
+}
+
+}  // namespace
+}  // namespace vondrik::test

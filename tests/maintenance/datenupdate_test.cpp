@@ -1,0 +1,162 @@
+// The data update window: opened from the main window's menu, a run shown in its log,
+// status line and busy animation, and what clicks during a run do.
+#include "maintenance/datenupdate.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QPointer>
+#include <QPushButton>
+#include <QTimer>
+
+#include "shell/haupt_fixture.h"
+#include "support/qt_printers.h"
+#include "update_test_folder.h"
+
+namespace vondrik::test {
+namespace {
+
+QStringList linesOf(const QListWidget* list) {
+    QStringList lines;
+    for (int i = 0; i < list->count(); ++i) {
+        lines << list->item(i)->text();
+    }
+    return lines;
+}
+
+int shownPicture(const Datenupdate& window) {
+    int shown = -1;
+    for (int k = 0; k < 4; ++k) {
+        if (!window.Picture1[k]->isHidden()) {
+            EXPECT_EQ(shown, -1) << "two pictures at once";
+            shown = k;
+        }
+    }
+    return shown;
+}
+
+const QUrl kIndex(QStringLiteral("http://127.0.0.1:8000/datenupdate/upd.dat"));
+const QUrl kFirst(QStringLiteral("http://127.0.0.1:8000/datenupdate/1.upd"));
+
+class DatenupdateMenuTest : public HauptTest {
+  protected:
+    Datenupdate* openFromMenu() {
+        haupt->menuAction(QStringLiteral("daupaus"))->trigger();
+        return haupt->findChild<Datenupdate*>(QStringLiteral("Datenupdate"));
+    }
+};
+
+TEST_F(DatenupdateMenuTest, OpensOnceAndStartsIdle) {
+    ASSERT_TRUE(haupt->menuAction(QStringLiteral("daupaus"))->isEnabled());
+    Datenupdate* window = openFromMenu();
+    ASSERT_TRUE(window);
+    EXPECT_EQ(openFromMenu(), window);
+    EXPECT_EQ(haupt->findChildren<Datenupdate*>().size(), 1);
+
+    EXPECT_EQ(window->windowTitle(), "Datenupdate");
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(haupt->isEnabled());  // an ordinary window beside the main window
+    EXPECT_TRUE(window->Label3->isVisible());
+    EXPECT_EQ(window->Label3->text(), "Um diese Funktion auszuführen, müssen Sie ONLINE sein.");
+    EXPECT_FALSE(window->List1->isVisible());
+    EXPECT_FALSE(window->Label1->isVisible());
+    EXPECT_EQ(window->Label2->width(), window->width());
+    EXPECT_EQ(window->Command1->text(), "Datenupdate starten");
+    EXPECT_EQ(window->Command2->text(), "Beenden");
+    EXPECT_EQ(shownPicture(*window), -1);
+    EXPECT_EQ(window->Timer1->interval(), 100);
+    EXPECT_FALSE(window->Timer1->isActive());
+    EXPECT_EQ(window->Timer1->objectName(), "Timer1");
+}
+
+TEST_F(DatenupdateMenuTest, RunFillsTheLogSaysFertigAndAnnouncesTheNewVersion) {
+    fake.http.setBody(kIndex, "erfolgreich 1\r\nVersion 3.7\r\n");
+    fake.http.setBody(kFirst, "Quorx\tFrisch geladen\r\nX\tzu kurz\r\n");
+    Datenupdate* window = openFromMenu();
+    ASSERT_TRUE(window);
+    window->Command1->click();
+
+    EXPECT_EQ(linesOf(window->List1),
+              QStringList({"Verbindung zu http//127.0.0.1:8000 ist hergestellt!",
+                           "Lade Update Nr. 1", "schreibe Daten von Update Nr. 1",
+                           "Zeile 2 übersprungen, Wort nicht 2 bis 15 Zeichen lang: X",
+                           "1 neue Datensätze wurden erfolgreich eingefügt!"}));
+    EXPECT_TRUE(window->List1->isVisible());
+    EXPECT_TRUE(window->Label1->isVisible());
+    EXPECT_EQ(window->Label2->text(), "1 neue Datensätze wurden erfolgreich eingefügt!");
+    EXPECT_TRUE(window->Label3->isVisible());
+    EXPECT_EQ(window->Label3->text(), " FERTIG ");
+    EXPECT_FALSE(window->Timer1->isActive());
+    EXPECT_EQ(shownPicture(*window), -1);
+    ASSERT_EQ(fake.messageBox.shown().size(), 1);
+    const ShownMessage& info = fake.messageBox.shown()[0];
+    EXPECT_EQ(info.text, "Es liegt eine neue Version von Vondrik 2000 zum Download bereit!");
+    EXPECT_EQ(info.title, "kleine Info");
+    EXPECT_EQ(info.icon, MessageIcon::Information);
+    // The server setting was missing, so the run wrote the default for the user to change.
+    EXPECT_EQ(bytesOf(app.file("daten/updserver.dat")), "http://127.0.0.1:8000/\r\n");
+    EXPECT_EQ(search("quorx"), QStringList{"QUORX\tFrisch geladen"});
+
+    // A run without a valid index leaves no " FERTIG ".
+    fake.http.setBody(kIndex, "");
+    window->Command1->click();
+    EXPECT_FALSE(window->Label3->isVisible());
+    EXPECT_EQ(window->Label2->text(),
+              "Vondrik 2000 kann keine Verbindung zum http//127.0.0.1:8000 herstellen!");
+}
+
+// Answers every request through a function, so a test can act while a run waits.
+class ScriptedGetter final : public HttpGetter {
+  public:
+    QByteArray get(const QUrl& url, int) override { return answer(url); }
+    std::function<QByteArray(const QUrl&)> answer;
+};
+
+class DatenupdateRunTest : public ::testing::Test {
+  protected:
+    ~DatenupdateRunTest() override { delete window.data(); }
+
+    TestAppFolder app;
+    DictionarySession session{app.openDictionary()};
+    FakePlatform fake{app.path()};
+    ScriptedGetter http;
+    Platform platform{fake.messageBox, fake.inputBox,     fake.beeper, fake.sound,
+                      fake.printer,    fake.clock,        fake.random, http,
+                      fake.appFolder,  fake.commonDialogs};
+    QPointer<Datenupdate> window = Datenupdate::open(session, platform, nullptr);
+};
+
+TEST_F(DatenupdateRunTest, AnimationShowsTheFourPicturesInTurn) {
+    QList<int> shown;
+    for (int tick = 0; tick < 6; ++tick) {
+        window->animate();
+        shown << shownPicture(*window);
+    }
+    EXPECT_EQ(shown, QList<int>({0, 1, 2, 3, 0, 1}));
+}
+
+TEST_F(DatenupdateRunTest, ClosingDuringARunEndsItWithoutApplyingAnything) {
+    bool animating = false;
+    bool startEnabled = true;
+    http.answer = [&](const QUrl& url) -> QByteArray {
+        if (url.path().endsWith(u"upd.dat")) {
+            return "erfolgreich 1\r\nVersion 3.6\r\n";
+        }
+        animating = window->Timer1->isActive();
+        startEnabled = window->Command1->isEnabled();
+        window->Command2->click();
+        EXPECT_TRUE(window);  // still there while the run is on the stack
+        EXPECT_FALSE(window->isVisible());
+        return "Quorx\tEins\r\n";
+    };
+    window->Command1->click();
+    EXPECT_TRUE(animating);
+    EXPECT_FALSE(startEnabled);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(window);
+    EXPECT_FALSE(QFile::exists(app.file("daten/anzup.sis")));
+    const Recordset& rows = session.open("Select * from fuenf WHERE begriff = 'Quorx'");
+    EXPECT_EQ(rows.RecordCount(), 0);
+}
+
+}  // namespace
+}  // namespace vondrik::test

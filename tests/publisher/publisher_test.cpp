@@ -1,0 +1,97 @@
+// The update publisher: the server layout it writes, the lines it refuses, and a round trip
+// from a TSV file through the publishing program, a web server and the program's update
+// run into the dictionary.
+#include "publisher/update_publisher.h"
+
+#include <QProcess>
+
+#include "maintenance/data_update.h"
+#include "support/qt_printers.h"
+#include "ui/qt_http_getter.h"
+#include "update_test_folder.h"
+
+namespace vondrik::test {
+namespace {
+
+using publisher::publishUpdate;
+
+class PublisherTest : public UpdateTestFolder {
+  protected:
+    QString root() const { return serverDir.path(); }
+};
+
+TEST_F(PublisherTest, WritesTheNextUpdateAndItsIndexRefusingWhatCannotBePublished) {
+    const QByteArray tsv =
+        "Ölfass\tBehälter für Öl\n"
+        "ohne Tabulator\n"
+        "\n"
+        "X\tzu kurz\n"
+        "Sechzehnbuchstab\tzu lang\n"
+        "  O'Neill\tIrischer Name  \n"
+        "Flumbo\t" +
+        QByteArray(101, 'm') +
+        "\n"
+        "Zwei\tTabs\tin einer Zeile\n"
+        "Rubel\tWährung, ₽\n";
+    publisher::PublishResult result = publishUpdate(root(), tsv);
+    ASSERT_TRUE(result.ok) << result.error.toStdString();
+    EXPECT_EQ(result.number, 1);
+    EXPECT_EQ(result.published, 2);
+    EXPECT_EQ(
+        result.refused,
+        QStringList({"Zeile 2: kein TAB zwischen Wort und Bedeutung: ohne Tabulator",
+                     "Zeile 4: Wort nicht 2 bis 15 Zeichen lang: X\tzu kurz",
+                     "Zeile 5: Wort nicht 2 bis 15 Zeichen lang: Sechzehnbuchstab\tzu lang",
+                     "Zeile 7: Bedeutung länger als 100 Zeichen: Flumbo\t" + QString(101, u'm'),
+                     "Zeile 8: mehr als ein TAB: Zwei\tTabs\tin einer Zeile",
+                     "Zeile 9: Zeichen, die Codepage 1252 nicht kennt: Rubel\tWährung, ₽"}));
+    EXPECT_EQ(bytesOf(served("1.upd")),
+              "\xD6lfass\tBeh\xE4lter f\xFCr \xD6l\r\n"
+              "O'Neill\tIrischer Name\r\n");
+    EXPECT_EQ(bytesOf(served("upd.dat")), "erfolgreich 1\r\nVersion 3.6\r\n");
+
+    // Code page 1252 input too; the version line stays until a new one is given.
+    result = publishUpdate(root(), "Quorx\tF\xFCnf\r\n");
+    ASSERT_TRUE(result.ok);
+    EXPECT_EQ(bytesOf(served("2.upd")), "Quorx\tF\xFCnf\r\n");
+    result = publishUpdate(root(), "Zyxel\tDrei\n", "Version 3.7");
+    EXPECT_EQ(result.number, 3);
+    EXPECT_EQ(bytesOf(served("upd.dat")), "erfolgreich 3\r\nVersion 3.7\r\n");
+    EXPECT_EQ(bytesOf(served("1.upd")),
+              "\xD6lfass\tBeh\xE4lter f\xFCr \xD6l\r\n"
+              "O'Neill\tIrischer Name\r\n");
+
+    // Nothing to publish, or an index that was lost: nothing is written.
+    result = publishUpdate(root(), "kein Eintrag\n");
+    EXPECT_FALSE(result.ok);
+    QFile::remove(served("upd.dat"));
+    result = publishUpdate(root(), "Zyxel\tVier\n");
+    EXPECT_FALSE(result.ok);
+    EXPECT_TRUE(result.error.contains("upd.dat fehlt")) << result.error.toStdString();
+    EXPECT_EQ(QDir(root() + "/datenupdate").entryList(QDir::Files),
+              QStringList({"1.upd", "2.upd", "3.upd"}));
+}
+
+TEST_F(PublisherTest, PublishedEntriesReachTheDictionaryThroughTheUpdateRun) {
+    const QString tsv = app.file("neu.tsv");
+    writeBytes(tsv, "Ölfass\tBehälter für Öl\nO'Neill\tIrischer Name\nX\tzu kurz\n");
+    QProcess publish;
+    publish.start(QStringLiteral(VONDRIK_PUBLISH_PROGRAM), {root(), tsv});
+    ASSERT_TRUE(publish.waitForFinished(30000));
+    EXPECT_EQ(publish.exitCode(), 0) << publish.readAllStandardError().toStdString();
+    EXPECT_TRUE(publish.readAllStandardOutput().startsWith("Update 1 mit 2 Einträgen"));
+
+    QtHttpGetter http;
+    AppFolder folder(app.path());
+    DataUpdate update(session, http, folder);
+    const UpdateResult result = update.run({[](const QString&) {}, [](const QString&) {}});
+    EXPECT_EQ(result.outcome, UpdateOutcome::Applied);
+    EXPECT_EQ(result.inserted, 2);
+    EXPECT_FALSE(result.newVersion);
+    EXPECT_EQ(meanings("Ölfass"), QStringList{"Behälter für Öl"});
+    EXPECT_EQ(meanings("O'Neill"), QStringList{"Irischer Name"});
+    EXPECT_EQ(counter(), " 1 \r\n");
+}
+
+}  // namespace
+}  // namespace vondrik::test

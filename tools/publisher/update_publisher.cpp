@@ -1,0 +1,110 @@
+// Checking the entries, numbering the update and writing it with its index.
+#include "publisher/update_publisher.h"
+
+#include <QDir>
+#include <QStringDecoder>
+
+#include "dictionary/length_tables.h"
+#include "maintenance/backup_files.h"
+#include "maintenance/update_files.h"
+#include "ui/cp1252.h"
+#include "ui/text_file.h"
+
+namespace vondrik::publisher {
+namespace {
+
+QString decodeInput(const QByteArray& bytes) {
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    QString text = utf8(bytes);
+    return utf8.hasError() ? decodeCp1252(bytes) : text;
+}
+
+// The reason a line cannot be published, or nothing. What the update run would refuse is
+// refused here too, and what the file could not carry unchanged as well.
+QString refusal(const UpdateLine& line) {
+    if (line.kind != UpdateLine::Entry) {
+        return refusalReason(line.kind);
+    }
+    if (line.text.count(u'\t') > 1) {
+        return QStringLiteral("mehr als ein TAB");
+    }
+    if (line.meaning.size() > kMeaningSize) {
+        return QStringLiteral("Bedeutung länger als %1 Zeichen").arg(kMeaningSize);
+    }
+    const QString entry = line.word + u'\t' + line.meaning;
+    if (decodeCp1252(encodeCp1252(entry)) != entry) {
+        return QStringLiteral("Zeichen, die Codepage 1252 nicht kennt");
+    }
+    return {};
+}
+
+}  // namespace
+
+PublishResult publishUpdate(const QString& serverRoot, const QByteArray& tsv,
+                            const QString& version) {
+    PublishResult result;
+    const QDir folder(QDir(serverRoot).filePath(QStringLiteral("datenupdate")));
+    const QString indexPath = folder.filePath(QStringLiteral("upd.dat"));
+
+    qint64 newest = 0;
+    QString announced = QString::fromUtf16(kProgramVersion);
+    if (const std::optional<QByteArray> bytes = readFileBytes(indexPath)) {
+        const UpdateIndex index = parseIndex(*bytes);
+        if (!index.valid()) {
+            result.error = QStringLiteral(
+                               "%1 ist kein gültiger Index (erste Zeile nicht "
+                               "\"erfolgreich N\"); nichts veröffentlicht.")
+                               .arg(shownPath(indexPath));
+            return result;
+        }
+        newest = index.newest;
+        if (!index.version.isEmpty()) {
+            announced = index.version;
+        }
+    } else if (!folder.entryList({QStringLiteral("*.upd")}, QDir::Files).isEmpty()) {
+        // Numbering from 1 again would replace updates the programs out there already have.
+        result.error = QStringLiteral(
+                           "%1 fehlt, aber %2 enthält schon Updates; nichts "
+                           "veröffentlicht.")
+                           .arg(shownPath(indexPath), shownPath(folder.path()));
+        return result;
+    }
+    if (!version.isEmpty()) {
+        announced = version;
+    }
+
+    QStringList entries;
+    const QStringList lines = splitLines(decodeInput(tsv));
+    for (int n = 0; n < lines.size(); ++n) {
+        const UpdateLine line = parseUpdateLine(lines[n]);
+        if (line.kind == UpdateLine::Empty) {
+            continue;
+        }
+        const QString reason = refusal(line);
+        if (!reason.isEmpty()) {
+            result.refused << QStringLiteral("Zeile %1: %2: %3").arg(n + 1).arg(reason, line.text);
+            continue;
+        }
+        entries << line.word + u'\t' + line.meaning;
+    }
+    if (entries.isEmpty()) {
+        result.error = QStringLiteral("Keine Zeile ist zu veröffentlichen; nichts geschrieben.");
+        return result;
+    }
+
+    result.number = newest + 1;
+    result.updateFile = folder.filePath(QStringLiteral("%1.upd").arg(result.number));
+    if (!QDir().mkpath(folder.path()) || !writeLines(result.updateFile, entries) ||
+        !writeFileBytes(indexPath, indexFileBytes(result.number, announced), true)) {
+        result.error = QStringLiteral(
+                           "In %1 kann nicht geschrieben werden; das Update ist nicht "
+                           "angekündigt.")
+                           .arg(shownPath(folder.path()));
+        return result;
+    }
+    result.published = int(entries.size());
+    result.ok = true;
+    return result;
+}
+
+}  // namespace vondrik::publisher
