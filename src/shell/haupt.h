@@ -92,6 +92,7 @@ class Haupt : public QMainWindow {
     void connectSearches();
     void connectBackupMenu();
     void connectGameMenu();
+    void connectPuzzleMenu();
     void connectUpdateMenu();
     // Reminders and the alarm clock: panels, timers and menu items (haupt_extras.cpp).
     void connectExtrasMenu();

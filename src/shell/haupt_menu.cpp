@@ -60,9 +60,10 @@ constexpr MenuEntry kMenu[] = {
 
 // Items that already lead somewhere; the rest wait for their windows.
 constexpr const char16_t* kWorking[] = {
-    u"enden",    u"budu",    u"anzdasa", u"datarb", u"notebook", u"hfarb",   u"tfarb",  u"schrift",
-    u"standard", u"higru",   u"töne",    u"geban",  u"gebaus",   u"spielen", u"wecker", u"gebbe",
-    u"sic",      u"daupaus", u"info",    u"hian",   u"kleif",    u"akti",    u"deakti"};
+    u"enden",   u"budu",     u"anzdasa", u"datarb", u"notebook", u"hfarb",  u"tfarb",
+    u"schrift", u"standard", u"higru",   u"töne",   u"geban",    u"gebaus", u"spielen",
+    u"wecker",  u"gebbe",    u"sic",     u"pyra",   u"schneck",  u"trepp",  u"daupaus",
+    u"info",    u"hian",     u"kleif",   u"akti",   u"deakti"};
 
 bool isWorking(QStringView name) {
     for (const char16_t* working : kWorking) {
@@ -112,6 +113,7 @@ void Haupt::buildMenu() {
     connectBackupMenu();
     connectGameMenu();
     connectExtrasMenu();
+    connectPuzzleMenu();
     connectUpdateMenu();
     connectHelpMenu();
 }

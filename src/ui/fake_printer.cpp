@@ -11,8 +11,12 @@ class FakePrintJob final : public PrintJob {
     void printLine(const QString& text) override {
         document().pages.last().lines.append({text, fontSize_});
     }
+    bool fits(const QString& text) const override {
+        return text.size() <= printer_.charactersPerLine;
+    }
     void drawPicture(const QImage& picture, QPoint topLeftTwips) override {
-        document().pages.last().pictures.append({picture.size(), topLeftTwips});
+        document().pages.last().pictures.append(
+            {picture.deviceIndependentSize().toSize(), topLeftTwips});
     }
     void newPage() override { document().pages.append(PrintedPage{}); }
     bool end() override {

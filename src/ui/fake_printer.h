@@ -16,7 +16,7 @@ struct PrintedLine {
 };
 
 struct PrintedPicture {
-    QSize size;  // pixels
+    QSize size;  // pixels on screen (device independent)
     QPoint topLeftTwips;
 };
 
@@ -34,6 +34,9 @@ struct PrintedDocument {
 class FakePrinter final : public Printer {
   public:
     std::unique_ptr<PrintJob> begin(const QString& documentName) override;
+
+    // The width of the paper: a line fits when it has at most this many characters.
+    int charactersPerLine = 80;
 
     // In the order the jobs began; a document whose job is still open has ended == false.
     const QList<PrintedDocument>& documents() const { return documents_; }

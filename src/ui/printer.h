@@ -17,8 +17,12 @@ class PrintJob {
     // Prints one line at the left edge below the previous one; a full page continues on the
     // next.
     virtual void printLine(const QString& text) = 0;
-    // Places the picture in its own size on screen (96 pixels per inch) with its upper left
-    // corner at the given position in twips from the top left of the printable area.
+    // Whether the text fits the width of the printable area in the current font, so a
+    // caller can break a long line instead of losing its end at the edge of the paper.
+    virtual bool fits(const QString& text) const = 0;
+    // Places the picture in its own size on screen (96 pixels per inch, its device pixel
+    // ratio taken into account) with its upper left corner at the given position in twips
+    // from the top left of the printable area.
     virtual void drawPicture(const QImage& picture, QPoint topLeftTwips) = 0;
     virtual void newPage() = 0;
     // Finishes the document and sends it off; false when it could not be produced.

@@ -57,13 +57,24 @@ void QtPrintJob::printLine(const QString& text) {
     lineTop_ += metrics.lineSpacing();
 }
 
+bool QtPrintJob::fits(const QString& text) const {
+    if (!started_) {
+        return true;
+    }
+    const QFontMetricsF metrics(font_, printer_.get());
+    return metrics.horizontalAdvance(text) <= printer_->pageRect(QPrinter::DevicePixel).width();
+}
+
 void QtPrintJob::drawPicture(const QImage& picture, QPoint topLeftTwips) {
     if (!started_ || ended_ || picture.isNull()) {
         return;
     }
+    // The size on screen: a picture drawn at a higher device pixel ratio keeps its size and
+    // gives the printer's finer dots more to show.
+    const QSize onScreen = picture.deviceIndependentSize().toSize();
     const QRectF target(toDevice(topLeftTwips.x()), toDevice(topLeftTwips.y()),
-                        toDevice(pixelsToTwips(picture.width())),
-                        toDevice(pixelsToTwips(picture.height())));
+                        toDevice(pixelsToTwips(onScreen.width())),
+                        toDevice(pixelsToTwips(onScreen.height())));
     painter_.drawImage(target, picture);
 }
 

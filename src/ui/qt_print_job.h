@@ -21,6 +21,7 @@ class QtPrintJob final : public PrintJob {
 
     void setFontSize(double points) override;
     void printLine(const QString& text) override;
+    bool fits(const QString& text) const override;
     void drawPicture(const QImage& picture, QPoint topLeftTwips) override;
     void newPage() override;
     bool end() override;

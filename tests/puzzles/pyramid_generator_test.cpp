@@ -16,32 +16,7 @@ namespace {
 
 using test::PlacedEntry;
 
-// Two pyramids (start letters I or N, and A or R) beside the fixture's words, which form
-// none on their own.
-const std::vector<PlacedEntry>& chains() {
-    static const std::vector<PlacedEntry> entries{
-        {2, "in", "Verhältniswort des Ortes"},
-        {3, "nie", "zu keiner Zeit"},
-        {4, "Neid", "Missgunst"},
-        {5, "dient", "hilft"},
-        {6, "Dienst", "Arbeit, Amt"},
-        {7, "Studien", "wissenschaftliche Arbeiten"},
-        {3, "Rat", "Gremium"},
-        {4, "Rate", "Teilzahlung"},
-        {5, "Arten", "Gattungen"},
-        {6, "Ratten", "Nagetiere"},
-        {7, "starten", "beginnen, losfahren"},
-        // Too short for its table: its letters fit after RATTEN, yet it can never be row 7.
-        {7, "tarnen", "verbergen"},
-    };
-    return entries;
-}
-
-std::vector<PlacedEntry> fixtureWith(const std::vector<PlacedEntry>& extra) {
-    std::vector<PlacedEntry> entries = test::placedByLength(test::fixtureEntries());
-    entries.insert(entries.end(), extra.begin(), extra.end());
-    return entries;
-}
+using test::fixturePlus;
 
 // Runs a generation to its end; the stage before each step, in order.
 std::vector<int> run(PyramidGenerator& generator) {
@@ -54,7 +29,7 @@ std::vector<int> run(PyramidGenerator& generator) {
 }
 
 TEST(PyramidGenerator, EveryPyramidKeepsTheRulesAndShowsTheChosenEntries) {
-    const std::vector<PlacedEntry> entries = fixtureWith(chains());
+    const std::vector<PlacedEntry> entries = fixturePlus(test::pyramidChains());
     test::PuzzleDictionary dictionary(entries);
     QSet<QString> stored;  // "table|WORD|meaning" of every entry of the right length
     for (const PlacedEntry& e : entries) {
@@ -91,7 +66,7 @@ TEST(PyramidGenerator, EveryPyramidKeepsTheRulesAndShowsTheChosenEntries) {
 }
 
 TEST(PyramidGenerator, ThePuzzleNumberDecidesThePyramid) {
-    test::PuzzleDictionary dictionary(fixtureWith(chains()));
+    test::PuzzleDictionary dictionary(fixturePlus(test::pyramidChains()));
     SeededRandom first(0);
     SeededRandom second(0);
     PyramidGenerator a(dictionary.session, first);
@@ -110,7 +85,7 @@ TEST(PyramidGenerator, ThePuzzleNumberDecidesThePyramid) {
 }
 
 TEST(PyramidGenerator, AStartLetterThatLeadsNowhereIsGivenUp) {
-    test::PuzzleDictionary dictionary(fixtureWith(chains()));
+    test::PuzzleDictionary dictionary(fixturePlus(test::pyramidChains()));
     // "T": no two-letter word holds it. "H": EH, REH, ÄHRE, ÄTHER, then no six-letter word,
     // and row 2 never gives up its start letter while it finds words.
     for (double r : {0.55, 0.25}) {
@@ -131,7 +106,7 @@ TEST(PyramidGenerator, AStartLetterThatLeadsNowhereIsGivenUp) {
 
 TEST(PyramidGenerator, TheFiftiethEntryIntoARowGoesBackOneRow) {
     // Only one pyramid path, and no seventh row: rows 6 and 7 alternate until row 6 gives up.
-    std::vector<PlacedEntry> entries = chains();
+    std::vector<PlacedEntry> entries = test::pyramidChains();
     std::erase_if(entries, [](const PlacedEntry& e) { return e.table == 7; });
     test::PuzzleDictionary dictionary(entries);
     SeededRandom random(3);

@@ -16,37 +16,7 @@ namespace {
 
 using test::PlacedEntry;
 
-// One solution word (GEHEIM) that leads to snails, with a choice at several words, four
-// six-letter words that lead nowhere as solution words, and words that chain on but miss
-// their diagonal letter (GNADE, TIER, UFO, RA).
-const std::vector<PlacedEntry>& spiralWords() {
-    static const std::vector<PlacedEntry> entries{
-        {6, "geheim", "verborgen"},
-        {6, "Globus", "Erdkugel"},
-        {6, "System", "Ordnung, Gefüge"},
-        {6, "Museum", "Ausstellungshaus"},
-        {6, "Mosaik", "Bild aus Steinchen"},
-        {6, "Genie", "zu kurz für die Schnecke"},
-        {5, "König", "Monarch"},
-        {5, "Krieg", "bewaffneter Konflikt"},
-        {5, "Geist", "Verstand"},
-        {5, "Gebet", "Zwiesprache mit Gott"},
-        {5, "Gnade", "Milde"},
-        {4, "Taxi", "Mietwagen"},
-        {4, "Tier", "Lebewesen"},
-        {4, "Idee", "Einfall"},
-        {3, "Emu", "Laufvogel"},
-        {3, "Elf", "Fußballmannschaft"},
-        {3, "Uhr", "Zeitmesser"},
-        {3, "Ufo", "unbekanntes Flugobjekt"},
-        {2, "Re", "Gegenansage beim Skat"},
-        {2, "Ra", "ägyptischer Sonnengott"},
-        {2, "Ei", "Frühstücksbeilage"},
-        {2, "Er", "Fürwort"},
-        {2, "Es", "Tonart"},
-    };
-    return entries;
-}
+using test::spiralWords;
 
 // Runs a generation to its end; the stage before each step, in order.
 std::vector<int> run(SnailGenerator& generator) {

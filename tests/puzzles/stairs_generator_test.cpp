@@ -17,28 +17,8 @@ namespace {
 
 using test::PlacedEntry;
 
-// NACHTWÄCHTER has a pool word for the letters 1, 3, ..., 11 on their rows but none for
-// row 3's pair TW, so it can never carry the staircase.
-const PlacedEntry kNachtwaechter{12, "Nachtwächter", "Wache in der Nacht"};
-
-// Rows for NICHTRAUCHER and KINDERGARTEN, and words that hold only the first letter of a
-// step (NACHBAR on row 1, MITTAGS on row 3, GEFÄHRT and ANSEHEN for NACHTWÄCHTER).
-std::vector<PlacedEntry> stairsWords() {
-    std::vector<PlacedEntry> entries{
-        {12, "Nichtraucher", "Person, die nicht raucht"},
-        {12, "Kindergarten", "Kita"},
-        kNachtwaechter,
-        {7, "tarnen", "zu kurz für eine Zeile"},
-    };
-    for (const char* word :
-         {"niemals", "Nischen", "Nachbar", "Schneid", "Schrank", "Achtung", "Matrose",
-          "Citrone", "Patrone", "genauso", "abbauen", "etliche", "gleiche", "Spanner",
-          "Blätter", "Fenster", "Kirchen", "endlich", "überall", "hierher", "bergauf",
-          "Experte", "Schaden", "brausen", "Gefährt", "ansehen", "mittags"}) {
-        entries.push_back({7, QString::fromUtf8(word), QStringLiteral("Hinweis")});
-    }
-    return entries;
-}
+using test::kNachtwaechter;
+using test::stairsWords;
 
 std::vector<PlacedEntry> fixtureWith(const std::vector<PlacedEntry>& extra) {
     std::vector<PlacedEntry> entries = test::placedByLength(test::fixtureEntries());

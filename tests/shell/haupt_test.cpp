@@ -8,6 +8,7 @@
 #include <QMenuBar>
 
 #include "haupt_fixture.h"
+#include "puzzles/pyramid_window.h"
 #include "support/qt_printers.h"
 #include "ui/text_file.h"
 
@@ -145,6 +146,17 @@ TEST_F(HauptTest, FunctionKeysClickTheLengthButtons) {
             dialog->close();
         }
     }
+}
+
+TEST_F(HauptTest, PyraOpensThePyramidWindowOnce) {
+    QAction* pyra = haupt->menuAction("pyra");
+    ASSERT_TRUE(pyra->isEnabled());
+    pyra->trigger();
+    pyra->trigger();  // shows the window already open
+    const QList<Form4*> windows = haupt->findChildren<Form4*>();
+    ASSERT_EQ(windows.size(), 1);
+    EXPECT_TRUE(windows[0]->isVisible());
+    EXPECT_TRUE(haupt->isEnabled());  // an ordinary window beside the main window
 }
 
 }  // namespace

@@ -74,6 +74,16 @@ TEST_F(QtPrinterTest, LinesBeyondThePageBottomContinueOnTheNextPage) {
     EXPECT_EQ(pageCount(pdf("druck-20240305-140709.pdf")), 3);
 }
 
+TEST_F(QtPrinterTest, ALineFitsWhenItIsNoWiderThanThePaper) {
+    auto job = printer_.begin("Breit");
+    job->setFontSize(12);
+    EXPECT_TRUE(job->fits(QString(60, u'x')));  // about 80 characters of 12 point on A4
+    EXPECT_FALSE(job->fits(QString(100, u'x')));
+    job->setFontSize(8);
+    EXPECT_TRUE(job->fits(QString(100, u'x')));
+    EXPECT_TRUE(job->end());
+}
+
 // A job left open is finished when dropped; a second print in the same second must not
 // overwrite the first.
 TEST_F(QtPrinterTest, EveryJobGetsItsOwnFileAlsoWhenLeftOpen) {

@@ -1,0 +1,44 @@
+// The printed sheet of a puzzle, the same for the pyramid, the snail and the stairs: the
+// empty puzzle figure, below it the clue lines, and the puzzle number small at the foot.
+// The sheet never shows an answer: it prints exactly the lines it is given.
+#pragma once
+
+#include <QImage>
+#include <QPoint>
+#include <QString>
+#include <QStringList>
+
+namespace vondrik {
+
+class Printer;
+
+struct PuzzleSheet {
+    // The name of the print job ("Rätselpyramide", ...).
+    QString documentName;
+    // Whether the sheet starts with an empty line before anything else (the pyramid and the
+    // snail do, the stairs do not).
+    bool leadingEmptyLine = true;
+    // The empty figure, placed at kSheetPictureAt in its own size on screen. An image with a
+    // device pixel ratio above 1 keeps that size and prints sharper.
+    QImage picture;
+    // Printed at kSheetFontSize below kSheetSpacerLines single-blank lines that move the text
+    // clear of the figure; blank lines and headings are the caller's. A line wider than the
+    // paper goes on in the next, under the text after its "n. = " label.
+    QStringList lines;
+    // Printed small below the lines when positive, so the puzzle can be made again.
+    int puzzleNumber = 0;
+};
+
+inline constexpr QPoint kSheetPictureAt{4000, 2000};  // twips
+inline constexpr int kSheetSpacerLines = 28;
+inline constexpr double kSheetFontSize = 12;
+inline constexpr double kSheetNumberFontSize = 8;
+
+// The foot line of a sheet: "Rätsel-Nr. 4711", indented like the clues.
+QString sheetNumberLine(int puzzleNumber);
+
+// Prints the sheet as one document. False when the document could not be produced; the
+// print job has then told the user, as it does when the sheet went to a PDF file instead.
+bool printPuzzleSheet(Printer& printer, const PuzzleSheet& sheet);
+
+}  // namespace vondrik

@@ -1,0 +1,287 @@
+// The snail window's controls and their places in the designed client area of
+// 9345 x 5985 twips.
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTimer>
+
+#include "puzzles/clue_list.h"
+#include "puzzles/snail_picture.h"
+#include "puzzles/snail_window.h"
+#include "ui/twips.h"
+
+namespace vondrik {
+namespace {
+
+constexpr int kClientWidth = 9345;
+constexpr int kClientHeight = 5985;
+constexpr std::array<int, kSnailSide> kColumnLeft = {600, 1200, 1920, 2520, 3240, 3960};
+constexpr std::array<int, kSnailSide> kRowTop = {480, 1200, 1800, 2520, 3240, 3840};
+const QColor kGrey(212, 208, 200);
+const QColor kGreen(0, 255, 0);
+const QColor kLightYellow(255, 255, 192);
+
+QRect twipRect(int left, int top, int width, int height) {
+    return QRect(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width),
+                 twipsToPixels(height));
+}
+
+// A letter box: a click selects its letter, so the next key typed replaces it.
+class LetterBox final : public QLineEdit {
+  public:
+    using QLineEdit::QLineEdit;
+
+  protected:
+    void mouseReleaseEvent(QMouseEvent* event) override {
+        QLineEdit::mouseReleaseEvent(event);
+        setSelection(0, 1);
+    }
+};
+
+// One stroke of the arrows around the grid, from one point to another (in twips).
+class LineShape final : public QWidget {
+  public:
+    LineShape(QPoint from, QPoint to, QWidget* parent) : QWidget(parent) {
+        const QRect area = QRect(from, to).normalized().adjusted(-45, -45, 45, 45);
+        setGeometry(twipRect(area.left(), area.top(), area.width(), area.height()));
+        from_ = QPoint(twipsToPixels(from.x()), twipsToPixels(from.y())) - pos();
+        to_ = QPoint(twipsToPixels(to.x()), twipsToPixels(to.y())) - pos();
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+    }
+
+  protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(QPen(Qt::black, 2));
+        painter.drawLine(from_, to_);
+    }
+
+  private:
+    QPoint from_;
+    QPoint to_;
+};
+
+QLabel* makeLabel(const QString& text, const char* name, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
+    return label;
+}
+
+QPushButton* makeButton(const QString& caption, const char* name, QWidget* parent, QRect geometry) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(QLatin1String(name));
+    button->setGeometry(geometry);
+    return button;
+}
+
+QLineEdit* makeBox(QWidget* parent, const QFont& font, const QColor& background) {
+    auto* box = new LetterBox(parent);
+    box->setFont(font);
+    box->setAlignment(Qt::AlignCenter);
+    box->setTextMargins(0, 0, 0, 0);
+    box->setMaxLength(1);
+    QPalette palette = box->palette();
+    palette.setColor(QPalette::Base, background);
+    palette.setColor(QPalette::Text, Qt::black);
+    box->setPalette(palette);
+    box->setAutoFillBackground(true);
+    box->hide();
+    return box;
+}
+
+}  // namespace
+
+void Schnecken::buildWindow() {
+    QFont small = font();
+    small.setPointSizeF(8.25);
+    setFont(small);
+    QPalette grey = palette();
+    grey.setColor(QPalette::Window, kGrey);
+    setPalette(grey);
+    setAutoFillBackground(true);
+    buildArrows();
+    buildSpiral();
+    buildPanels();
+    buildButtons();
+    setFixedSize(twipsToPixels(kClientWidth), twipsToPixels(kClientHeight));
+}
+
+void Schnecken::buildArrows() {
+    // Rightwards above row 1, downwards right of column 6, leftwards below row 6, upwards
+    // left of column 1 (up to row 2): a shaft and two strokes of the head each.
+    struct Arrow {
+        QPoint from;
+        QPoint to;
+    };
+    const Arrow arrows[] = {{{600, 210}, {4200, 210}},
+                            {{4680, 600}, {4680, 4200}},
+                            {{4200, 4680}, {600, 4680}},
+                            {{150, 4200}, {150, 1200}}};
+    int n = 1;
+    for (const Arrow& a : arrows) {
+        const int dx = (a.to.x() > a.from.x()) - (a.to.x() < a.from.x());
+        const int dy = (a.to.y() > a.from.y()) - (a.to.y() < a.from.y());
+        const QPoint back(-dx * 120, -dy * 120);
+        const QPoint side(dy * 90, dx * 90);
+        for (const auto& [from, to] : {std::pair{a.from, a.to}, std::pair{a.to + back + side, a.to},
+                                       std::pair{a.to + back - side, a.to}}) {
+            auto* line = new LineShape(from, to, this);
+            line->setObjectName(QStringLiteral("Line%1").arg(n++));
+        }
+    }
+}
+
+void Schnecken::buildSpiral() {
+    Picture1 = makeLabel(QString(), "Picture1", this);
+    Picture1->setPixmap(QPixmap::fromImage(snailGridPicture()));
+    Picture1->setGeometry(twipsToPixels(360), twipsToPixels(360), 274, 274);
+    Picture1->hide();
+
+    QFont letters(QStringLiteral("MS Sans Serif"));
+    letters.setBold(true);
+    letters.setPointSize(14);
+    for (int i = 0; i < kSnailBoxes; ++i) {
+        const GridCell cell = snailCell(i);
+        const bool diagonal = cell.row == cell.column;
+        QLineEdit* box = makeBox(this, letters, diagonal ? kGreen : Qt::white);
+        box->setObjectName(QStringLiteral("Text1_%1").arg(i));
+        box->setGeometry(twipRect(kColumnLeft[cell.column - 1], kRowTop[cell.row - 1], 375, 495));
+        box->installEventFilter(this);
+        Text1[i] = box;
+    }
+    // The boxes take the keys in spiral order.
+    for (int i = 1; i < kSnailBoxes; ++i) {
+        setTabOrder(Text1[i - 1], Text1[i]);
+    }
+    QFont solution = letters;
+    solution.setPointSize(10);
+    for (int j = 0; j < kSnailSide; ++j) {
+        QLineEdit* box = makeBox(this, solution, kGreen);
+        box->setObjectName(QStringLiteral("Text2_%1").arg(j));
+        box->setGeometry(twipRect(6960 + j * 360, 5520, 375, 375));
+        box->setReadOnly(true);
+        box->setFocusPolicy(Qt::NoFocus);
+        Text2[j] = box;
+    }
+
+    Label5 = makeLabel(QStringLiteral("Rätsel-Nr."), "Label5", this);
+    Label5->setGeometry(twipRect(360, 4950, 900, 300));
+    Text3 = new QLineEdit(this);
+    Text3->setObjectName(QStringLiteral("Text3"));
+    Text3->setGeometry(twipRect(1260, 4920, 1020, 330));
+    Text3->setMaxLength(6);
+    Text3->setToolTip(
+        QStringLiteral("Die Nummer des Rätsels. Geben Sie hier die Nummer eines früheren Rätsels "
+                       "ein und drücken Sie die Eingabetaste, um genau dieses Rätsel wieder zu "
+                       "erstellen."));
+    connect(Text3, &QLineEdit::returnPressed, this, &Schnecken::raetselNummer);
+}
+
+void Schnecken::buildPanels() {
+    List1 = new ClueList(this);
+    List1->setObjectName(QStringLiteral("List1"));
+    List1->setGeometry(twipRect(4920, 360, 4215, 2595));
+    List1->hide();
+    connect(List1, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem* item) { hinweisGeklickt(List1->row(item)); });
+    List2 = new ClueList(this);
+    List2->setObjectName(QStringLiteral("List2"));
+    List2->setGeometry(twipRect(7440, 3000, 1695, 1425));
+    List2->hide();
+
+    QFont bold = font();
+    bold.setBold(true);
+    Label1 = makeLabel(QStringLiteral("Bedeutung des Lösungswortes:"), "Label1", this);
+    Label1->setFont(bold);
+    Label1->setGeometry(twipRect(6000, 4560, 3200, 255));
+    Label2 = makeLabel(QString(), "Label2", this);
+    Label2->setWordWrap(true);
+    Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Label2->setGeometry(twipRect(6000, 4815, 3200, 660));
+    Label1->hide();
+    Label2->hide();
+
+    ProgressBar1 = new QProgressBar(this);
+    ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
+    ProgressBar1->setRange(0, SnailGenerator::kCompleteStage);
+    ProgressBar1->setTextVisible(false);
+    ProgressBar1->setGeometry(twipRect(4920, 3240, 2400, 330));
+    ProgressBar1->hide();
+
+    Frame1 = new QGroupBox(QStringLiteral("Rätselschnecke"), this);
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    Frame1->setGeometry(twipRect(4320, 0, 5055, 3255));
+    QPalette yellow = Frame1->palette();
+    yellow.setColor(QPalette::Window, kLightYellow);
+    Frame1->setPalette(yellow);
+    Frame1->setAutoFillBackground(true);
+    Label3 = makeLabel(
+        QStringLiteral(
+            "Der Endbuchstabe des ersten Wortes ist der Anfangsbuchstabe des zweiten und so "
+            "weiter. Die Wörter müssen gemäß den Definitionen gefunden werden. Dann werden sie "
+            "spiralförmig in die Figur (den Pfeilen folgend) eingetragen, wobei das erste "
+            "waagerecht, das zweite senkrecht, das dritte von rechts nach lins, das vierte von "
+            "unten nach oben etc. eingetragen werden muss. Das Lösungswort ergibt sich  in der "
+            "Diagonalen von links oben nach rechts unten."),
+        "Label3", Frame1);
+    Label3->setGeometry(twipRect(120, 255, 4815, 1860));
+    Label4 = makeLabel(
+        QStringLiteral("Bei  richtigen Eingabe eines Buchstabens wird dieser Blau dargestellt, "
+                       "sollte die Eingabe nicht stimmen wird der Buchstabe schwarz bleiben."),
+        "Label4", Frame1);
+    Label4->setGeometry(twipRect(120, 2130, 4815, 690));
+    for (QLabel* label : {Label3, Label4}) {
+        label->setWordWrap(true);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    }
+    Command6 = makeButton(QStringLiteral("alles klar"), "Command6", Frame1,
+                          twipRect(3600, 2835, 1335, 360));
+    connect(Command6, &QPushButton::clicked, Frame1, &QWidget::hide);
+    Frame1->hide();
+}
+
+void Schnecken::buildButtons() {
+    constexpr int top = 5520;
+    constexpr int height = 375;
+    // The row is narrow up to the solution-word boxes: the captions get a slightly smaller
+    // font and little padding, so none of them is cut off.
+    Command1 = makeButton(QStringLiteral("Neues Rätsel erstellen"), "Command1", this,
+                          twipRect(0, top, 1890, height));
+    Command2 = makeButton(QStringLiteral("Rätsel ausdrucken"), "Command2", this,
+                          twipRect(1920, top, 1650, height));
+    Command5 = makeButton(QStringLiteral("Lösung einblenden"), "Command5", this,
+                          twipRect(3600, top, 1650, height));
+    Command3 =
+        makeButton(QStringLiteral("Hilfe"), "Command3", this, twipRect(5280, top, 690, height));
+    Command4 =
+        makeButton(QStringLiteral("Ende"), "Command4", this, twipRect(6000, top, 900, height));
+    QFont captions = font();
+    captions.setPointSizeF(8);
+    for (QPushButton* button : {Command1, Command2, Command5, Command3, Command4}) {
+        button->setFont(captions);
+        button->setStyleSheet(QStringLiteral("QPushButton { padding: 0px 1px; }"));
+    }
+    Command2->hide();
+    Command5->hide();
+
+    connect(Command1, &QPushButton::clicked, this, &Schnecken::neuesRaetsel);
+    connect(Command2, &QPushButton::clicked, this, &Schnecken::drucken);
+    connect(Command5, &QPushButton::clicked, this, &Schnecken::loesung);
+    connect(Command3, &QPushButton::clicked, this, [this] {
+        Frame1->show();
+        Frame1->raise();
+    });
+    connect(Command4, &QPushButton::clicked, this, &QWidget::close);
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(0);
+    connect(Timer1, &QTimer::timeout, this, &Schnecken::stufe);
+}
+
+}  // namespace vondrik
