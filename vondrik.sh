@@ -33,10 +33,23 @@ build_all() {
     cmake --build "$build"
 }
 
+# Puts the program into the desktop's application menu (for this user only). A desktop
+# without such a menu, or a home folder that cannot take the entry, does not stop the start.
+install_desktop_entry() {
+    local entry="$build/app/vondrik2000.desktop"
+    local dir="${XDG_DATA_HOME:-$HOME/.local/share}/applications"
+    [ -f "$entry" ] || return 0
+    mkdir -p "$dir" 2>/dev/null && cp "$entry" "$dir/vondrik2000.desktop" 2>/dev/null || return 0
+    if command -v update-desktop-database >/dev/null 2>&1; then
+        update-desktop-database -q "$dir" 2>/dev/null || true
+    fi
+}
+
 case "${1:-}" in
     start)
         install_missing
         build_all
+        install_desktop_entry
         exec "$build/app/vondrik"
         ;;
     test)

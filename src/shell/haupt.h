@@ -97,6 +97,8 @@ class Haupt : public QMainWindow {
     // Reminders and the alarm clock: panels, timers and menu items (haupt_extras.cpp).
     void connectExtrasMenu();
     void startReminderTimer();
+    // Help menu: about box, help, introduction, additional tooltips (haupt_help.cpp).
+    void connectHelpMenu();
     void runLoadStep(const std::function<void()>& step);
     void addFont(const char16_t* file, QWidget* target);
     void onPatternEnter();

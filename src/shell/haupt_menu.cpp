@@ -62,7 +62,8 @@ constexpr MenuEntry kMenu[] = {
 constexpr const char16_t* kWorking[] = {
     u"enden",   u"budu",     u"anzdasa", u"datarb", u"notebook", u"hfarb",  u"tfarb",
     u"schrift", u"standard", u"higru",   u"töne",   u"geban",    u"gebaus", u"spielen",
-    u"wecker",  u"gebbe",    u"sic",     u"pyra",   u"schneck",  u"trepp",  u"daupaus"};
+    u"wecker",  u"gebbe",    u"sic",     u"pyra",   u"schneck",  u"trepp",  u"daupaus",
+    u"info",    u"hian",     u"kleif",   u"akti",   u"deakti"};
 
 bool isWorking(QStringView name) {
     for (const char16_t* working : kWorking) {
@@ -114,6 +115,7 @@ void Haupt::buildMenu() {
     connectExtrasMenu();
     connectPuzzleMenu();
     connectUpdateMenu();
+    connectHelpMenu();
 }
 
 QAction* Haupt::menuAction(const QString& name) const {

@@ -99,6 +99,17 @@ class FakeHttpGetter final : public HttpGetter {
     QHash<QUrl, QByteArray> bodies_;
 };
 
+// Records every address handed to the desktop; answers as `succeeds` says.
+class FakeUrlOpener final : public UrlOpener {
+  public:
+    bool open(const QUrl& url) override {
+        opened.append(url);
+        return succeeds;
+    }
+    QList<QUrl> opened;
+    bool succeeds = true;
+};
+
 class FakeClock final : public Clock {
   public:
     explicit FakeClock(const QDateTime& start) : now_(start) {}
@@ -147,8 +158,9 @@ class FakePlatform {
     FakeRandom random;
     FakeHttpGetter http;
     FakeCommonDialogs commonDialogs;
-    Platform platform{messageBox, inputBox, beeper, sound,     printer,
-                      clock,      random,   http,   appFolder, commonDialogs};
+    FakeUrlOpener urlOpener;
+    Platform platform{messageBox, inputBox, beeper,    sound,         printer,  clock,
+                      random,     http,     appFolder, commonDialogs, urlOpener};
 };
 
 }  // namespace vondrik

@@ -9,6 +9,7 @@
 #include "ui/printer.h"
 #include "ui/random_source.h"
 #include "ui/sound_player.h"
+#include "ui/url_opener.h"
 
 namespace vondrik {
 
@@ -23,6 +24,7 @@ struct Platform {
     HttpGetter& http;
     const AppFolder& appFolder;
     CommonDialogs& commonDialogs;
+    UrlOpener& urlOpener;
 };
 
 }  // namespace vondrik

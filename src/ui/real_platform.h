@@ -8,6 +8,7 @@
 #include "ui/qt_http_getter.h"
 #include "ui/qt_printer.h"
 #include "ui/qt_sound_player.h"
+#include "ui/qt_url_opener.h"
 
 namespace vondrik {
 
@@ -32,8 +33,9 @@ class RealPlatform {
     QtPrinter printer_{messageBox_, clock_, folder_};
     QtHttpGetter http_;
     QtCommonDialogs commonDialogs_;
-    Platform platform_{messageBox_, inputBox_, beeper_, sound_,  printer_,
-                       clock_,      random_,   http_,   folder_, commonDialogs_};
+    QtUrlOpener urlOpener_;
+    Platform platform_{messageBox_, inputBox_, beeper_, sound_,         printer_,  clock_,
+                       random_,     http_,     folder_, commonDialogs_, urlOpener_};
 };
 
 }  // namespace vondrik

@@ -102,9 +102,9 @@ class DatenupdateRunTest : public ::testing::Test {
     DictionarySession session{app.openDictionary()};
     FakePlatform fake{app.path()};
     ScriptedGetter http;
-    Platform platform{fake.messageBox, fake.inputBox,     fake.beeper, fake.sound,
-                      fake.printer,    fake.clock,        fake.random, http,
-                      fake.appFolder,  fake.commonDialogs};
+    Platform platform{fake.messageBox, fake.inputBox,      fake.beeper,   fake.sound,
+                      fake.printer,    fake.clock,         fake.random,   http,
+                      fake.appFolder,  fake.commonDialogs, fake.urlOpener};
     QPointer<Datenupdate> window = Datenupdate::open(session, platform, nullptr);
 };
 

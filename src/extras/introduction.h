@@ -1,0 +1,61 @@
+// The animated introduction without its window: the four pages, which page buttons show,
+// the hopping of the "Beispiel ansehen" button and the typing steps of a demonstration.
+#pragma once
+
+#include <QString>
+#include <array>
+
+namespace vondrik {
+
+struct IntroPage {
+    QString caption;  // window title while the page shows
+    QString text;     // the explanation
+    QString example;  // what the demonstration types, one more character per step
+};
+
+inline constexpr int kIntroPages = 4;
+
+// The pages in their order, page 1 first.
+const std::array<IntroPage, kIntroPages>& introPages();
+
+class Introduction {
+  public:
+    int page() const { return page_; }
+    const IntroPage& current() const { return introPages()[page_ - 1]; }
+
+    // ">" and "<": one page on or back. The first page has no "<", the last no ">".
+    void next();
+    void previous();
+    bool previousVisible() const { return previousVisible_; }
+    bool nextVisible() const { return nextVisible_; }
+
+    // One hop of the button (Timer2): how far it moves, in twips; positive is down.
+    int hop();
+
+    // "Beispiel ansehen" on the current page. Clicked again during the same page's
+    // demonstration, the typing goes on where it is; a demonstration of another page starts
+    // from its first character.
+    void startDemonstration();
+    bool demonstrating() const { return demonstrationPage_ != 0; }
+    // The page being demonstrated, 0 when none is.
+    int demonstrationPage() const { return demonstrationPage_; }
+
+    struct TypingStep {
+        int page = 0;           // the demonstrated page
+        QString typed;          // the example's first characters, as far as typed so far
+        bool finished = false;  // the example is complete: time to start the search
+    };
+    // One typing step (Timer1). After the last character the next step finishes the
+    // demonstration; a step without a demonstration does nothing (page 0).
+    TypingStep step();
+
+  private:
+    int page_ = 1;
+    bool previousVisible_ = false;
+    bool nextVisible_ = true;
+    int hopCounter_ = 1;
+    int stepCounter_ = 0;
+    int demonstrationPage_ = 0;
+};
+
+}  // namespace vondrik

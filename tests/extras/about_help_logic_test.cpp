@@ -1,0 +1,126 @@
+// The about box's addresses and link pulse, the choice between the two help forms, the
+// shipped help's contents and the help search.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "extras/contact_addresses.h"
+#include "extras/help_files.h"
+#include "extras/help_search.h"
+#include "extras/link_pulse.h"
+#include "ui/text_file.h"
+
+namespace vondrik {
+namespace {
+
+void writeFile(const QString& path, const QByteArray& bytes) {
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+TEST(LinkPulse, TheLinksSwapSizesEveryStep) {
+    LinkPulse pulse;
+    LinkPulse::Sizes before = pulse.sizes();
+    EXPECT_NE(before.mail, before.homepage);
+    for (int i = 0; i < 5; ++i) {
+        const LinkPulse::Sizes after = pulse.step();
+        EXPECT_EQ(after.mail, before.homepage);
+        EXPECT_EQ(after.homepage, before.mail);
+        EXPECT_TRUE((after.mail == 8 && after.homepage == 10) ||
+                    (after.mail == 10 && after.homepage == 8));
+        before = after;
+    }
+}
+
+TEST(ContactAddresses, ReadFromTheFileWithPlaceholdersForWhatIsMissing) {
+    const ContactAddresses both = contactAddressesFrom(
+        {"; Kommentar", " homepage = www.raetsel.example ", "E-MAIL=post@raetsel.example"});
+    EXPECT_EQ(both.homepage, "www.raetsel.example");
+    EXPECT_EQ(both.mail, "post@raetsel.example");
+    EXPECT_EQ(homepageUrl(both).toString(), "http://www.raetsel.example");
+    EXPECT_EQ(mailUrl(both).toString(QUrl::FullyEncoded),
+              "mailto:post@raetsel.example?Subject=Vondrik%202000&Body=Hallo");
+
+    const ContactAddresses none = contactAddressesFrom({"Homepage=", "Unsinn"});
+    EXPECT_EQ(none.homepage, kDefaultHomepage);
+    EXPECT_EQ(none.mail, kDefaultMailAddress);
+}
+
+TEST(ContactAddresses, AMissingFileIsWrittenWithThePlaceholders) {
+    QTemporaryDir dir;
+    const AppFolder folder(dir.path());
+    const ContactAddresses read = readContactAddresses(folder);
+    EXPECT_EQ(read.mail, kDefaultMailAddress);
+    const auto lines = readLines(folder.appPath(kContactFile));
+    ASSERT_TRUE(lines.has_value());
+    EXPECT_EQ(contactAddressesFrom(*lines).homepage, kDefaultHomepage);
+}
+
+TEST(HelpFiles, ThePagesArePreferredOverTheSinglePage) {
+    QTemporaryDir dir;
+    const AppFolder folder(dir.path());
+    EXPECT_EQ(findHelp(folder).kind, HelpKind::None);
+    writeFile(folder.appPath(kHelpSinglePage), "<html></html>");
+    EXPECT_EQ(findHelp(folder).kind, HelpKind::SinglePage);
+    writeFile(folder.appPath(kHelpPagesContents), "<html></html>");
+    const HelpDocument both = findHelp(folder);
+    EXPECT_EQ(both.kind, HelpKind::Pages);
+    EXPECT_EQ(both.contentsPage, folder.appPath(kHelpPagesContents));
+}
+
+TEST(HelpFiles, EveryTopicOfTheShippedHelpExists) {
+    const QString contents = QStringLiteral(VONDRIK_HELP_SOURCE_DIR "/index.html");
+    const QList<HelpTopic> topics = helpContents(contents);
+    ASSERT_GE(topics.size(), 20);
+    QStringList titles;
+    for (const HelpTopic& topic : topics) {
+        EXPECT_TRUE(topicExists(topic))
+            << topic.title.toStdString() << " -> " << topic.file.toStdString();
+        EXPECT_FALSE(topic.title.isEmpty());
+        titles << topic.title;
+    }
+    // The introduction sends its reader to this topic.
+    EXPECT_TRUE(titles.contains(QStringLiteral("Abkürzungen")));
+    // The pages' own links lead somewhere too.
+    for (const QString& page : QDir(VONDRIK_HELP_SOURCE_DIR).entryList({"*.html"})) {
+        for (const HelpTopic& link : helpContents(QDir(VONDRIK_HELP_SOURCE_DIR).filePath(page))) {
+            EXPECT_TRUE(topicExists(link))
+                << page.toStdString() << " links to " << link.file.toStdString() << "#"
+                << link.fragment.toStdString();
+        }
+    }
+}
+
+TEST(HelpFiles, SinglePageTopicsAreSectionsOfThatPage) {
+    QTemporaryDir dir;
+    const QString page = dir.filePath("vondrik.html");
+    writeFile(page,
+              "<html><head><meta charset=\"utf-8\"><title>T</title></head><body>"
+              "<nav id=\"inhalt\"><a href=\"#suche\">Suche &amp; Finden</a>"
+              "<a href=\"#spiel\">Spiel</a><a href=\"https://example.org\">Web</a></nav>"
+              "<h2 id=\"suche\">Suche</h2><p>Platzhalter Raute und Fragezeichen.</p>"
+              "<h2 id=\"spiel\">Spiel</h2><p>Raten mit Punkten. Raute? Nein.</p>"
+              "<h2 id=\"fehlt\">Mehr</h2></body></html>");
+    const QList<HelpTopic> topics = helpContents(page);
+    ASSERT_EQ(topics.size(), 2);
+    EXPECT_EQ(topics[0].title, "Suche & Finden");
+    EXPECT_EQ(topics[0].fragment, "suche");
+    EXPECT_TRUE(topicExists(topics[1]));
+    EXPECT_FALSE(topicExists({"x", page, "nirgends"}));
+
+    const HelpSearch search(topics);
+    const auto platzhalter = search.find("PLATZHALTER raute");
+    ASSERT_EQ(platzhalter.size(), 1);
+    EXPECT_EQ(platzhalter[0].topic, 0);
+    const auto raute = search.find("raute");
+    ASSERT_EQ(raute.size(), 2);
+    EXPECT_TRUE(search.find("Raute Punkten Platzhalter").isEmpty());
+    EXPECT_TRUE(search.find("   ").isEmpty());
+}
+
+}  // namespace
+}  // namespace vondrik
