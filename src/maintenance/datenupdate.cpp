@@ -12,6 +12,7 @@
 
 #include "maintenance/busy_frames.h"
 #include "ui/platform.h"
+#include "ui/widgets/open_once.h"
 
 namespace vondrik {
 namespace {
@@ -64,19 +65,7 @@ Datenupdate::Datenupdate(DictionarySession& session, Platform& platform, QWidget
 
 Datenupdate* Datenupdate::open(DictionarySession& session, Platform& platform,
                                QWidget* mainWindow) {
-    auto* window = mainWindow ? mainWindow->findChild<Datenupdate*>(QStringLiteral("Datenupdate"),
-                                                                    Qt::FindDirectChildrenOnly)
-                              : nullptr;
-    if (!window) {
-        window = new Datenupdate(session, platform, mainWindow);
-        if (const QScreen* screen = window->screen()) {
-            window->move(screen->availableGeometry().center() - window->rect().center());
-        }
-    }
-    window->show();
-    window->raise();
-    window->activateWindow();
-    return window;
+    return openOnce<Datenupdate>(mainWindow, session, platform);
 }
 
 void Datenupdate::buildControls() {

@@ -17,6 +17,7 @@
 #include "puzzles/puzzle_number.h"
 #include "puzzles/puzzle_printout.h"
 #include "ui/platform.h"
+#include "ui/widgets/open_once.h"
 
 namespace vondrik {
 namespace {
@@ -53,18 +54,7 @@ Form4::Form4(DictionarySession& session, Platform& platform, QWidget* mainWindow
 Form4::~Form4() = default;
 
 Form4* Form4::open(DictionarySession& session, Platform& platform, QWidget* mainWindow) {
-    Form4* window =
-        mainWindow ? mainWindow->findChild<Form4*>(QString(), Qt::FindDirectChildrenOnly) : nullptr;
-    if (!window) {
-        window = new Form4(session, platform, mainWindow);
-        if (const QScreen* screen = window->screen()) {
-            window->move(screen->availableGeometry().center() - window->rect().center());
-        }
-    }
-    window->show();
-    window->raise();
-    window->activateWindow();
-    return window;
+    return openOnce<Form4>(mainWindow, session, platform);
 }
 
 bool Form4::generating() const {

@@ -17,6 +17,7 @@
 #include "puzzles/puzzle_printout.h"
 #include "puzzles/snail_picture.h"
 #include "ui/platform.h"
+#include "ui/widgets/open_once.h"
 
 namespace vondrik {
 namespace {
@@ -51,19 +52,7 @@ Schnecken::Schnecken(DictionarySession& session, Platform& platform, QWidget* ma
 Schnecken::~Schnecken() = default;
 
 Schnecken* Schnecken::open(DictionarySession& session, Platform& platform, QWidget* mainWindow) {
-    Schnecken* window =
-        mainWindow ? mainWindow->findChild<Schnecken*>(QString(), Qt::FindDirectChildrenOnly)
-                   : nullptr;
-    if (!window) {
-        window = new Schnecken(session, platform, mainWindow);
-        if (const QScreen* screen = window->screen()) {
-            window->move(screen->availableGeometry().center() - window->rect().center());
-        }
-    }
-    window->show();
-    window->raise();
-    window->activateWindow();
-    return window;
+    return openOnce<Schnecken>(mainWindow, session, platform);
 }
 
 bool Schnecken::generating() const {

@@ -18,6 +18,7 @@
 #include "puzzles/puzzle_printout.h"
 #include "puzzles/stairs_picture.h"
 #include "ui/platform.h"
+#include "ui/widgets/open_once.h"
 
 namespace vondrik {
 namespace {
@@ -67,19 +68,7 @@ Treppen::Treppen(DictionarySession& session, Platform& platform, QWidget* mainWi
 Treppen::~Treppen() = default;
 
 Treppen* Treppen::open(DictionarySession& session, Platform& platform, QWidget* mainWindow) {
-    Treppen* window = mainWindow
-                          ? mainWindow->findChild<Treppen*>(QString(), Qt::FindDirectChildrenOnly)
-                          : nullptr;
-    if (!window) {
-        window = new Treppen(session, platform, mainWindow);
-        if (const QScreen* screen = window->screen()) {
-            window->move(screen->availableGeometry().center() - window->rect().center());
-        }
-    }
-    window->show();
-    window->raise();
-    window->activateWindow();
-    return window;
+    return openOnce<Treppen>(mainWindow, session, platform);
 }
 
 bool Treppen::generating() const {
