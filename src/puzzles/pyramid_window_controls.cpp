@@ -9,6 +9,7 @@
 #include <QTimer>
 
 #include "puzzles/clue_list.h"
+#include "puzzles/puzzle_controls.h"
 #include "puzzles/pyramid_picture.h"
 #include "puzzles/pyramid_window.h"
 #include "ui/twips.h"
@@ -22,49 +23,11 @@ constexpr int kBoxSide = 495;
 constexpr int kBoxStep = 480;
 constexpr int kFirstRowTop = 240;
 constexpr int kFirstRowLeft = 1560;
-const QColor kGrey(212, 208, 200);
-const QColor kLightYellow(255, 255, 192);
-
-QRect twipRect(int left, int top, int width, int height) {
-    return QRect(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width),
-                 twipsToPixels(height));
-}
-
-// A letter box: a click selects its letter, so the next key typed replaces it.
-class PyramidBox final : public QLineEdit {
-  public:
-    using QLineEdit::QLineEdit;
-
-  protected:
-    void mouseReleaseEvent(QMouseEvent* event) override {
-        QLineEdit::mouseReleaseEvent(event);
-        setSelection(0, 1);
-    }
-};
-
-QLabel* makeLabel(const QString& text, const char* name, QWidget* parent) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QLatin1String(name));
-    return label;
-}
-
-QPushButton* makeButton(const QString& caption, const char* name, QWidget* parent, QRect geometry) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(QLatin1String(name));
-    button->setGeometry(geometry);
-    return button;
-}
 
 }  // namespace
 
 void Form4::buildWindow() {
-    QFont small = font();
-    small.setPointSizeF(8.25);
-    setFont(small);
-    QPalette grey = palette();
-    grey.setColor(QPalette::Window, kGrey);
-    setPalette(grey);
-    setAutoFillBackground(true);
+    applyPuzzleLook(*this);
     buildPyramid();
     buildPanels();
     buildButtons();
@@ -81,7 +44,7 @@ void Form4::buildPyramid() {
         const int left = kFirstRowLeft - (row - 1) * kBoxStep / 2;
         for (int k = 0; k < row; ++k) {
             const int i = firstBoxOfRow(row) + k;
-            auto* box = new PyramidBox(this);
+            auto* box = new LetterBox(this);
             box->setObjectName(QStringLiteral("Text1_%1").arg(i));
             box->setGeometry(twipRect(left + k * kBoxStep, top, kBoxSide, kBoxSide));
             box->setFont(letters);
@@ -167,7 +130,7 @@ void Form4::buildPanels() {
     Frame1->setObjectName(QStringLiteral("Frame1"));
     Frame1->setGeometry(twipRect(3600, 240, 5775, 2760));
     QPalette yellow = Frame1->palette();
-    yellow.setColor(QPalette::Window, kLightYellow);
+    yellow.setColor(QPalette::Window, kPuzzleLightYellow);
     Frame1->setPalette(yellow);
     Frame1->setAutoFillBackground(true);
     Label4 = makeLabel(

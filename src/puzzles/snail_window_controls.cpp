@@ -10,6 +10,7 @@
 #include <QTimer>
 
 #include "puzzles/clue_list.h"
+#include "puzzles/puzzle_controls.h"
 #include "puzzles/snail_picture.h"
 #include "puzzles/snail_window.h"
 #include "ui/twips.h"
@@ -21,26 +22,7 @@ constexpr int kClientWidth = 9345;
 constexpr int kClientHeight = 5985;
 constexpr std::array<int, kSnailSide> kColumnLeft = {600, 1200, 1920, 2520, 3240, 3960};
 constexpr std::array<int, kSnailSide> kRowTop = {480, 1200, 1800, 2520, 3240, 3840};
-const QColor kGrey(212, 208, 200);
 const QColor kGreen(0, 255, 0);
-const QColor kLightYellow(255, 255, 192);
-
-QRect twipRect(int left, int top, int width, int height) {
-    return QRect(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width),
-                 twipsToPixels(height));
-}
-
-// A letter box: a click selects its letter, so the next key typed replaces it.
-class LetterBox final : public QLineEdit {
-  public:
-    using QLineEdit::QLineEdit;
-
-  protected:
-    void mouseReleaseEvent(QMouseEvent* event) override {
-        QLineEdit::mouseReleaseEvent(event);
-        setSelection(0, 1);
-    }
-};
 
 // One stroke of the arrows around the grid, from one point to another (in twips).
 class LineShape final : public QWidget {
@@ -66,19 +48,6 @@ class LineShape final : public QWidget {
     QPoint to_;
 };
 
-QLabel* makeLabel(const QString& text, const char* name, QWidget* parent) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QLatin1String(name));
-    return label;
-}
-
-QPushButton* makeButton(const QString& caption, const char* name, QWidget* parent, QRect geometry) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(QLatin1String(name));
-    button->setGeometry(geometry);
-    return button;
-}
-
 QLineEdit* makeBox(QWidget* parent, const QFont& font, const QColor& background) {
     auto* box = new LetterBox(parent);
     box->setFont(font);
@@ -97,13 +66,7 @@ QLineEdit* makeBox(QWidget* parent, const QFont& font, const QColor& background)
 }  // namespace
 
 void Schnecken::buildWindow() {
-    QFont small = font();
-    small.setPointSizeF(8.25);
-    setFont(small);
-    QPalette grey = palette();
-    grey.setColor(QPalette::Window, kGrey);
-    setPalette(grey);
-    setAutoFillBackground(true);
+    applyPuzzleLook(*this);
     buildArrows();
     buildSpiral();
     buildPanels();
@@ -217,7 +180,7 @@ void Schnecken::buildPanels() {
     Frame1->setObjectName(QStringLiteral("Frame1"));
     Frame1->setGeometry(twipRect(4320, 0, 5055, 3255));
     QPalette yellow = Frame1->palette();
-    yellow.setColor(QPalette::Window, kLightYellow);
+    yellow.setColor(QPalette::Window, kPuzzleLightYellow);
     Frame1->setPalette(yellow);
     Frame1->setAutoFillBackground(true);
     Label3 = makeLabel(

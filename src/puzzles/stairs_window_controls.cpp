@@ -9,6 +9,7 @@
 #include <QTimer>
 
 #include "puzzles/clue_list.h"
+#include "puzzles/puzzle_controls.h"
 #include "puzzles/stairs_picture.h"
 #include "puzzles/stairs_window.h"
 #include "ui/twips.h"
@@ -18,49 +19,11 @@ namespace {
 
 constexpr int kClientWidth = 9300;
 constexpr int kClientHeight = 6660;
-const QColor kGrey(212, 208, 200);
-const QColor kLightYellow(255, 255, 192);
-
-QRect twipRect(int left, int top, int width, int height) {
-    return QRect(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width),
-                 twipsToPixels(height));
-}
-
-// A letter box: a click selects its letter, so the next key typed replaces it.
-class LetterBox final : public QLineEdit {
-  public:
-    using QLineEdit::QLineEdit;
-
-  protected:
-    void mouseReleaseEvent(QMouseEvent* event) override {
-        QLineEdit::mouseReleaseEvent(event);
-        setSelection(0, 1);
-    }
-};
-
-QLabel* makeLabel(const QString& text, const char* name, QWidget* parent) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QLatin1String(name));
-    return label;
-}
-
-QPushButton* makeButton(const QString& caption, const char* name, QWidget* parent, QRect geometry) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(QLatin1String(name));
-    button->setGeometry(geometry);
-    return button;
-}
 
 }  // namespace
 
 void Treppen::buildWindow() {
-    QFont small = font();
-    small.setPointSizeF(8.25);
-    setFont(small);
-    QPalette grey = palette();
-    grey.setColor(QPalette::Window, kGrey);
-    setPalette(grey);
-    setAutoFillBackground(true);
+    applyPuzzleLook(*this);
     buildGrid();
     buildPanels();
     buildButtons();
@@ -142,7 +105,7 @@ void Treppen::buildPanels() {
     Frame1->setObjectName(QStringLiteral("Frame1"));
     Frame1->setGeometry(twipRect(5040, 0, 4260, 3600));
     QPalette yellow = Frame1->palette();
-    yellow.setColor(QPalette::Window, kLightYellow);
+    yellow.setColor(QPalette::Window, kPuzzleLightYellow);
     Frame1->setPalette(yellow);
     Frame1->setAutoFillBackground(true);
     Label3 = makeLabel(
