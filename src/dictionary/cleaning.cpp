@@ -1,22 +1,11 @@
 // Cleaning keeps apostrophes out of statement literals and bracket classes out of LIKE.
 #include "dictionary/cleaning.h"
 
+#include "dictionary/storable_text.h"
 #include "dictionary/text.h"
 
 namespace vondrik {
 namespace {
-
-bool isControl(QChar c) {
-    return c.unicode() < 0x20 || c.unicode() == 0x7F;
-}
-
-// Every user text passes here first. A pasted TAB, line end or NUL would otherwise be stored
-// raw and break result lines and logs, or cut the statement short in the engine.
-QString withoutControls(const QString& text) {
-    QString result = text;
-    result.removeIf(isControl);
-    return result;
-}
 
 QString replaceBrackets(QString text) {
     text.replace(u'[', u'(');

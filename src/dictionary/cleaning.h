@@ -5,7 +5,9 @@
 
 namespace vondrik {
 
-// Both variants first drop control characters (below 0x20, and 0x7F).
+// Every variant first drops control characters and line separators (withoutControls): a
+// pasted TAB, line end or NUL would otherwise be stored raw and break result lines and logs,
+// or cut the statement short in the engine.
 
 // Free text (text search, editor): apostrophes removed, brackets and braces to parentheses.
 QString cleanFreeText(const QString& text);

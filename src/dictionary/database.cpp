@@ -8,6 +8,7 @@
 
 #include "dictionary/jet_like.h"
 #include "dictionary/length_tables.h"
+#include "ui/file_steps.h"
 
 namespace vondrik {
 namespace {
@@ -168,11 +169,11 @@ std::unique_ptr<Database> Database::CreateDatabase(const QString& path) {
     sqlite3* db = openConnection(path, QString(),
                                  SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX);
     std::unique_ptr<Database> database(new Database(db, path, QString()));
-    run(db, "BEGIN");
+    Transaction tables(*database);
     for (const LengthTable& table : lengthTables()) {
         database->Execute(createTableStatement(table.length));
     }
-    run(db, "COMMIT");
+    tables.commit();
     return database;
 }
 
@@ -285,14 +286,13 @@ void Database::NewPassword(const QString& oldPassword, const QString& newPasswor
     }
     sqlite3_close(db_);
     db_ = nullptr;
-    const QString backup = path_ + QStringLiteral(".alt");
-    QFile::remove(backup);
-    if (!QFile::rename(path_, backup) || !QFile::rename(temp, path_)) {
-        QFile::rename(backup, path_);
+    // The re-keyed copy replaces the file in one step, so a crash leaves one or the other.
+    const FileSteps files;
+    if (!FileSteps::syncFile(temp) || !files.replace(temp, path_)) {
+        QFile::remove(temp);
         db_ = openConnection(path_, password_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX);
         throw DatabaseError(QStringLiteral("Das Kennwort konnte nicht geändert werden."));
     }
-    QFile::remove(backup);
     password_ = newPassword;
     db_ = openConnection(path_, password_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX);
 }
@@ -313,16 +313,10 @@ TableAppender::TableAppender(sqlite3* db, const QString& table) : db_(db) {
     const QByteArray utf8 = sql.toUtf8();
     check(db_, sqlite3_prepare_v2(db_, utf8.constData(), utf8.size(), &insert_, nullptr));
     columnCount_ = 3;
-    // One transaction for the whole append keeps a restore of thousands of rows fast.
-    run(db_, "BEGIN");
     open_ = true;
 }
 
 TableAppender::~TableAppender() {
-    try {
-        Close();
-    } catch (...) {
-    }
     sqlite3_finalize(insert_);
 }
 
@@ -353,10 +347,26 @@ void TableAppender::Update() {
 }
 
 void TableAppender::Close() {
-    if (open_) {
-        open_ = false;
-        run(db_, "COMMIT");
+    open_ = false;
+}
+
+Transaction::Transaction(Database& db) : db_(db) {
+    db_.Execute(QStringLiteral("BEGIN"));
+}
+
+Transaction::~Transaction() {
+    if (!done_) {
+        try {
+            db_.Execute(QStringLiteral("ROLLBACK"));
+        } catch (const DatabaseError&) {
+            // A failed COMMIT may already have ended the transaction; nothing is left to undo.
+        }
     }
+}
+
+void Transaction::commit() {
+    db_.Execute(QStringLiteral("COMMIT"));
+    done_ = true;
 }
 
 }  // namespace vondrik

@@ -34,7 +34,8 @@ QString dictionaryConnect();  // ";pwd=" + password
 // What every operation on a closed or missing connection reports.
 QString notOpenMessage();
 
-// Rows added to one table through the "append by table" operation; committed on Close.
+// Rows added to one table through the "append by table" operation. It opens no transaction
+// of its own: a caller that appends many rows holds a Transaction around them.
 class TableAppender {
   public:
     TableAppender(sqlite3* db, const QString& table);
@@ -54,6 +55,25 @@ class TableAppender {
     int columnCount_ = 0;
     std::vector<QVariant> values_;
     bool open_ = false;
+};
+
+class Database;
+
+// Every write of more than one statement runs inside one of these: what it wrote is rolled
+// back unless commit() was reached, so an early return or an exception leaves nothing half
+// written.
+class Transaction {
+  public:
+    explicit Transaction(Database& db);
+    ~Transaction();
+    Transaction(const Transaction&) = delete;
+    Transaction& operator=(const Transaction&) = delete;
+
+    void commit();
+
+  private:
+    Database& db_;
+    bool done_ = false;
 };
 
 class Database {

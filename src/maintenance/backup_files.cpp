@@ -4,7 +4,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+
+#include "dictionary/database.h"
+#include "ui/file_steps.h"
 
 namespace vondrik {
 
@@ -28,6 +30,18 @@ QString counterFile(const AppFolder& folder) {
     return folder.appPath(u"daten/anzup.sis");
 }
 
+QString databaseFile(const AppFolder& folder) {
+    return folder.appPath(QString::fromLatin1(kDictionaryRelativePath));
+}
+
+QString newDatabaseFile(const AppFolder& folder) {
+    return databaseFile(folder) + QStringLiteral(".neu");
+}
+
+QString restoreMarkerFile(const AppFolder& folder) {
+    return folder.appPath(u"daten/zurueckschreiben.dat");
+}
+
 QString shownPath(const QString& path) {
     return QDir::toNativeSeparators(path);
 }
@@ -45,25 +59,8 @@ std::optional<QByteArray> readFileBytes(const QString& path) {
 }
 
 bool writeFileBytes(const QString& path, const QByteArray& bytes, bool replace) {
-    if (replace) {
-        QSaveFile file(path);
-        if (!file.open(QIODevice::WriteOnly)) {
-            return false;
-        }
-        // commit() misses a failed write of a short text still in the buffer; flush sees it.
-        if (file.write(bytes) != bytes.size() || !file.flush()) {
-            file.cancelWriting();
-            return false;
-        }
-        return file.commit();
-    }
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        return false;
-    }
-    const bool written = file.write(bytes) == bytes.size() && file.flush();
-    file.close();
-    return written && file.error() == QFileDevice::NoError;
+    const FileSteps files;
+    return replace ? files.writeFile(path, bytes) : files.writeScratchFile(path, bytes);
 }
 
 }  // namespace vondrik

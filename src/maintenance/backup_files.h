@@ -17,9 +17,15 @@ QString backupFileName(int length);
 QString backupFile(const AppFolder& folder, int length);
 QString counterCopyFile(const AppFolder& folder);
 
-// The data update's counter file and what it holds before the first update ran.
+// The data update's counter file; missing until the first update was applied.
 QString counterFile(const AppFolder& folder);
-inline const QByteArray kInitialCounter = QByteArrayLiteral("1\r\n");
+
+// The dictionary database, and the complete new one a restore puts in its place.
+QString databaseFile(const AppFolder& folder);
+QString newDatabaseFile(const AppFolder& folder);
+// Written (complete) once the new database is complete; it holds what the counter file is to
+// hold afterwards. While it exists, the restore is decided and the next start finishes it.
+QString restoreMarkerFile(const AppFolder& folder);
 
 // Called with the progress bar's new value (0 to 16) between the steps of a backup or restore;
 // the window shows it and lets pending events run there.
@@ -31,8 +37,8 @@ QString shownPath(const QString& path);
 // All bytes of a file; nothing when it is missing or cannot be read.
 std::optional<QByteArray> readFileBytes(const QString& path);
 
-// Writes a whole file and reports whether every byte reached it. With replace, the bytes go
-// to a temporary file that is renamed over the old one.
+// Writes a whole file, synced, and reports whether every byte reached it. With replace, the
+// bytes go to a temporary file that is renamed over the old one.
 bool writeFileBytes(const QString& path, const QByteArray& bytes, bool replace);
 
 }  // namespace vondrik

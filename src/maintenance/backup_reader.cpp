@@ -2,6 +2,7 @@
 // nothing to decode before unscrambling.
 #include "maintenance/backup_reader.h"
 
+#include "dictionary/storable_text.h"
 #include "maintenance/backup_files.h"
 #include "maintenance/scrambler.h"
 
@@ -28,14 +29,16 @@ QString appendLine(TableAppender& table, QByteArrayView hex, int length) {
             "Nach dem Entschlüsseln fehlt der Tabulator zwischen Wort und "
             "Bedeutung.");
     }
-    const QString word = plain->left(tab);
+    // The same cleaning as every other way into the dictionary: a control character from a
+    // backup edited by hand would break statements and result lines later.
+    const QString word = withoutControls(plain->left(tab));
     if (word.size() != length) {
         return QStringLiteral("Das Wort „%1“ hat %2 statt %3 Buchstaben.")
             .arg(word, QString::number(word.size()), QString::number(length));
     }
     // A further TAB ends the meaning, as it always has.
     const qsizetype end = plain->indexOf(u'\t', tab + 1);
-    const QString meaning = plain->mid(tab + 1, end < 0 ? -1 : end - tab - 1);
+    const QString meaning = withoutControls(plain->mid(tab + 1, end < 0 ? -1 : end - tab - 1));
     try {
         table.AddNew();
         table.setValue(1, word);

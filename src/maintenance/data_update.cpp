@@ -1,36 +1,23 @@
 // The update run: index, counter, downloads and inserts, one update file at a time.
 #include "maintenance/data_update.h"
 
-#include <QFile>
-
 #include "dictionary/cleaning.h"
 #include "dictionary/statements.h"
 #include "maintenance/backup_files.h"
-#include "ui/cp1252.h"
-#include "ui/text_file.h"
 
 namespace vondrik {
 namespace {
 
-// A local copy holds exactly what the server sent; an identical file is left alone.
-bool writeLocalCopy(const QString& path, const QByteArray& bytes) {
-    if (readFileBytes(path) == bytes) {
-        return true;
-    }
-    return writeFileBytes(path, bytes, true);
-}
-
-// Gives the previous content back, or removes a file that was not there before.
-void restoreFile(const QString& path, const std::optional<QByteArray>& previous) {
-    if (previous) {
-        writeFileBytes(path, *previous, true);
-    } else {
-        QFile::remove(path);
-    }
-}
-
 QString skipped(int lineNumber, const QString& reason, const QString& what) {
     return QStringLiteral("Zeile %1 übersprungen, %2: %3").arg(lineNumber).arg(reason, what);
+}
+
+// Word and meaning as one key; a TAB never occurs in either.
+QString entryKey(QStringView word, QStringView meaning) {
+    QString key;
+    key.reserve(word.size() + 1 + meaning.size());
+    key.append(word).append(u'\t').append(meaning);
+    return key;
 }
 
 }  // namespace
@@ -65,7 +52,8 @@ UpdateResult DataUpdate::run(const UpdateLog& given) {
         return result;
     }
     // An empty answer is stored too: it reads as an invalid index below.
-    if (!writeLocalCopy(localIndexFile(folder_), body)) {
+    if (readFileBytes(localIndexFile(folder_)) != body &&
+        !files_.writeFile(localIndexFile(folder_), body)) {
         log.melden(QStringLiteral("Vondrik 2000 kann keine Verbindung zum Server herstellen!"));
         result.outcome = UpdateOutcome::NoFile;
         return result;
@@ -81,7 +69,8 @@ UpdateResult DataUpdate::run(const UpdateLog& given) {
     log.melden(QStringLiteral("Verbindung zu http//%1 ist hergestellt!").arg(server.host));
     result = fetchUpdates(log, server, index);
     if (result.outcome != UpdateOutcome::Stopped) {
-        QFile::remove(localIndexFile(folder_));
+        files_.remove(localIndexFile(folder_));
+        files_.mark();
         result.version = index.version;
         // An index without a version line announces nothing.
         result.newVersion =
@@ -114,15 +103,19 @@ UpdateResult DataUpdate::fetchUpdates(const UpdateLog& log, const UpdateServer& 
         }
         const bool ok = store(log, i, body) && apply(log, i, body, result.inserted);
         removeLocalUpdateFiles(folder_);
+        files_.mark();
         if (!ok) {
-            log.protokoll(inserted.arg(result.inserted));
+            // What the earlier updates of this run brought is in; a count of none says nothing.
+            if (result.inserted > 0) {
+                log.protokoll(inserted.arg(result.inserted));
+            }
             result.outcome = UpdateOutcome::Failed;
             return result;
         }
     }
     if (index.newest <= applied) {
         // A first run against an index that announces 0: the counter notes it as any run does.
-        writeFileBytes(counterFile(folder_), counterBytes(index.newest), true);
+        files_.writeFile(counterFile(folder_), counterBytes(index.newest));
     }
     log.melden(inserted.arg(result.inserted));
     result.outcome = UpdateOutcome::Applied;
@@ -136,64 +129,74 @@ bool DataUpdate::store(const UpdateLog& log, qint64 number, const QByteArray& bo
         log.melden(QStringLiteral("Update Nr. %1 konnte nicht geladen werden!").arg(number));
         return false;
     }
-    if (!writeLocalCopy(localUpdateFile(folder_, number), body)) {
+    const QString local = localUpdateFile(folder_, number);
+    if (readFileBytes(local) != body && !files_.writeFile(local, body)) {
         log.melden(QStringLiteral("Update Nr. %1 kann nicht im Ordner daten gespeichert werden!")
                        .arg(number));
         return false;
     }
+    files_.mark();
     log.protokoll(QStringLiteral("schreibe Daten von Update Nr. %1").arg(number));
     return true;
 }
 
 bool DataUpdate::apply(const UpdateLog& log, qint64 number, const QByteArray& body, int& inserted) {
-    const QString counterPath = counterFile(folder_);
-    const std::optional<QByteArray> previousCounter = readFileBytes(counterPath);
     const QString notSaved = QStringLiteral("Update Nr. %1 konnte nicht gespeichert werden: %2");
-    // The inserts and the counter stand or fall together, so an update is never applied twice
-    // and never lost: the counter is written inside the transaction, just before its commit.
+    int added = 0;
+    // Read afresh for every update: the editor may have changed the tables in between.
+    held_.clear();
     try {
-        session_.database().Execute(QStringLiteral("BEGIN"));
+        Transaction rows(session_.database());
+        added = insertLines(log, body);
+        files_.mark();
+        rows.commit();
     } catch (const DatabaseError& e) {
+        held_.clear();  // what was noted as inserted is rolled back
         log.melden(notSaved.arg(number).arg(e.message()));
         return false;
     }
-    const int added = insertLines(log, body);
-    if (!writeFileBytes(counterPath, counterBytes(number), true)) {
-        rollback();
+    inserted += added;
+    files_.mark();
+    // Should this fail, or the program die first, the next run applies the update again and
+    // inserts nothing twice.
+    const QString counterPath = counterFile(folder_);
+    if (!files_.writeFile(counterPath, counterBytes(number))) {
         log.melden(
             notSaved.arg(number).arg(QStringLiteral("Der Zähler %1 kann nicht geschrieben werden.")
                                          .arg(shownPath(counterPath))));
         return false;
     }
-    try {
-        session_.database().Execute(QStringLiteral("COMMIT"));
-    } catch (const DatabaseError& e) {
-        rollback();
-        restoreFile(counterPath, previousCounter);
-        log.melden(notSaved.arg(number).arg(e.message()));
-        return false;
-    }
-    inserted += added;
+    files_.mark();
     return true;
 }
 
-void DataUpdate::rollback() {
-    try {
-        session_.database().Execute(QStringLiteral("ROLLBACK"));
-    } catch (const DatabaseError&) {
-        // Nothing more to undo: a failed COMMIT may already have ended the transaction.
+QSet<QString>& DataUpdate::heldEntries(const LengthTable& table) {
+    auto found = held_.find(table.length);
+    if (found == held_.end()) {
+        QSet<QString> keys;
+        Recordset rs = session_.database().OpenRecordset(statement(Family::WholeTable, table, {}));
+        for (; !rs.Eof(); rs.MoveNext()) {
+            keys.insert(entryKey(rs.textView(u"Begriff"), rs.textView(u"Bedeutung")));
+        }
+        found = held_.emplace(table.length, std::move(keys)).first;
     }
+    return found->second;
 }
 
 int DataUpdate::insertLines(const UpdateLog& log, const QByteArray& body) {
-    const QStringList lines = splitLines(decodeCp1252(body));
+    const UpdateText text = readUpdateText(body);
+    if (text.utf8) {
+        log.protokoll(QStringLiteral("Die Datei ist in UTF-8 geschrieben und wird so gelesen."));
+    }
     int added = 0;
-    for (int n = 0; n < lines.size(); ++n) {
-        const UpdateLine line = parseUpdateLine(lines[n]);
+    int known = 0;
+    for (int n = 0; n < text.lines.size(); ++n) {
+        const UpdateLine line = parseUpdateLine(text.lines[n]);
         switch (line.kind) {
             case UpdateLine::Empty:
                 continue;
             case UpdateLine::NoTab:
+            case UpdateLine::Foreign:
                 log.protokoll(skipped(n + 1, refusalReason(line.kind), line.text));
                 continue;
             case UpdateLine::BadLength:
@@ -203,15 +206,33 @@ int DataUpdate::insertLines(const UpdateLog& log, const QByteArray& body) {
                 break;
         }
         const LengthTable table = *tableForLength(int(line.word.size()));
+        QSet<QString>& held = heldEntries(table);
+        const QString key = entryKey(line.word, line.meaning);
+        if (held.contains(key)) {
+            ++known;
+            continue;
+        }
         try {
             session_.execute(statement(Family::Insert, table,
                                        {cleanLiteral(line.word), cleanLiteral(line.meaning)}));
+            held.insert(key);
             ++added;
         } catch (const DatabaseError& e) {
             log.protokoll(
                 skipped(n + 1, QStringLiteral("von der Datenbank abgelehnt (%1)").arg(e.message()),
                         line.word));
+            continue;
         }
+        if (line.respelled) {
+            log.protokoll(QStringLiteral("Zeile %1 in der Schreibweise von Windows-1252 "
+                                         "gespeichert: %2")
+                              .arg(n + 1)
+                              .arg(line.word + u'\t' + line.meaning));
+        }
+    }
+    if (known > 0) {
+        log.protokoll(QStringLiteral("%1 Einträge waren schon vorhanden und wurden übersprungen.")
+                          .arg(known));
     }
     return added;
 }

@@ -1,15 +1,24 @@
 // One run of the data update: the server's index fetched, every update published since the
 // last one applied fetched and inserted into the length tables, the counter moved on after
 // each update, and the version the server announces compared with the program's.
+//
+// A database and a file cannot change in one step. The rows of an update are committed
+// first and the counter written after them; an entry already in its table with the same word
+// and meaning is not inserted again, so an update applied a second time (after the program
+// died between the two steps) adds nothing, and none is ever lost.
 #pragma once
 
+#include <QSet>
 #include <QString>
 #include <functional>
+#include <map>
 
 #include "dictionary/dictionary_session.h"
+#include "dictionary/length_tables.h"
 #include "maintenance/update_files.h"
 #include "maintenance/update_server.h"
 #include "ui/app_folder.h"
+#include "ui/file_steps.h"
 #include "ui/http_getter.h"
 
 namespace vondrik {
@@ -43,8 +52,10 @@ class DataUpdate {
     // A server that does not answer within this time counts as a failed download.
     static constexpr int kTimeoutMs = 20000;
 
-    DataUpdate(DictionarySession& session, HttpGetter& http, const AppFolder& folder)
-        : session_(session), http_(http), folder_(folder) {}
+    // files marks the steps for the crash test.
+    DataUpdate(DictionarySession& session, HttpGetter& http, const AppFolder& folder,
+               FileSteps files = {})
+        : session_(session), http_(http), folder_(folder), files_(std::move(files)) {}
 
     // Window events run during the downloads; a call made meanwhile (a second click) returns
     // Busy at once. A sink left empty hears nothing.
@@ -60,14 +71,19 @@ class DataUpdate {
     // Keeps the local copy of update `number`; false (and said why) when there is nothing to
     // keep or it cannot be written.
     bool store(const UpdateLog& log, qint64 number, const QByteArray& body);
-    // Inserts the lines of update `number` and moves the counter to it in one transaction.
+    // Inserts the lines of update `number` in one transaction, then moves the counter to it.
     bool apply(const UpdateLog& log, qint64 number, const QByteArray& body, int& inserted);
     int insertLines(const UpdateLog& log, const QByteArray& body);
-    void rollback();
+    // The entries of a table as word and meaning, read once per run, with every insert of
+    // the run added.
+    QSet<QString>& heldEntries(const LengthTable& table);
 
     DictionarySession& session_;
     HttpGetter& http_;
     const AppFolder& folder_;
+    FileSteps files_;
+    // Word and meaning of every entry of the tables this run inserted into, by table length.
+    std::map<int, QSet<QString>> held_;
     bool running_ = false;
     bool stopRequested_ = false;
 };

@@ -1,4 +1,5 @@
-// Backup: the tables are scrambled into a fresh folder, which then takes the old folder's place.
+// Backup: the tables are scrambled into a fresh folder, which then trades places with the old
+// one.
 #include "maintenance/dictionary_backup.h"
 
 #include <QDir>
@@ -16,8 +17,8 @@ void report(const ProgressStep& progress, int value) {
     }
 }
 
-BackupResult failed(const QString& fresh, const QString& why) {
-    QDir(fresh).removeRecursively();
+BackupResult failed(const FileSteps& files, const QString& fresh, const QString& why) {
+    files.removeFolder(fresh);
     return {false, why + QStringLiteral("\nDie Datensicherung wurde abgebrochen; eine schon "
                                         "vorhandene Sicherung bleibt unverändert.")};
 }
@@ -42,37 +43,66 @@ QByteArray scrambledTable(const Recordset& rows) {
     return bytes;
 }
 
+// Puts the complete set fresh in place of target. Where the file system cannot swap two
+// folders, the old set is moved aside first; the start-up clean-up puts it back should the
+// program die between the two renames.
+bool putInPlace(const FileSteps& files, const QString& fresh, const QString& target) {
+    if (!QFileInfo::exists(target)) {
+        return files.replace(fresh, target);
+    }
+    // Once the new set is in place the backup has succeeded; an old set that cannot be
+    // removed now goes at the next start.
+    if (files.exchange(fresh, target)) {
+        files.mark();
+        files.removeFolder(fresh);  // now the old set
+        return true;
+    }
+    const QString aside = target + QStringLiteral(".alt");
+    files.removeFolder(aside);
+    if (!files.replace(target, aside)) {
+        return false;
+    }
+    files.mark();
+    if (!files.replace(fresh, target)) {
+        files.replace(aside, target);
+        return false;
+    }
+    files.mark();
+    files.removeFolder(aside);
+    return true;
+}
+
 }  // namespace
 
 BackupResult backupDictionary(DictionarySession& session, const AppFolder& folder,
-                              const ProgressStep& progress) {
+                              const ProgressStep& progress, const FileSteps& files) {
     const QString target = backupFolder(folder);
     const QString fresh = target + QStringLiteral(".neu");
-    const QString previous = target + QStringLiteral(".alt");
     report(progress, 0);
 
-    // Left over when an earlier backup was interrupted; never a complete set.
-    QDir(fresh).removeRecursively();
+    // Left over when an earlier backup was interrupted; never the only complete set.
+    files.removeFolder(fresh);
     if (!QDir().mkpath(fresh)) {
         return failed(
-            fresh,
+            files, fresh,
             QStringLiteral("Der Ordner %1 kann nicht angelegt werden.").arg(shownPath(fresh)));
     }
 
-    // Before the first data update there is no counter file; its initial value is saved.
-    QByteArray counter = kInitialCounter;
+    // Before the first data update there is no counter file, and then no copy: a restore of
+    // this set removes the counter, so the next update starts with update 1.
     const QString counterPath = counterFile(folder);
     if (QFileInfo::exists(counterPath)) {
         const auto bytes = readFileBytes(counterPath);
+        const QString counterCopy = fresh + QStringLiteral("/upd.int");
         if (!bytes) {
-            return failed(fresh, QStringLiteral("Die Datei %1 kann nicht gelesen werden.")
-                                     .arg(shownPath(counterPath)));
+            return failed(files, fresh,
+                          QStringLiteral("Die Datei %1 kann nicht gelesen werden.")
+                              .arg(shownPath(counterPath)));
         }
-        counter = *bytes;
-    }
-    const QString counterCopy = fresh + QStringLiteral("/upd.int");
-    if (!writeFileBytes(counterCopy, counter, false)) {
-        return failed(fresh, cannotWrite(counterCopy));
+        if (!files.writeScratchFile(counterCopy, *bytes)) {
+            return failed(files, fresh, cannotWrite(counterCopy));
+        }
+        files.mark();
     }
 
     for (const LengthTable& table : lengthTables()) {
@@ -80,31 +110,24 @@ BackupResult backupDictionary(DictionarySession& session, const AppFolder& folde
         try {
             bytes = scrambledTable(session.open(statement(Family::WholeTable, table, {})));
         } catch (const DatabaseError& e) {
-            return failed(fresh, QStringLiteral("Die Tabelle %1 kann nicht gelesen werden: %2")
-                                     .arg(QLatin1String(table.name), e.message()));
+            return failed(files, fresh,
+                          QStringLiteral("Die Tabelle %1 kann nicht gelesen werden: %2")
+                              .arg(QLatin1String(table.name), e.message()));
         }
         const QString file = fresh + u'/' + backupFileName(table.length);
-        if (!writeFileBytes(file, bytes, false)) {
-            return failed(fresh, cannotWrite(file));
+        if (!files.writeScratchFile(file, bytes)) {
+            return failed(files, fresh, cannotWrite(file));
         }
+        files.mark();
         report(progress, table.length - 1);
     }
 
-    // The complete new set takes the old one's place; the old one goes only after that.
-    QDir(previous).removeRecursively();
-    const bool hadBackup = QFileInfo::exists(target);
-    if (hadBackup && !QDir().rename(target, previous)) {
-        return failed(fresh, QStringLiteral("Die bisherige Sicherung %1 kann nicht ersetzt werden.")
-                                 .arg(shownPath(target)));
+    FileSteps::syncFolder(fresh);
+    if (!putInPlace(files, fresh, target)) {
+        return failed(files, fresh,
+                      QStringLiteral("Die bisherige Sicherung %1 kann nicht ersetzt werden.")
+                          .arg(shownPath(target)));
     }
-    if (!QDir().rename(fresh, target)) {
-        if (hadBackup) {
-            QDir().rename(previous, target);
-        }
-        return failed(fresh, QStringLiteral("Der Ordner %1 kann nicht in %2 umbenannt werden.")
-                                 .arg(shownPath(fresh), shownPath(target)));
-    }
-    QDir(previous).removeRecursively();
     report(progress, 16);
     return {true, {}};
 }

@@ -7,6 +7,7 @@
 #include "dictionary/dictionary_session.h"
 #include "maintenance/backup_files.h"
 #include "ui/app_folder.h"
+#include "ui/file_steps.h"
 
 namespace vondrik {
 
@@ -16,12 +17,13 @@ struct BackupResult {
 };
 
 // Reads every length table through the session ("Select * from <table>", each result becoming
-// its auswahl) and writes the new set into a folder beside the old backup; the old set is
-// replaced only once all fourteen files and the counter copy are written, so a failure leaves
-// it as it was. progress gets 0 at the start, n - 1 after the table of length n, 16 at the end.
-// Events run inside progress, so a second run could start there; the window keeps its buttons
-// disabled until this returns.
+// its auswahl) and writes the new set, synced, into a folder beside the old backup; only the
+// complete set takes the old one's place, in one step, so at every moment one complete set
+// exists. Without a counter file (no update applied yet) the set holds no upd.int.
+// progress gets 0 at the start, n - 1 after the table of length n, 16 at the end. Events run
+// inside progress, so a second run could start there; the window keeps its buttons disabled
+// until this returns. files marks the steps for the crash test.
 BackupResult backupDictionary(DictionarySession& session, const AppFolder& folder,
-                              const ProgressStep& progress = {});
+                              const ProgressStep& progress = {}, const FileSteps& files = {});
 
 }  // namespace vondrik

@@ -4,6 +4,7 @@
 
 #include "dictionary/cleaning.h"
 #include "dictionary/statements.h"
+#include "dictionary/storable_text.h"
 #include "dictionary/text.h"
 #include "maintenance/editor_rows.h"
 #include "ui/text_file.h"
@@ -20,6 +21,24 @@ QString engineMessage(const std::exception& e) {
 
 QString logLine(const QString& begriff, const QString& bedeutung) {
     return begriff + u'\t' + bedeutung;
+}
+
+// Backups and logs are code page 1252: a character outside it would come back from them as
+// "?", so it is refused here with a word on how to write it instead.
+std::optional<EditResult> foreignCharacter(const QString& begriff, const QString& bedeutung) {
+    const std::optional<QString> foreign = firstForeignCharacter(begriff + bedeutung);
+    if (!foreign) {
+        return std::nullopt;
+    }
+    QString hint;
+    if (const auto spelt = codePageSpelling(*foreign)) {
+        hint = QStringLiteral(" Schreiben Sie es zum Beispiel als „%1“.").arg(*spelt);
+    }
+    return EditResult{EditStatus::Failed,
+                      QStringLiteral("Das Zeichen „%1“ gehört nicht zum Zeichensatz Windows-1252 "
+                                     "und kann nicht gespeichert werden.%2")
+                          .arg(*foreign, hint),
+                      {}};
 }
 
 }  // namespace
@@ -108,6 +127,9 @@ EditResult DictionaryEditor::add(QString& begriff, QString& bedeutung) {
     if (begriff == altbegriff_ && bedeutung == altbedeutung_) {
         return {EditStatus::SameText, {}, {}};
     }
+    if (const auto refused = foreignCharacter(begriff, bedeutung)) {
+        return *refused;
+    }
     const auto length = static_cast<int>(begriff.size());
     if (!tableForLength(length)) {
         return {};
@@ -134,6 +156,9 @@ EditResult DictionaryEditor::change(QString& begriff, QString& bedeutung) {
     bedeutung = cleanFreeText(bedeutung);
     if (begriff == altbegriff_ && bedeutung == altbedeutung_) {
         return {EditStatus::SameText, {}, {}};
+    }
+    if (const auto refused = foreignCharacter(begriff, bedeutung)) {
+        return *refused;
     }
     if (begriff.size() != laenge_) {
         return {EditStatus::WrongLength, {}, {}};

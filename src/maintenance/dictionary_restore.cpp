@@ -7,6 +7,7 @@
 
 #include "dictionary/statements.h"
 #include "maintenance/backup_reader.h"
+#include "maintenance/interrupted_work.h"
 #include "ui/text_file.h"
 
 namespace vondrik {
@@ -25,24 +26,20 @@ RestoreResult failed(const QString& why) {
             {}};
 }
 
-// The half-built file and what re-keying it may have left beside it.
-void removeDatabaseFile(const QString& path) {
-    for (const char* suffix : {"", "-journal", ".neu", ".alt"}) {
-        QFile::remove(path + QLatin1String(suffix));
-    }
-}
-
 // Creates the database at path, fills it from the backup files and sets the password; the
 // German fault, or the empty text.
-QString buildDatabase(const QString& path, const AppFolder& folder, const ProgressStep& progress) {
-    removeDatabaseFile(path);  // left over when an earlier restore was interrupted
+QString buildDatabase(const QString& path, const AppFolder& folder, const ProgressStep& progress,
+                      const FileSteps& files) {
+    removeNewDatabase(folder, files);  // left over when an earlier restore was interrupted
     QDir().mkpath(QFileInfo(path).path());
     try {
         const auto db = Database::CreateDatabase(path);
         // This file is scratch until the password is set, which writes the finished database
-        // to a new file, synced as usual; waiting for the disk after every table buys nothing.
+        // to a new file, synced; waiting for the disk after every table buys nothing.
         db->Execute(QStringLiteral("PRAGMA synchronous = OFF"));
         report(progress, 1);
+        files.mark();
+        Transaction rows(*db);
         for (const LengthTable& table : lengthTables()) {
             const auto appender = db->OpenTable(QLatin1String(table.name));
             report(progress, table.length);
@@ -52,13 +49,17 @@ QString buildDatabase(const QString& path, const AppFolder& folder, const Progre
                 return fault;
             }
             appender->Close();
+            files.mark();
         }
+        rows.commit();
+        files.mark();
         db->NewPassword(QString(), QLatin1String(kDictionaryPassword));
         db->Close();
     } catch (const DatabaseError& e) {
         return QStringLiteral("Die neue Datenbank %1 kann nicht angelegt werden: %2")
             .arg(shownPath(path), e.message());
     }
+    files.mark();
     report(progress, 16);
     return {};
 }
@@ -80,85 +81,70 @@ void reconnectOld(DictionarySession& session, const QString& path, bool wasOpen)
     }
 }
 
-// Puts the complete file fresh in place of the database at path and connects the session to
-// it; on any failure the old file is back in place and connected. The German fault, or empty.
-QString replaceDatabase(DictionarySession& session, const QString& path, const QString& fresh) {
-    const QString aside = path + QStringLiteral(".bisher");
-    QFile::remove(aside);
-    const bool hadOld = QFileInfo::exists(path);
-    const bool wasOpen = session.isOpen();
-    // The file cannot be renamed while a connection holds it open. The snapshot rows of
-    // auswahl (and of any copy a window keeps) are in memory and stay readable.
-    session.close();
-    if (hadOld && !QFile::rename(path, aside)) {
-        reconnectOld(session, path, wasOpen);
-        return QStringLiteral(
-                   "Die Datei %1 kann nicht ersetzt werden; sie ist womöglich noch "
-                   "von einem anderen Programm geöffnet.")
-            .arg(shownPath(path));
-    }
-    if (!QFile::rename(fresh, path)) {
-        if (hadOld) {
-            QFile::rename(aside, path);
-        }
-        reconnectOld(session, path, wasOpen);
-        return QStringLiteral("Die Datei %1 kann nicht in %2 umbenannt werden.")
-            .arg(shownPath(fresh), shownPath(path));
-    }
-    try {
-        connect(session, path);
-    } catch (const DatabaseError& e) {
-        session.close();
-        QFile::rename(path, fresh);  // so that the caller removes it
-        if (hadOld) {
-            QFile::rename(aside, path);
-        }
-        reconnectOld(session, path, wasOpen);
-        return QStringLiteral("Die neue Datenbank kann nicht geöffnet werden: %1").arg(e.message());
-    }
-    QFile::remove(aside);
-    return {};
-}
-
 }  // namespace
 
 RestoreResult restoreDictionary(DictionarySession& session, const AppFolder& folder,
-                                const ProgressStep& progress) {
+                                const ProgressStep& progress, const FileSteps& files) {
     if (!FileExists(backupFile(folder, kLongestWord))) {
         return {RestoreStatus::NoBackup, QString::fromUtf16(kNoBackupMessage),
                 QString::fromUtf16(kNoBackupTitle)};
     }
     // Read first, so that an unreadable copy stops the restore before anything is replaced.
-    // A backup without a copy puts the counter back to its initial value.
-    QByteArray counter = kInitialCounter;
+    // A backup made before the first data update has no copy; the counter then goes, so the
+    // next update starts from update 1 as it would have at backup time.
+    std::optional<QByteArray> counter;
     const QString counterCopy = counterCopyFile(folder);
     if (QFileInfo::exists(counterCopy)) {
-        const auto bytes = readFileBytes(counterCopy);
-        if (!bytes) {
+        counter = readFileBytes(counterCopy);
+        if (!counter) {
             return failed(QStringLiteral("Die Datei %1 kann nicht gelesen werden.")
                               .arg(shownPath(counterCopy)));
         }
-        counter = *bytes;
     }
 
     report(progress, 0);
-    const QString path = folder.appPath(QString::fromLatin1(kDictionaryRelativePath));
-    const QString fresh = path + QStringLiteral(".neu");
-    QString fault = buildDatabase(fresh, folder, progress);
-    if (fault.isEmpty()) {
-        fault = replaceDatabase(session, path, fresh);
-    }
-    if (!fault.isEmpty()) {
-        removeDatabaseFile(fresh);
+    const QString path = databaseFile(folder);
+    const QString fresh = newDatabaseFile(folder);
+    if (const QString fault = buildDatabase(fresh, folder, progress, files); !fault.isEmpty()) {
+        removeNewDatabase(folder, files);
         return failed(fault);
     }
-
-    const QString counterPath = counterFile(folder);
-    if (!writeFileBytes(counterPath, counter, true)) {
+    // From here on the restore is decided: the marker lets the next start finish it.
+    const QString marker = restoreMarkerFile(folder);
+    if (!files.writeFile(marker, restoreMarkerBytes(counter))) {
+        removeNewDatabase(folder, files);
+        return failed(
+            QStringLiteral("Die Datei %1 kann nicht geschrieben werden.").arg(shownPath(marker)));
+    }
+    files.mark();
+    const bool wasOpen = session.isOpen();
+    // The snapshot rows of auswahl (and of any copy a window keeps) are in memory and stay
+    // readable; the connection itself must not outlive its file.
+    session.close();
+    if (!files.replace(fresh, path)) {
+        files.remove(marker);
+        removeNewDatabase(folder, files);
+        reconnectOld(session, path, wasOpen);
+        return failed(
+            QStringLiteral("Die Datei %1 kann nicht ersetzt werden.").arg(shownPath(path)));
+    }
+    files.mark();
+    const bool counterSet = finishRestore(folder, files);
+    try {
+        connect(session, path);
+    } catch (const DatabaseError& e) {
+        session.close();
+        return {RestoreStatus::Done,
+                QStringLiteral("Die Datenbank ist zurückgeschrieben, kann aber nicht geöffnet "
+                               "werden: %1")
+                    .arg(e.message()),
+                {}};
+    }
+    if (!counterSet) {
         return {RestoreStatus::Done,
                 QStringLiteral("Die Datenbank ist zurückgeschrieben, aber der Zähler der "
                                "Datenupdates %1 konnte nicht geschrieben werden.")
-                    .arg(shownPath(counterPath)),
+                    .arg(shownPath(counterFile(folder))),
                 {}};
     }
     return {RestoreStatus::Done, {}, {}};

@@ -4,11 +4,14 @@
 #include <QDir>
 #include <QFile>
 
+#include <QStringDecoder>
+#include <algorithm>
+
 #include "dictionary/length_tables.h"
+#include "dictionary/storable_text.h"
 #include "dictionary/text.h"
 #include "maintenance/backup_files.h"
 #include "ui/cp1252.h"
-#include "ui/text_file.h"
 
 namespace vondrik {
 namespace {
@@ -17,13 +20,27 @@ namespace {
 // garbled file from sending the run after billions of downloads.
 constexpr int kMaxDigits = 9;
 
-bool isControl(QChar c) {
-    return c.unicode() < 0x20 || c.unicode() == 0x7F;
+// Splits at CR LF, LF or CR; a final line end starts no empty line.
+QStringList linesOf(const QString& text) {
+    QStringList lines;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == u'\r' || text[i] == u'\n') {
+            lines << text.mid(start, i - start);
+            if (text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') {
+                ++i;
+            }
+            start = i + 1;
+        }
+    }
+    if (start < text.size()) {
+        lines << text.mid(start);
+    }
+    return lines;
 }
 
-QString withoutControls(QString text) {
-    text.removeIf(isControl);
-    return text;
+bool hasHighBytes(const QByteArray& bytes) {
+    return std::any_of(bytes.begin(), bytes.end(), [](char c) { return (c & 0x80) != 0; });
 }
 
 }  // namespace
@@ -73,8 +90,19 @@ qint64 leadingNumber(QStringView text) {
     return digits.toLongLong();
 }
 
+UpdateText readUpdateText(const QByteArray& bytes) {
+    if (hasHighBytes(bytes)) {
+        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        const QString text = utf8.decode(bytes);
+        if (!utf8.hasError()) {
+            return {linesOf(text), true};
+        }
+    }
+    return {linesOf(decodeCp1252(bytes)), false};
+}
+
 UpdateIndex parseIndex(const QByteArray& bytes) {
-    const QStringList lines = splitLines(decodeCp1252(bytes));
+    const QStringList lines = readUpdateText(bytes).lines;
     UpdateIndex index;
     if (!lines.isEmpty()) {
         const QStringList pieces = lines[0].split(u' ');
@@ -102,7 +130,7 @@ std::optional<qint64> readCounter(const QString& path) {
         return std::nullopt;
     }
     // The first field ends at a comma or a line end.
-    QString field = splitLines(decodeCp1252(*bytes)).value(0);
+    QString field = linesOf(decodeCp1252(*bytes)).value(0);
     field = field.left(field.indexOf(u',') < 0 ? field.size() : field.indexOf(u','));
     return leadingNumber(trimBlanks(field));
 }
@@ -118,8 +146,19 @@ UpdateLine parseUpdateLine(const QString& line) {
         result.kind = UpdateLine::NoTab;
         return result;
     }
-    result.word = withoutControls(result.text.left(tab));
-    result.meaning = withoutControls(result.text.mid(tab + 1));
+    QString meaning = result.text.mid(tab + 1);
+    meaning.replace(u'\t', u' ');
+    const QString word = withoutControls(result.text.left(tab));
+    meaning = withoutControls(meaning);
+    const std::optional<QString> spelledWord = codePageSpelling(word);
+    const std::optional<QString> spelledMeaning = codePageSpelling(meaning);
+    result.word = spelledWord.value_or(word);
+    result.meaning = spelledMeaning.value_or(meaning);
+    if (!spelledWord || !spelledMeaning) {
+        result.kind = UpdateLine::Foreign;
+        return result;
+    }
+    result.respelled = result.word != word || result.meaning != meaning;
     result.kind =
         tableForLength(int(result.word.size())) ? UpdateLine::Entry : UpdateLine::BadLength;
     return result;
@@ -131,6 +170,8 @@ QString refusalReason(UpdateLine::Kind kind) {
             return QStringLiteral("kein TAB zwischen Wort und Bedeutung");
         case UpdateLine::BadLength:
             return QStringLiteral("Wort nicht 2 bis 15 Zeichen lang");
+        case UpdateLine::Foreign:
+            return QStringLiteral("Zeichen außerhalb des Zeichensatzes Windows-1252");
         case UpdateLine::Empty:
         case UpdateLine::Entry:
             break;

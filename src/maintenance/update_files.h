@@ -5,6 +5,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 #include "ui/app_folder.h"
@@ -48,11 +49,21 @@ QByteArray counterBytes(qint64 number);
 // file is missing or unreadable.
 std::optional<qint64> readCounter(const QString& path);
 
+// The lines of an update or index file. Update files are code page 1252, but a file that is
+// valid UTF-8 and holds multi-byte sequences was saved by an editor that writes UTF-8 and is
+// read as such (utf8 says so). Lines end at CR LF, or a lone LF or CR from other systems.
+struct UpdateText {
+    QStringList lines;
+    bool utf8 = false;
+};
+UpdateText readUpdateText(const QByteArray& bytes);
+
 // One line of an update file.
 struct UpdateLine {
     enum Kind {
         Empty,      // fewer than two characters after trimming: skipped without a word
         NoTab,      // cannot be split into word and meaning
+        Foreign,    // holds a character that has no code page 1252 spelling
         BadLength,  // the word has no length table (fewer than 2 or more than 15 characters)
         Entry,
     };
@@ -60,10 +71,12 @@ struct UpdateLine {
     QString text;  // the trimmed line
     QString word;
     QString meaning;
+    bool respelled = false;  // characters outside code page 1252 were spelt in it
 };
 
-// Trims the line of blanks, splits it at its first TAB and drops control characters from
-// word and meaning, so what is checked is what would be stored.
+// Trims the line of blanks and splits it at its first TAB; a further TAB separates parts of
+// the meaning and becomes a blank. Word and meaning lose control characters and are spelt in
+// code page 1252, so what is checked is what would be stored.
 UpdateLine parseUpdateLine(const QString& line);
 
 // Why a line was not inserted, for the log; empty for Entry and Empty.

@@ -13,6 +13,7 @@
 #include <stdexcept>
 
 #include "dictionary/statements.h"
+#include "maintenance/interrupted_work.h"
 #include "shell/haupt.h"
 #include "shell/notebook_file.h"
 #include "ui/text_file.h"
@@ -56,6 +57,9 @@ void Haupt::addFont(const char16_t* file, QWidget* target) {
 }
 
 bool Haupt::load() {
+    // A restore the program did not live to finish is completed first, so that the test for
+    // the dictionary below and everything after it see one consistent state.
+    finishInterruptedWork(platform_.appFolder);
     const QString dictionary = platform_.appFolder.appPath(u"\\daten\\daten.mdb");
     if (!FileExists(dictionary)) {
         platform_.messageBox.show(QStringLiteral("Fehler in Datenbank"),

@@ -34,6 +34,10 @@ QString decodeCp1252(QByteArrayView bytes) {
     return decoder.decode(bytes);
 }
 
+bool inCodePage1252(QChar c) {
+    return representable().contains(c.unicode());
+}
+
 QByteArray encodeCp1252(QStringView text) {
     const QSet<char16_t>& known = representable();
     QString safe;

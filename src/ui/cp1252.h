@@ -17,4 +17,7 @@ QString decodeCp1252(QByteArrayView bytes);
 // counts as one), so it stays visible in the file instead of turning into a control code.
 QByteArray encodeCp1252(QStringView text);
 
+// Whether the code page has the character, so that it survives a file of the program.
+bool inCodePage1252(QChar c);
+
 }  // namespace vondrik

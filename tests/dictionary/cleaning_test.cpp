@@ -37,11 +37,15 @@ TEST(Cleaning, ControlCharactersAreDroppedByBothVariants) {
     for (char16_t c = 0; c < 0x20; ++c) {
         allControls.append(QChar(c));
     }
-    allControls.append(QChar(0x7F));
+    // DEL, the C1 controls (U+0085 is a line end) and the line and paragraph separators,
+    // which split rows in lists and become "?" in the code page 1252 logs.
+    for (char16_t c : {0x7F, 0x80, 0x85, 0x9F, 0x2028, 0x2029}) {
+        allControls.append(QChar(c));
+    }
     EXPECT_EQ(cleanFreeText(allControls), "");
     EXPECT_EQ(cleanPattern(allControls), "");
-    // Blanks, the tilde and what lies above 0x7F are ordinary text.
-    const QString edges = QStringLiteral(" ~") + QChar(0x80) + QChar(0xA0) + QStringLiteral("ß");
+    // Blanks, the tilde and the printable characters above them are ordinary text.
+    const QString edges = QStringLiteral(" ~") + QChar(0xA0) + QStringLiteral("ß€") + QChar(0x2027);
     EXPECT_EQ(cleanFreeText(edges), edges);
     EXPECT_EQ(cleanPattern(edges), edges);
 }

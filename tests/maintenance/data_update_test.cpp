@@ -179,19 +179,27 @@ TEST_F(DataUpdateTest, WithoutAValidIndexNothingChanges) {
     EXPECT_EQ(counter(), " 2 \r\n");
 }
 
-// Inserts and counter stand or fall together: an update whose counter cannot be written
-// leaves nothing behind, so the next run can apply it without duplicates.
-TEST_F(DataUpdateTest, CounterThatCannotBeWrittenUndoesTheUpdate) {
+// Rows first, counter second: an update whose counter cannot be written stays applied, and
+// the next run applies it again without inserting anything twice.
+TEST_F(DataUpdateTest, CounterThatCannotBeWrittenLeavesTheUpdateToBeAppliedAgain) {
     ASSERT_TRUE(QDir().mkpath(counterPath()));
-    publish(1, "Quorx\tEins\r\n");
+    publish(1, "Quorx\tEins\r\nZyxel\tZwei\r\n");
     announce("erfolgreich 1\r\nVersion 3.6\r\n");
-    const UpdateResult result = run();
+    UpdateResult result = run();
     EXPECT_EQ(result.outcome, UpdateOutcome::Failed);
-    EXPECT_EQ(result.inserted, 0);
     EXPECT_TRUE(status.startsWith("Update Nr. 1 konnte nicht gespeichert werden: Der Zähler"))
         << status.toStdString();
-    EXPECT_EQ(meanings("Quorx"), QStringList());
+    EXPECT_EQ(meanings("Quorx"), QStringList{"Eins"});
     EXPECT_EQ(localCopies(), QStringList());
+
+    ASSERT_TRUE(QDir().rmdir(counterPath()));
+    result = run();
+    EXPECT_EQ(result.outcome, UpdateOutcome::Applied);
+    EXPECT_EQ(result.inserted, 0);
+    EXPECT_TRUE(log.contains("2 Einträge waren schon vorhanden und wurden übersprungen."))
+        << log.join(u'\n').toStdString();
+    EXPECT_EQ(meanings("Quorx"), QStringList{"Eins"});
+    EXPECT_EQ(counter(), " 1 \r\n");
 }
 
 }  // namespace

@@ -39,12 +39,13 @@ TEST_F(PublisherTest, WritesTheNextUpdateAndItsIndexRefusingWhatCannotBePublishe
     EXPECT_EQ(result.published, 2);
     EXPECT_EQ(
         result.refused,
-        QStringList({"Zeile 2: kein TAB zwischen Wort und Bedeutung: ohne Tabulator",
-                     "Zeile 4: Wort nicht 2 bis 15 Zeichen lang: X\tzu kurz",
-                     "Zeile 5: Wort nicht 2 bis 15 Zeichen lang: Sechzehnbuchstab\tzu lang",
-                     "Zeile 7: Bedeutung länger als 100 Zeichen: Flumbo\t" + QString(101, u'm'),
-                     "Zeile 8: mehr als ein TAB: Zwei\tTabs\tin einer Zeile",
-                     "Zeile 9: Zeichen, die Codepage 1252 nicht kennt: Rubel\tWährung, ₽"}));
+        QStringList(
+            {"Zeile 2: kein TAB zwischen Wort und Bedeutung: ohne Tabulator",
+             "Zeile 4: Wort nicht 2 bis 15 Zeichen lang: X\tzu kurz",
+             "Zeile 5: Wort nicht 2 bis 15 Zeichen lang: Sechzehnbuchstab\tzu lang",
+             "Zeile 7: Bedeutung länger als 100 Zeichen: Flumbo\t" + QString(101, u'm'),
+             "Zeile 8: mehr als ein TAB: Zwei\tTabs\tin einer Zeile",
+             "Zeile 9: Zeichen außerhalb des Zeichensatzes Windows-1252: Rubel\tWährung, ₽"}));
     EXPECT_EQ(bytesOf(served("1.upd")),
               "\xD6lfass\tBeh\xE4lter f\xFCr \xD6l\r\n"
               "O'Neill\tIrischer Name\r\n");

@@ -38,6 +38,7 @@ QString templateFolder() {
         const QString target = dir.filePath(QLatin1String(kDictionaryRelativePath));
         {
             auto db = Database::CreateDatabase(target);
+            Transaction rows(*db);
             for (const LengthTable& table : lengthTables()) {
                 auto appender = db->OpenTable(QLatin1String(table.name));
                 for (const FixtureEntry& e : fixtureEntriesOfLength(table.length)) {
@@ -48,6 +49,7 @@ QString templateFolder() {
                 }
                 appender->Close();
             }
+            rows.commit();
             db->NewPassword(QString(), QLatin1String(kDictionaryPassword));
         }
         QString error;
@@ -61,6 +63,8 @@ QString templateFolder() {
     }();
     return path;
 }
+
+}  // namespace
 
 void copyTree(const QString& from, const QString& to) {
     QDir source(from);
@@ -76,8 +80,6 @@ void copyTree(const QString& from, const QString& to) {
         QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }
 }
-
-}  // namespace
 
 const std::vector<FixtureEntry>& fixtureEntries() {
     static const std::vector<FixtureEntry> entries = readFixture();

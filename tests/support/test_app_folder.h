@@ -23,6 +23,9 @@ const std::vector<FixtureEntry>& fixtureEntries();
 // Fixture entries of one word length, in file order (which is also the table's row order).
 std::vector<FixtureEntry> fixtureEntriesOfLength(int length);
 
+// Copies a folder with everything below it; throws when a file cannot be copied.
+void copyTree(const QString& from, const QString& to);
+
 class TestAppFolder {
   public:
     TestAppFolder();

@@ -36,7 +36,14 @@ std::vector<Entry> readEntries(const QString& thesaurusPath) {
         throw ImportError(QStringLiteral("Der Thesaurus %1 kann nicht gelesen werden: %2")
                               .arg(thesaurusPath, file.errorString()));
     }
-    return vondrik::thesaurus::entriesOf(vondrik::thesaurus::readGroups(file));
+    std::vector<vondrik::thesaurus::Group> groups = vondrik::thesaurus::readGroups(file);
+    const vondrik::thesaurus::Respelling spelling = vondrik::thesaurus::respellGroups(groups);
+    QTextStream(stdout) << QStringLiteral(
+                               "Zeichensatz Windows-1252: %1 Glieder umgeschrieben, %2 "
+                               "weggelassen\n")
+                               .arg(spelling.respelled)
+                               .arg(spelling.dropped);
+    return vondrik::thesaurus::entriesOf(groups);
 }
 
 // Leftovers of an interrupted run, including the files the re-keying works with.
@@ -48,6 +55,7 @@ void removeTemporaryFiles(const QString& temp) {
 
 void writeDictionary(const QString& path, const std::vector<Entry>& entries) {
     const auto database = vondrik::Database::CreateDatabase(path);
+    vondrik::Transaction rows(*database);
     for (const vondrik::LengthTable& table : vondrik::lengthTables()) {
         const auto appender = database->OpenTable(QLatin1String(table.name));
         for (const Entry& entry : entries) {
@@ -60,6 +68,7 @@ void writeDictionary(const QString& path, const std::vector<Entry>& entries) {
         }
         appender->Close();
     }
+    rows.commit();
     // The file is keyed only when complete: filling a plain file is much faster.
     database->NewPassword(QString(), QLatin1String(vondrik::kDictionaryPassword));
     database->Close();

@@ -10,6 +10,8 @@
 #include <QStringList>
 #include <algorithm>
 
+#include "dictionary/storable_text.h"
+
 namespace vondrik::thesaurus {
 namespace {
 
@@ -180,6 +182,26 @@ std::vector<Group> readGroups(QIODevice& device) {
         }
     }
     return groups;
+}
+
+Respelling respellGroups(std::vector<Group>& groups) {
+    Respelling count;
+    for (Group& group : groups) {
+        for (auto member = group.begin(); member != group.end();) {
+            const std::optional<QString> spelt = codePageSpelling(member->text);
+            if (!spelt) {
+                ++count.dropped;
+                member = group.erase(member);
+                continue;
+            }
+            if (*spelt != member->text) {
+                ++count.respelled;
+                member->text = *spelt;
+            }
+            ++member;
+        }
+    }
+    return count;
 }
 
 std::vector<Entry> entriesOf(const std::vector<Group>& groups) {

@@ -58,6 +58,15 @@ QString meaningFor(const Group& group, std::size_t answer);
 // Throws ThesaurusError on a malformed file.
 std::vector<Group> readGroups(QIODevice& device);
 
+// Every backup and update file is code page 1252, so the dictionary holds only what that code
+// page can carry: members are spelt in it ("β-Strahlung" → "beta-Strahlung"), and a member
+// without such a spelling is left out of its group.
+struct Respelling {
+    int respelled = 0;
+    int dropped = 0;
+};
+Respelling respellGroups(std::vector<Group>& groups);
+
 // The entries of the groups, sorted by word as a dictionary would (ä as a, ß as ss). Words
 // without any meaning are left out, and of entries with the same word (ignoring case) and the
 // same meaning only the first one in the file stays.

@@ -20,7 +20,8 @@ QString decodeInput(const QByteArray& bytes) {
 }
 
 // The reason a line cannot be published, or nothing. What the update run would refuse is
-// refused here too, and what the file could not carry unchanged as well.
+// refused here too; characters outside code page 1252 are published in its spelling, as the
+// update run would store them.
 QString refusal(const UpdateLine& line) {
     if (line.kind != UpdateLine::Entry) {
         return refusalReason(line.kind);
@@ -30,10 +31,6 @@ QString refusal(const UpdateLine& line) {
     }
     if (line.meaning.size() > kMeaningSize) {
         return QStringLiteral("Bedeutung länger als %1 Zeichen").arg(kMeaningSize);
-    }
-    const QString entry = line.word + u'\t' + line.meaning;
-    if (decodeCp1252(encodeCp1252(entry)) != entry) {
-        return QStringLiteral("Zeichen, die Codepage 1252 nicht kennt");
     }
     return {};
 }
