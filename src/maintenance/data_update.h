@@ -62,8 +62,12 @@ class DataUpdate {
     UpdateResult run(const UpdateLog& log);
     bool running() const { return running_; }
 
-    // Ends a running run after the download it waits for; nothing is reported any more.
-    void stop() { stopRequested_ = true; }
+    // Ends a running run: the download it waits for is cancelled, nothing more is written or
+    // reported.
+    void stop() {
+        stopRequested_ = true;
+        http_.cancel();
+    }
 
   private:
     UpdateResult fetchUpdates(const UpdateLog& log, const UpdateServer& server,

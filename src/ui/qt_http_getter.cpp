@@ -26,7 +26,9 @@ QByteArray QtHttpGetter::get(const QUrl& url, int timeoutMs) {
     QObject::connect(reply.get(), &QNetworkReply::finished, &loop, &QEventLoop::quit);
     timer.start(timeoutMs);
     if (!reply->isFinished()) {
+        waitingFor_ = reply.get();
         loop.exec();
+        waitingFor_ = nullptr;
     }
     timer.stop();
 
@@ -35,6 +37,12 @@ QByteArray QtHttpGetter::get(const QUrl& url, int timeoutMs) {
         return {};
     }
     return reply->readAll();
+}
+
+void QtHttpGetter::cancel() {
+    if (waitingFor_) {
+        waitingFor_->abort();
+    }
 }
 
 }  // namespace vondrik

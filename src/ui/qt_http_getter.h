@@ -10,9 +10,11 @@ namespace vondrik {
 class QtHttpGetter final : public HttpGetter {
   public:
     QByteArray get(const QUrl& url, int timeoutMs) override;
+    void cancel() override;
 
   private:
     QNetworkAccessManager manager_;
+    QNetworkReply* waitingFor_ = nullptr;
 };
 
 }  // namespace vondrik

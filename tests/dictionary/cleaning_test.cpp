@@ -4,6 +4,7 @@
 #include "support/qt_printers.h"
 
 #include "dictionary/cleaning.h"
+#include "dictionary/storable_text.h"
 #include "dictionary/text.h"
 
 namespace vondrik {
@@ -48,6 +49,26 @@ TEST(Cleaning, ControlCharactersAreDroppedByBothVariants) {
     const QString edges = QStringLiteral(" ~") + QChar(0xA0) + QStringLiteral("ß€") + QChar(0x2027);
     EXPECT_EQ(cleanFreeText(edges), edges);
     EXPECT_EQ(cleanPattern(edges), edges);
+}
+
+TEST(StorableText, CharactersOutsideCodePage1252AreSpeltInItOrFound) {
+    const struct {
+        QString text;
+        std::optional<QString> spelt;
+    } cases[] = {
+        {"Straße, Café, € und µ", "Straße, Café, € und µ"},  // all in the code page
+        {"β-Strahlung, Δ-Wert, ς", "beta-Strahlung, Delta-Wert, sigma"},
+        {"μ-Meson", "µ-Meson"},  // the Greek mu is the code page's micro sign
+        {"Timişoara, Ţara, Brăila, Tokū", "Timisoara, Tara, Braila, Toku"},
+        {"Rubel ₽", std::nullopt},
+        {QString("Han ") + QChar(0x4E2D), std::nullopt},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text.toStdString());
+        EXPECT_EQ(codePageSpelling(c.text), c.spelt);
+        EXPECT_EQ(firstForeignCharacter(c.text).has_value(), c.spelt != c.text);
+    }
+    EXPECT_EQ(firstForeignCharacter(u"Rho ρ und π"), "ρ");
 }
 
 TEST(ResultLine, CapitalsKeepLengthAndEmptyMeaningEndsWithTab) {

@@ -132,6 +132,27 @@ TEST(Database, AStatementWaitsForABriefLockOfAnotherConnection) {
     EXPECT_EQ(countRows(*db, statement(Family::WholeTable, table(4), {})), before + 2);
 }
 
+// What a write of several statements did is gone unless it reached commit(): an early return
+// or an exception must not leave half of it behind.
+TEST(Database, TransactionRollsBackUnlessCommitted) {
+    TestAppFolder app;
+    auto db = app.openDictionary();
+    const int before = countRows(*db, statement(Family::WholeTable, table(2), {}));
+    for (const bool commit : {false, true}) {
+        Transaction rows(*db);
+        auto appender = db->OpenTable("zwei");
+        appender->AddNew();
+        appender->setValue(1, "Qx");
+        appender->Update();
+        db->Execute(statement(Family::Insert, table(2), {"Qy", "zwei"}));
+        appender->Close();
+        if (commit) {
+            rows.commit();
+        }
+    }
+    EXPECT_EQ(countRows(*db, statement(Family::WholeTable, table(2), {})), before + 2);
+}
+
 TEST(Database, CreateAppendRekeyReopenRoundTrip) {
     TestAppFolder app;
     const QString path = app.file("daten/neu.mdb");

@@ -113,6 +113,21 @@ TEST(ThesaurusRule, ExactDuplicatesAreDropped) {
                             Entry{"Mahlzeit", "essen"}, Entry{"Speise", "Essen, Gericht"}));
 }
 
+// Every backup is code page 1252, so the dictionary holds only what it can carry.
+TEST(ThesaurusRule, MembersAreSpeltInCodePage1252OrLeftOut) {
+    std::vector<Group> groups = groupsOf(
+        QStringLiteral("UTF-8\nStrahl|1\n-|Strahlung|βStrahlung|Ştefan|\u4E2D|Mikro μ|Delta Δ\n"));
+    const Respelling count = respellGroups(groups);
+    EXPECT_EQ(count.respelled, 4);
+    EXPECT_EQ(count.dropped, 1);
+    std::vector<QString> texts;
+    for (const Member& m : groups.at(0)) {
+        texts.push_back(m.text);
+    }
+    EXPECT_THAT(texts,
+                ElementsAre("Strahlung", "betaStrahlung", "Stefan", "Mikro µ", "Delta Delta"));
+}
+
 TEST(ThesaurusFile, MalformedFilesAreRefusedWithTheLine) {
     const struct {
         const char* text;

@@ -10,6 +10,7 @@
 #include "dictionary/statements.h"
 #include "maintenance/dictionary_backup.h"
 #include "maintenance/dictionary_restore.h"
+#include "maintenance/interrupted_work.h"
 #include "maintenance/scrambler.h"
 #include "support/qt_printers.h"
 #include "support/test_app_folder.h"
@@ -185,6 +186,82 @@ TEST_F(BackupRestoreTest, DamagedBackupLeavesTheDatabaseInUse) {
         EXPECT_EQ(bytesOf(app.dictionaryPath()), database);
         EXPECT_EQ(QDir(path("daten")).entryList({"daten*"}), QStringList{"daten.mdb"});
         EXPECT_EQ(allPairs(), saved);
+    }
+}
+
+// A backup edited by hand may hold what no other way in lets through; it is cleaned alike,
+// so the editor's exact-meaning search still works on the entry.
+TEST_F(BackupRestoreTest, RestoredTextIsCleanedAsEveryOtherWayIn) {
+    ASSERT_TRUE(backupDictionary(session, folder).ok);
+    replaceLine(5, 1, QStringLiteral("Gl\u2028ut\u0085\tmit") + QChar(0) + QStringLiteral("NUL"));
+    ASSERT_EQ(restoreDictionary(session, folder).status, RestoreStatus::Failed);  // "Glut" is 4
+    replaceLine(5, 1, "Glut" + QString(QChar(1)) + "e\tmit" + QChar(0) + "NUL\r\n");
+    ASSERT_EQ(restoreDictionary(session, folder).status, RestoreStatus::Done);
+    const Recordset rs =
+        session.open(statement(Family::EditorMeaning, *tableForLength(5), {"mitNUL"}));
+    ASSERT_EQ(rs.RecordCount(), 1);
+    EXPECT_EQ(rs.text(u"Begriff"), "Glute");
+}
+
+// What older versions, or a crash during the clean-up itself, may have left.
+TEST_F(BackupRestoreTest, StartUpCleanUpFinishesOrRemovesLeftovers) {
+    ASSERT_TRUE(backupDictionary(session, folder).ok);
+    session.close();
+    const QString database = app.dictionaryPath();
+    const QString backup = backupFolder(folder);
+    const struct {
+        const char* what;
+        std::function<void()> leave;
+    } cases[] = {
+        {"dictionary moved aside, new one not yet in place",
+         [&] { QFile::rename(database, database + ".bisher"); }},
+        {"dictionary moved aside and back", [&] { QFile::copy(database, database + ".bisher"); }},
+        {"backup moved aside, new set not yet in place",
+         [&] {
+             QDir().rename(backup, backup + ".alt");
+             QDir().mkpath(backup + ".neu");
+             writeBytes(backup + ".neu/2.dat", "");
+         }},
+        {"old backup not yet removed", [&] { QDir().mkpath(backup + ".alt"); }},
+        {"temporary files",
+         [&] {
+             writeBytes(path("daten/anzup.sis.Ab12Cd"), " 4 \r\n");
+             writeBytes(path("daten/anzup.sis.tmp"), " 4");
+             writeBytes(path("daten/3.upd"), "Ohm\tEinheit\r\n");
+             writeBytes(database + "-journal", QByteArray(512, '\0'));
+         }},
+    };
+    const QStringList datenFiles = QDir(path("daten")).entryList(QDir::Files);
+    const std::map<QString, QByteArray> backupFiles = folderBytes(backup);
+    const QByteArray dictionary = bytesOf(database);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        c.leave();
+        finishInterruptedWork(folder);
+        EXPECT_EQ(QDir(path("daten")).entryList(QDir::Files), datenFiles);
+        EXPECT_EQ(QDir(app.path()).entryList({"Sicherung*"}, QDir::Dirs), QStringList{"Sicherung"});
+        EXPECT_EQ(folderBytes(backup), backupFiles);
+        EXPECT_EQ(bytesOf(database), dictionary);
+    }
+}
+
+// The whole default dictionary comes back as it was: every backup is lossless.
+TEST_F(BackupRestoreTest, DefaultDictionaryComesBackUnchanged) {
+    session.close();
+    ASSERT_TRUE(QFile::remove(app.dictionaryPath()));
+    ASSERT_TRUE(QFile::copy(VONDRIK_DEFAULT_DICTIONARY, app.dictionaryPath()));
+    session.attach(app.openDictionary());
+    std::vector<std::vector<qint64>> ids(lengthTables().size());
+    std::vector<QStringList> saved;
+    for (const LengthTable& t : lengthTables()) {
+        saved.push_back(pairs(t.length, &ids[t.length - 2]));
+    }
+    ASSERT_TRUE(backupDictionary(session, folder).ok);
+    ASSERT_EQ(restoreDictionary(session, folder).status, RestoreStatus::Done);
+    for (const LengthTable& t : lengthTables()) {
+        std::vector<qint64> restoredIds;
+        EXPECT_EQ(pairs(t.length, &restoredIds), saved[t.length - 2]) << t.name;
+        EXPECT_EQ(restoredIds, ids[t.length - 2]) << t.name;
     }
 }
 

@@ -1,6 +1,8 @@
 // The update run against a real web server on 127.0.0.1: what it fetches, inserts, logs and
 // counts, and that the counter always names the last update applied.
 #include "maintenance/data_update.h"
+#include "maintenance/dictionary_backup.h"
+#include "maintenance/dictionary_restore.h"
 
 #include <QTcpServer>
 
@@ -90,6 +92,7 @@ TEST_F(DataUpdateTest, FailedDownloadStopsTheRunAndIsFetchedAgainLater) {
     UpdateResult result = run();
     EXPECT_EQ(result.outcome, UpdateOutcome::Failed);
     EXPECT_EQ(status, "Update Nr. 1 konnte nicht geladen werden!");
+    EXPECT_EQ(log.filter("erfolgreich eingefügt").size(), 0);  // nothing was
     EXPECT_EQ(counter(), "0\r\n");
 
     publish(1, "Quorx\tEins\r\n");
@@ -177,6 +180,48 @@ TEST_F(DataUpdateTest, WithoutAValidIndexNothingChanges) {
               "Die Serveradresse \"ftp://127.0.0.1/\" in daten\\updserver.dat ist keine "
               "http-Adresse!");
     EXPECT_EQ(counter(), " 2 \r\n");
+}
+
+// What a file holds reaches the dictionary as the code page 1252 files can carry it: each row
+// is one update file with the word and the meanings the run must store for it.
+TEST_F(DataUpdateTest, EntriesAreStoredAsTheirFilesMeanThem) {
+    const struct {
+        QByteArray file;
+        QString word;
+        QStringList stored;
+    } cases[] = {
+        {"K\xC3\xA4sebrot\tBrot mit K\xC3\xA4se\r\n", "Käsebrot", {"Brot mit Käse"}},  // UTF-8
+        {"K\xE4sefondue\tgeschmolzener K\xE4se\r\n", "Käsefondue", {"geschmolzener Käse"}},
+        {"Quorx\terste\tzweite\r\n", "Quorx", {"erste zweite"}},  // never glued
+        {"Betastrahl\t\xCE\xB2-Strahlung\r\nRubelkurs\tin \xE2\x82\xBD\r\n",
+         "Betastrahl",
+         {"beta-Strahlung"}},
+    };
+    int number = 0;
+    for (const auto& c : cases) {
+        publish(++number, c.file);
+    }
+    announce("erfolgreich " + QByteArray::number(number) + "\r\nVersion 3.6\r\n");
+    EXPECT_EQ(run().outcome, UpdateOutcome::Applied);
+    for (const auto& c : cases) {
+        EXPECT_EQ(meanings(c.word), c.stored) << c.word.toStdString();
+    }
+    EXPECT_EQ(meanings("Rubelkurs"), QStringList());
+    EXPECT_EQ(log.filter("UTF-8").size(), 2) << log.join(u'\n').toStdString();
+    EXPECT_EQ(log.filter("übersprungen, Zeichen außerhalb").size(), 1);
+}
+
+// With no update applied there is no counter, and a backup saves none: after a restore of it
+// the first update still arrives.
+TEST_F(DataUpdateTest, BackupAndRestoreBeforeTheFirstUpdateSkipNoUpdate) {
+    ASSERT_TRUE(backupDictionary(session, folder).ok);
+    ASSERT_EQ(restoreDictionary(session, folder).status, RestoreStatus::Done);
+    publish(1, "Kreuzwort\tRätsel\r\n");
+    publish(2, "Quorx\tZweites\r\n");
+    announce("erfolgreich 2\r\nVersion 3.6\r\n");
+    EXPECT_EQ(run().outcome, UpdateOutcome::Applied);
+    EXPECT_EQ(server.requested(), requested({"upd.dat", "1.upd", "2.upd"}));
+    EXPECT_EQ(meanings("Kreuzwort"), QStringList{"Rätsel"});
 }
 
 // Rows first, counter second: an update whose counter cannot be written stays applied, and

@@ -87,11 +87,29 @@ TEST_F(DatenupdateMenuTest, RunFillsTheLogSaysFertigAndAnnouncesTheNewVersion) {
               "Vondrik 2000 kann keine Verbindung zum http//127.0.0.1:8000 herstellen!");
 }
 
-// Answers every request through a function, so a test can act while a run waits.
+// Answers every request through a function, so a test can act while a run waits; a stalled
+// server keeps the run waiting until it is cancelled.
 class ScriptedGetter final : public HttpGetter {
   public:
-    QByteArray get(const QUrl& url, int) override { return answer(url); }
+    QByteArray get(const QUrl& url, int) override {
+        if (stalled) {
+            QEventLoop waiting;
+            stop = [&] { waiting.quit(); };
+            QTimer::singleShot(2000, &waiting, &QEventLoop::quit);  // the getter's own timeout
+            waiting.exec();
+            stop = nullptr;
+            return {};
+        }
+        return answer(url);
+    }
+    void cancel() override {
+        if (stop) {
+            stop();
+        }
+    }
     std::function<QByteArray(const QUrl&)> answer;
+    bool stalled = false;
+    std::function<void()> stop;
 };
 
 class DatenupdateRunTest : public ::testing::Test {
@@ -139,6 +157,32 @@ TEST_F(DatenupdateRunTest, ClosingDuringARunEndsItWithoutApplyingAnything) {
     EXPECT_FALSE(QFile::exists(app.file("daten/anzup.sis")));
     const Recordset& rows = session.open("Select * from fuenf WHERE begriff = 'Quorx'");
     EXPECT_EQ(rows.RecordCount(), 0);
+}
+
+// Closed while the server stalls and opened again: the new window is ready at once and stays.
+TEST_F(DatenupdateRunTest, ReopenedDuringAStalledDownloadIsReady) {
+    QWidget mainWindow;
+    delete window.data();
+    window = Datenupdate::open(session, platform, &mainWindow);
+    http.stalled = true;
+    QPointer<Datenupdate> reopened;
+    QTimer::singleShot(0, window, [&] {
+        window->Command2->click();
+        QTimer::singleShot(0, &mainWindow, [&] {
+            // As when the user's click comes from the main event loop.
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            reopened = Datenupdate::open(session, platform, &mainWindow);
+        });
+    });
+    window->Command1->click();
+    for (int i = 0; i < 100 && !reopened; ++i) {
+        QCoreApplication::processEvents();
+    }
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    ASSERT_TRUE(reopened);
+    EXPECT_TRUE(reopened->isVisible());
+    EXPECT_TRUE(reopened->Command1->isEnabled());
+    EXPECT_FALSE(reopened->update().running());
 }
 
 }  // namespace

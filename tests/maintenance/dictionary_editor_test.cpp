@@ -107,10 +107,18 @@ TEST_F(DictionaryEditorTest, AddRefusesWithoutStoringAnything) {
         {"A", "Buchstabe", EditStatus::Ignored},
         {"Donaudampfschiff", "sechzehn Buchstaben", EditStatus::Ignored},
         {"Hütte", "fünf Buchstaben", EditStatus::WrongLength},
+        // A backup could not carry it: refused with a word on how to write it.
+        {"Beta", "Strahlung: β", EditStatus::Failed},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.begriff);
-        EXPECT_EQ(add(c.begriff, c.bedeutung).status, c.status);
+        const EditResult result = add(c.begriff, c.bedeutung);
+        EXPECT_EQ(result.status, c.status);
+        if (c.status == EditStatus::Failed) {
+            EXPECT_EQ(result.error,
+                      "Das Zeichen „β“ gehört nicht zum Zeichensatz Windows-1252 und kann nicht "
+                      "gespeichert werden. Schreiben Sie es zum Beispiel als „beta“.");
+        }
     }
     EXPECT_EQ(rows("vier"), qint64(fixtureEntriesOfLength(4).size()));
     EXPECT_EQ(rows("fuenf"), qint64(fixtureEntriesOfLength(5).size()));
