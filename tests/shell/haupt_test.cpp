@@ -60,6 +60,17 @@ TEST_F(HauptTest, EachFailingLoadStepReportsAndLoadingGoesOn) {
     EXPECT_EQ(Label2(*haupt)->font().families(), QFontDatabase::applicationFontFamilies(lcd));
 }
 
+// A restore interrupted between moving the old dictionary aside and putting the new one in
+// place: the start puts the complete file back instead of refusing with "Fehler in Datenbank".
+TEST_F(HauptTest, StartFinishesWhatAnInterruptedRestoreLeft) {
+    haupt.reset();
+    ASSERT_TRUE(QFile::rename(app.dictionaryPath(), app.dictionaryPath() + ".bisher"));
+    start();
+    EXPECT_TRUE(fake.messageBox.shown().isEmpty()) << messageTexts().join(u'|').toStdString();
+    EXPECT_FALSE(search("h#m#r").filter("HOMER").isEmpty());
+    EXPECT_FALSE(QFile::exists(app.dictionaryPath() + ".bisher"));
+}
+
 TEST_F(HauptTest, AnUnreadableBackgroundIsReportedOnceAndTheDefaultTakesItsPlace) {
     const QString notAPicture = app.file("daten/kein_bild.jpg");
     ASSERT_TRUE(writeLines(notAPicture, {"kein Bild"}));
