@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include "dictionary/box_spelling.h"
 #include "dictionary/jet_like.h"
 #include "dictionary/length_tables.h"
 #include "ui/file_steps.h"
@@ -116,6 +117,7 @@ sqlite3* Database::openConnection(const QString& path, const QString& password, 
         run(db, "SELECT count(*) FROM sqlite_master");
         run(db, kCachePragma);
         check(db, registerJetLike(db));
+        check(db, registerBoxSpelling(db));
     } catch (...) {
         sqlite3_close(db);
         throw;

@@ -1,4 +1,5 @@
-// The dictionary session: one connection, the last statement, the last result set.
+// The dictionary session: one connection, the last statement, the last result set, and the
+// copy of the entries that free-text searches read.
 #include "dictionary/dictionary_session.h"
 
 namespace vondrik {
@@ -10,28 +11,47 @@ void DictionarySession::attach(std::unique_ptr<Database> db) {
 
 void DictionarySession::close() {
     Auswahl = Recordset();
+    entries_.reset();
     if (DB) {
         DB->Close();
         DB.reset();
     }
 }
 
-Database& DictionarySession::database() {
+Database& DictionarySession::connection() const {
     if (!isOpen()) {
         throw DatabaseError(notOpenMessage());
     }
     return *DB;
 }
 
+Database& DictionarySession::database() {
+    // Whoever takes the connection itself may write through it.
+    entries_.reset();
+    return connection();
+}
+
 const Recordset& DictionarySession::open(const QString& statement) {
     sql_ = statement;
-    Auswahl = database().OpenRecordset(sql_);
+    Auswahl = connection().OpenRecordset(sql_);
     return Auswahl;
 }
 
 void DictionarySession::execute(const QString& statement) {
     sql_ = statement;
-    database().Execute(sql_);
+    entries_.reset();
+    connection().Execute(sql_);
+}
+
+const EntryIndex& DictionarySession::entries() {
+    if (!entries_) {
+        entries_ = std::make_unique<EntryIndex>(EntryIndex::read(connection()));
+    }
+    return *entries_;
+}
+
+void DictionarySession::describe(const QString& statement) {
+    sql_ = statement;
 }
 
 }  // namespace vondrik

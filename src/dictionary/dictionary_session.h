@@ -1,12 +1,14 @@
 // The one connection to the dictionary and what it last did: the statement text sent last
 // (sql) and the result set opened last (Auswahl). Every reader and writer of the dictionary
-// goes through a session, so "not open" is decided and worded in one place.
+// goes through a session, so "not open" is decided and worded in one place, and so the copy of
+// the entries that free-text searches read never outlives a change.
 #pragma once
 
 #include <QString>
 #include <memory>
 
 #include "dictionary/database.h"
+#include "dictionary/entry_index.h"
 
 namespace vondrik {
 
@@ -29,14 +31,23 @@ class DictionarySession {
     void execute(const QString& statement);
 
     // The connection itself, for the operations that are no statement (appending by table,
-    // a new password). Throws the "not open" error.
+    // a new password, transactions). Throws the "not open" error.
     Database& database();
+
+    // Every entry in memory, read at the first call after the dictionary last changed through
+    // this session (execute, database, attach); throws as open() does.
+    const EntryIndex& entries();
+    // A search answered from entries() records the statement that gives the same rows.
+    void describe(const QString& statement);
 
     const QString& sql() const { return sql_; }
     const Recordset& auswahl() const { return Auswahl; }
 
   private:
+    Database& connection() const;
+
     std::unique_ptr<Database> DB;
+    std::unique_ptr<EntryIndex> entries_;
     QString sql_;
     Recordset Auswahl;
 };

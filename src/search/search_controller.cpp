@@ -1,9 +1,11 @@
 // The searches behind the main window's pattern box, length buttons and anagram dialog.
 #include "search/search_controller.h"
 
+#include "dictionary/box_spelling.h"
 #include "dictionary/statements.h"
 #include "dictionary/text.h"
 #include "search/anagram.h"
+#include "search/entry_search.h"
 #include "search/pattern_search.h"
 #include "search/text_search.h"
 
@@ -14,10 +16,19 @@ SearchController::SearchController(DictionarySession& session, QObject* parent)
     setObjectName(QStringLiteral("SearchController"));
 }
 
+int SearchController::boxTabStop(int boxes) {
+    // Room for the word and its boxes beside it: "STRAßE (STRASSE)".
+    return tabStopForLength(2 * boxes + 3);
+}
+
 void SearchController::finish(SearchResult result, int tabStop) {
     state_.tabstopps[0] = tabStop;
     result.tabStop = tabStop;
     emit finished(result);
+}
+
+int SearchController::patternLength(const QString& typed) const {
+    return int(boxSpelling_ ? patternBoxes(typed).size() : typed.size());
 }
 
 void SearchController::musterSuche(int length, bool kombiniert, const QString& typed) {
@@ -26,6 +37,13 @@ void SearchController::musterSuche(int length, bool kombiniert, const QString& t
         return;
     }
     emit started();
+    if (boxSpelling_) {
+        SearchResult result =
+            searchPatternInBoxes(session_, typed, kombiniert ? &state_.kombitext : nullptr);
+        state_.ei = toLikePattern(marksToPlaceholders(patternBoxes(typed)));
+        finish(std::move(result), boxTabStop(length));
+        return;
+    }
     state_.ei = toLikePattern(state_.ei);
     const QString sql =
         kombiniert ? statement(Family::PatternWithMeaning, *table, {state_.ei, state_.kombitext})
@@ -40,18 +58,30 @@ void SearchController::musterSuche(int length, bool kombiniert, const QString& t
 void SearchController::textsuche() {
     emit started();
     const TextSearchInput input{state_.ei, state_.eii, state_.nur1 == 1};
-    finish(searchOneLength(session_, state_.dagr, input), state_.tabstopps[0]);
+    std::optional<SearchResult> copy = searchTextInCopy(session_, state_.dagr, input, boxSpelling_);
+    finish(copy ? std::move(*copy) : searchOneLength(session_, state_.dagr, input),
+           boxSpelling_ ? boxTabStop(state_.dagr) : state_.tabstopps[0]);
 }
 
 void SearchController::allesuch() {
     emit started();
     const TextSearchInput input{state_.ei, state_.eii, state_.nur1 == 1};
-    SearchResult result = searchAllLengths(session_, input);
+    std::optional<SearchResult> copy = searchTextInCopy(session_, 0, input, boxSpelling_);
+    SearchResult result = copy ? std::move(*copy) : searchAllLengths(session_, input);
     state_.alle = 0;
     finish(std::move(result), kAllLengthsTabStop);
 }
 
 void SearchController::anagramm(const QString& letters) {
+    if (boxSpelling_) {
+        const int boxes = int(patternBoxes(letters).size());
+        if (!tableForLength(boxes)) {
+            return;
+        }
+        emit started();
+        finish(searchAnagramInBoxes(session_, letters), boxTabStop(boxes));
+        return;
+    }
     const auto table = tableForLength(static_cast<int>(letters.size()));
     if (!table) {
         // No word has that many letters; an old statement must not be rerun for them.

@@ -16,6 +16,13 @@ class SearchController : public QObject {
   public:
     explicit SearchController(DictionarySession& session, QObject* parent = nullptr);
 
+    // Crossword spelling: words count in boxes (Ä = AE, ß = SS) in the pattern, text-by-length
+    // and anagram searches, and every result line shows the boxes beside the word.
+    void setBoxSpelling(bool on) { boxSpelling_ = on; }
+    bool boxSpelling() const { return boxSpelling_; }
+    // The length a typed pattern searches: its characters, or its boxes.
+    int patternLength(const QString& typed) const;
+
     SearchState& state() { return state_; }
     const SearchState& state() const { return state_; }
     DictionarySession& session() { return session_; }
@@ -39,9 +46,11 @@ class SearchController : public QObject {
 
   private:
     void finish(SearchResult result, int tabStop);
+    static int boxTabStop(int boxes);
 
     DictionarySession& session_;
     SearchState state_;
+    bool boxSpelling_ = false;
 };
 
 }  // namespace vondrik

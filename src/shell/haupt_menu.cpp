@@ -34,6 +34,7 @@ constexpr MenuEntry kMenu[] = {
     {u"deakti", u"deaktivieren", 2, false},
     {u"higru", u"Hintergrundbild", 1, false},
     {u"töne", u"Sound", 1, false},
+    {u"kaestchen", u"Umlaute als AE, OE, UE und ß als SS zählen", 1, false},
     {u"Daten", u"Daten", 0, true},
     {u"datarb", u"Daten bearbeiten oder hinzufügen", 1, false},
     {u"sic", u"Sicherung", 1, false},
@@ -60,10 +61,10 @@ constexpr MenuEntry kMenu[] = {
 
 // Items that already lead somewhere; the rest wait for their windows.
 constexpr const char16_t* kWorking[] = {
-    u"enden",   u"budu",     u"anzdasa", u"datarb", u"notebook", u"hfarb",  u"tfarb",
-    u"schrift", u"standard", u"higru",   u"töne",   u"geban",    u"gebaus", u"spielen",
-    u"wecker",  u"gebbe",    u"sic",     u"pyra",   u"schneck",  u"trepp",  u"daupaus",
-    u"info",    u"hian",     u"kleif",   u"akti",   u"deakti"};
+    u"enden",   u"budu",     u"anzdasa", u"datarb", u"notebook", u"hfarb",    u"tfarb",
+    u"schrift", u"standard", u"higru",   u"töne",   u"geban",    u"gebaus",   u"spielen",
+    u"wecker",  u"gebbe",    u"sic",     u"pyra",   u"schneck",  u"trepp",    u"daupaus",
+    u"info",    u"hian",     u"kleif",   u"akti",   u"deakti",   u"kaestchen"};
 
 bool isWorking(QStringView name) {
     for (const char16_t* working : kWorking) {
@@ -95,6 +96,7 @@ void Haupt::buildMenu() {
     }
     menuAction(QStringLiteral("geban"))->setCheckable(true);
     menuAction(QStringLiteral("gebaus"))->setCheckable(true);
+    menuAction(QStringLiteral("kaestchen"))->setCheckable(true);
     connect(menuAction(QStringLiteral("enden")), &QAction::triggered, this, &QWidget::close);
     connectPreferenceMenu();
     connect(menuAction(QStringLiteral("budu")), &QAction::triggered, this, [this] {

@@ -85,6 +85,10 @@ void Haupt::connectPreferenceMenu() {
         prefs_.reminders = false;
         showReminderMarks(*this, false);
     });
+    onMenu("kaestchen", [this](bool checked) {
+        prefs_.boxSpelling = checked;
+        searches_.setBoxSpelling(checked);
+    });
 }
 
 void Haupt::readSettings() {
@@ -94,6 +98,8 @@ void Haupt::readSettings() {
     }
     prefs_ = read.prefs;
     showReminderMarks(*this, prefs_.reminders);
+    menuAction(QStringLiteral("kaestchen"))->setChecked(prefs_.boxSpelling);
+    searches_.setBoxSpelling(prefs_.boxSpelling);
     applyListLook();
 }
 

@@ -43,8 +43,9 @@ void Haupt::onPatternEnter() {
     }
     state.markenflag = hasSameLetterMarks(Text1->text());
     state.ei = marksToPlaceholders(Text1->text());
-    if (tableForLength(static_cast<int>(length))) {
-        musterSuche(static_cast<int>(length));
+    const int searched = searches_.patternLength(Text1->text());
+    if (tableForLength(searched)) {
+        musterSuche(searched);
     }
 }
 

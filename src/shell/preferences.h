@@ -24,6 +24,7 @@ struct Preferences {
     QString successSoundFile;
     QString failureSoundFile;
     QString alarmSoundFile;
+    bool boxSpelling = false;  // crossword spelling: Ä = AE, ß = SS, one letter per box
 
     // The defaults, with every path below the application folder.
     static Preferences defaults(const AppFolder& folder);

@@ -1,4 +1,4 @@
-// Reading and writing the twelve lines of the settings file.
+// Reading and writing the lines of the settings file.
 #include "shell/settings_file.h"
 
 #include <cmath>
@@ -92,6 +92,9 @@ SettingsRead readSettingsFile(const AppFolder& folder) {
             *sounds[i] = *l;
         }
     }
+    if (const QString* l = line(kSettingsLines + 1)) {
+        readSwitch(*l, p.boxSpelling);
+    }
     useDefaultWhenMissing(p.successSoundFile, defaults.successSoundFile);
     useDefaultWhenMissing(p.failureSoundFile, defaults.failureSoundFile);
     useDefaultWhenMissing(p.alarmSoundFile, defaults.alarmSoundFile);
@@ -112,7 +115,8 @@ QStringList settingsLines(const Preferences& p) {
             flag(p.alarmSound),
             p.successSoundFile,
             p.failureSoundFile,
-            p.alarmSoundFile};
+            p.alarmSoundFile,
+            flag(p.boxSpelling)};
 }
 
 bool writeSettingsFile(const AppFolder& folder, const Preferences& prefs) {

@@ -1,4 +1,5 @@
-// The settings file "\vondrik.ini": twelve lines holding the preferences, code page 1252
+// The settings file "\vondrik.ini": twelve lines holding the preferences, and a thirteenth for
+// the crossword spelling that files of older versions lack (it is off then); code page 1252
 // with CR LF, read when the main window loads and written when it closes.
 #pragma once
 
@@ -24,7 +25,7 @@ struct SettingsRead {
 // and the picture that name no existing file fall back to their default paths.
 SettingsRead readSettingsFile(const AppFolder& folder);
 
-// The twelve lines for `prefs`, whose font name and size must be filled in.
+// The lines for `prefs`, whose font name and size must be filled in.
 QStringList settingsLines(const Preferences& prefs);
 
 // Replaces the settings file with the lines for `prefs`; the old file stays whole when the

@@ -114,7 +114,7 @@ TEST_F(PreferencesTest, CloseReplacesTheWholeFileAndReportsAFailedWrite) {
     ASSERT_TRUE(writeLines(app.file("vondrik.ini"), QStringList(14, "alt")));
     start();
     restart();
-    EXPECT_EQ(iniLines().size(), 12);
+    EXPECT_EQ(iniLines().size(), 13);
     EXPECT_EQ(iniLines()[0], " 12648447");
 
     // A folder in the file's place cannot be replaced: the user hears of it and the rest of

@@ -88,6 +88,7 @@ TEST_F(SettingsFileTest, AllTwelveLinesSurviveWriteAndReadInCodePage1252) {
     written.successSoundFile = touch("Klänge/hurra.wav");
     written.failureSoundFile = touch("Klänge/schade ß.wav");
     written.alarmSoundFile = touch("Klänge/wecker.wav");
+    written.boxSpelling = true;
 
     // Whatever the locale's decimal separator, the size is written with "." and reads back.
     for (const QLocale::Language language : {QLocale::German, QLocale::English}) {
@@ -103,7 +104,8 @@ TEST_F(SettingsFileTest, AllTwelveLinesSurviveWriteAndReadInCodePage1252) {
     QFile file(folder.appPath(kSettingsFile));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QByteArray bytes = file.readAll();
-    EXPECT_EQ(bytes.count("\r\n"), 12);
+    EXPECT_EQ(bytes.count("\r\n"), 13);
+    EXPECT_TRUE(bytes.endsWith("wecker.wav\r\n1\r\n"));  // the crossword spelling comes last
     EXPECT_TRUE(
         bytes.startsWith(" 1056816\r\n 0\r\nLucida Sans Typewriter\r\n 9.3749999\r\n1\r\n"));
     EXPECT_TRUE(bytes.contains("B\xE4ume im Fr\xFChling.jpg\r\n0\r\n1\r\n0\r\n"));

@@ -1,0 +1,212 @@
+// The copy is walked in table order, so every answer lists its rows in the order the
+// statement it records would deliver them.
+#include "search/entry_search.h"
+
+#include "dictionary/box_spelling.h"
+#include "dictionary/cleaning.h"
+#include "dictionary/statements.h"
+#include "dictionary/text.h"
+#include "search/anagram.h"
+#include "search/pattern_search.h"
+
+namespace vondrik {
+namespace {
+
+// "Select * from zwei WHERE <condition> UNION ALL Select * from drei WHERE …": one statement
+// over every table, for searches whose rows are chosen by their boxes.
+QString overAllTables(const QString& condition) {
+    QStringList parts;
+    for (const LengthTable& table : lengthTables()) {
+        parts << statement(Family::WholeTable, table, {}) + QStringLiteral(" WHERE ") + condition;
+    }
+    return parts.join(QStringLiteral(" UNION ALL "));
+}
+
+QString textCondition(const TextSearchInput& input) {
+    const QString one = QStringLiteral("(begriff LIKE '%1' or bedeutung like '%1')");
+    return input.nur1 ? one.arg(input.ei)
+                      : one.arg(input.ei) + QStringLiteral(" AND ") + one.arg(input.eii);
+}
+
+QString boxCount(int boxes) {
+    return QStringLiteral("length(kaestchen(begriff)) = %1").arg(boxes);
+}
+
+// The texts of a search whose LIKE patterns are all "*plain text*", unwrapped.
+std::optional<std::vector<QString>> plainTexts(const TextSearchInput& input) {
+    std::vector<QString> texts;
+    for (const QString* like : {&input.ei, input.nur1 ? nullptr : &input.eii}) {
+        if (!like) {
+            continue;
+        }
+        if (like->size() < 3 || !like->startsWith(u'*') || !like->endsWith(u'*') ||
+            !EntryIndex::isPlainText(QStringView(*like).sliced(1, like->size() - 2))) {
+            return std::nullopt;
+        }
+        texts.push_back(like->sliced(1, like->size() - 2));
+    }
+    return texts;
+}
+
+// A LIKE pattern without "*" compared with a text of the same length, character by character.
+bool matchesBoxes(QStringView like, QStringView boxes) {
+    if (like.size() != boxes.size()) {
+        return false;
+    }
+    for (qsizetype i = 0; i < like.size(); ++i) {
+        const QChar p = like[i];
+        if (p == u'?' || (p == u'#' && boxes[i].isDigit())) {
+            continue;
+        }
+        if (foldCase(p.unicode()) != foldCase(boxes[i].unicode())) {
+            return false;
+        }
+    }
+    return true;
+}
+
+QString lineFor(const IndexedEntry& entry, bool boxes) {
+    return boxes ? boxResultLine(entry) : resultLine(entry.begriff, entry.bedeutung);
+}
+
+}  // namespace
+
+FieldPattern::FieldPattern(const QString& like) {
+    const QStringView inner = QStringView(like).sliced(1, std::max<qsizetype>(like.size() - 2, 0));
+    if (like.size() >= 3 && like.startsWith(u'*') && like.endsWith(u'*') &&
+        EntryIndex::isPlainText(inner)) {
+        folded_ = EntryIndex::fold(inner);
+    } else {
+        jet_.emplace(like.toUtf8().toStdString());
+    }
+}
+
+bool FieldPattern::matches(QStringView text) const {
+    if (jet_) {
+        return jet_->matches(text.toUtf8().toStdString());
+    }
+    return EntryIndex::fold(text).contains(folded_);
+}
+
+bool FieldPattern::matchesEntry(const EntryIndex& index, std::size_t entry) const {
+    if (jet_) {
+        const IndexedEntry& e = index.entries()[entry];
+        return matches(e.begriff) || matches(e.bedeutung);
+    }
+    return index.holds(entry, folded_);
+}
+
+QString boxResultLine(const IndexedEntry& entry) {
+    QString word = upperKeepLength(entry.begriff);
+    if (word != entry.boxes) {
+        word += QStringLiteral(" (") + entry.boxes + u')';
+    }
+    return word + u'\t' + entry.bedeutung;
+}
+
+std::optional<SearchResult> searchTextInCopy(DictionarySession& session, int length,
+                                             const TextSearchInput& input, bool boxes) {
+    const std::optional<std::vector<QString>> texts = plainTexts(input);
+    if (!texts && !boxes) {
+        return std::nullopt;
+    }
+    SearchResult result;
+    try {
+        const EntryIndex& index = session.entries();
+        const qsizetype limit =
+            length == 0 ? kMaxAllLengthsLines : qsizetype(index.entries().size());
+        int lastTable = kLongestWord;
+        const auto add = [&](std::size_t entry) {
+            if (result.lines.size() >= limit) {
+                result.tooMany = true;
+                lastTable = index.entries()[entry].length;
+                return false;
+            }
+            result.lines << lineFor(index.entries()[entry], boxes);
+            return true;
+        };
+        if (boxes && length != 0) {
+            const FieldPattern first(input.ei);
+            const std::optional<FieldPattern> second =
+                input.nur1 ? std::nullopt : std::optional<FieldPattern>(input.eii);
+            for (const std::size_t entry : index.withBoxes(length)) {
+                if (first.matchesEntry(index, entry) &&
+                    (!second || second->matchesEntry(index, entry)) && !add(entry)) {
+                    break;
+                }
+            }
+            session.describe(
+                overAllTables(boxCount(length) + QStringLiteral(" AND ") + textCondition(input)));
+            return result;
+        }
+        if (texts) {
+            index.findText(*texts, length, add);
+        } else {
+            // Wildcards over all lengths in box spelling: every entry is a candidate.
+            const FieldPattern first(input.ei);
+            const std::optional<FieldPattern> second =
+                input.nur1 ? std::nullopt : std::optional<FieldPattern>(input.eii);
+            for (std::size_t entry = 0; entry < index.entries().size(); ++entry) {
+                if (first.matchesEntry(index, entry) &&
+                    (!second || second->matchesEntry(index, entry)) && !add(entry)) {
+                    break;
+                }
+            }
+        }
+        const auto table = tableForLength(length == 0 ? lastTable : length);
+        session.describe(textSearchStatement(*table, input));
+    } catch (const DatabaseError& e) {
+        result.error = e.message();
+    }
+    return result;
+}
+
+SearchResult searchPatternInBoxes(DictionarySession& session, const QString& typed,
+                                  const QString* kombitext) {
+    SearchResult result;
+    const QString marked = patternBoxes(typed);
+    const QString like = toLikePattern(marksToPlaceholders(marked));
+    const bool marks = hasSameLetterMarks(marked);
+    QString condition = QStringLiteral("kaestchen(begriff) LIKE '%1'").arg(like);
+    std::optional<FieldPattern> meaning;
+    if (kombitext) {
+        condition += QStringLiteral(" and bedeutung like '%1'").arg(*kombitext);
+        meaning.emplace(*kombitext);
+    }
+    try {
+        const EntryIndex& index = session.entries();
+        for (const std::size_t i : index.withBoxes(int(like.size()))) {
+            const IndexedEntry& entry = index.entries()[i];
+            if (matchesBoxes(like, entry.boxes) &&
+                (!meaning || meaning->matches(entry.bedeutung)) &&
+                (!marks || passesSameLetterMarks(marked, entry.boxes))) {
+                result.lines << boxResultLine(entry);
+            }
+        }
+        session.describe(overAllTables(condition));
+    } catch (const DatabaseError& e) {
+        result.error = e.message();
+    }
+    return result;
+}
+
+SearchResult searchAnagramInBoxes(DictionarySession& session, const QString& letters) {
+    SearchResult result;
+    const QString boxes = patternBoxes(letters);
+    const LetterTable wanted(boxes.toLower());
+    try {
+        const EntryIndex& index = session.entries();
+        for (const std::size_t i : index.withBoxes(int(boxes.size()))) {
+            const IndexedEntry& entry = index.entries()[i];
+            if (wanted.coveredBy(entry.boxes)) {
+                result.lines << boxResultLine(entry);
+            }
+        }
+        session.describe(overAllTables(boxCount(int(boxes.size()))));
+    } catch (const DatabaseError& e) {
+        result.error = e.message();
+    }
+    return result;
+}
+
+}  // namespace vondrik
