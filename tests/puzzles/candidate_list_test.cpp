@@ -9,6 +9,7 @@
 #include "puzzle_dictionary.h"
 #include "puzzles/puzzle_number.h"
 #include "puzzles/table_scans.h"
+#include "puzzles/taken_entries.h"
 #include "ui/fake_platform.h"
 
 namespace vondrik {
@@ -35,6 +36,47 @@ TEST(CandidateList, DrawsOneToCountAndNothingFromAnEmptyList) {
     list.clear();  // a new scan that finds nothing
     EXPECT_EQ(list.draw(random), 0);
     EXPECT_EQ(random.next(), 0.5);  // the empty list drew no number
+}
+
+TEST(CandidateList, DrawsOnlyAcceptedEntriesAndNothingWhenNoneIs) {
+    FakeRandom random;
+    random.script({0.0, 0.0, 0.0});
+    CandidateList list;
+    for (const char* word : {"eins", "zwei", "drei"}) {
+        list.add(candidateText(QString::fromUtf8(word), u"Zahl"));
+    }
+    const auto notEins = [](const QString& text) { return !text.startsWith(u"eins"); };
+    EXPECT_EQ(list.at(list.drawAccepted(random, notEins)), candidateText(u"zwei", u"Zahl"));
+    EXPECT_EQ(list.drawAccepted(random, [](const QString&) { return false; }), 0);
+}
+
+TEST(TakenEntries, AnAnswerInAClueOrAnythingTwiceIsRefused) {
+    TakenEntries taken;
+    taken.add("AL", "Aluminium, chemisches Element");
+    taken.add("REH", "Waldtier");
+    struct Case {
+        const char* word;
+        const char* meaning;
+        bool accepted;
+    };
+    for (const Case& c : std::initializer_list<Case>{
+             {"MELANOM", "malignes Melanom der Haut", false},  // its own word
+             {"RIO", "Rio-de-Janeiro, Stadt", false},
+             {"ÖL", "öl, Fett", false},                   // case and umlaut
+             {"ALU", "Al, Aluminium (Kurzwort)", false},  // another row's answer
+             {"ALU", "Aluminium (Kurzwort)", true},       // only inside a longer word
+             {"WALD", "Gehölz", true},
+             {"RAH", "wie ein Reh so scheu", false},
+             {"WALDTIER", "Hirsch oder Wildschwein", false},  // in a taken clue
+             {"REH", "Wild", false},                          // the same word again
+             {"HIRSCH", "  WALDTIER ", false},                // the same clue again
+             {"SPEISEÖL", "Öl zum Braten", true}}) {
+        EXPECT_EQ(taken.accepts(QString::fromUtf8(c.word), QString::fromUtf8(c.meaning)),
+                  c.accepted)
+            << c.word << " / " << c.meaning;
+    }
+    EXPECT_TRUE(containsWholeWord(QStringLiteral("Stadt (Rio)"), "RIO"));
+    EXPECT_FALSE(containsWholeWord(QStringLiteral("Rio2"), "RIO"));
 }
 
 TEST(TableScans, ReadsEachTableOnceUntilForgotten) {

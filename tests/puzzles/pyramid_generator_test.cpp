@@ -116,7 +116,7 @@ TEST(PyramidGenerator, ADictionaryWithoutPyramidEndsWithTheMessage) {
     dictionary.session.close();
     run(generator);
     EXPECT_EQ(generator.state(), PyramidGenerator::State::Failed);
-    EXPECT_EQ(generator.message(), notOpenMessage());
+    EXPECT_TRUE(generator.message().endsWith(notOpenMessage()));
 }
 
 TEST(Pyramid, LinesForScreenAndSheet) {

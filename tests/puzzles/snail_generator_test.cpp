@@ -99,7 +99,7 @@ TEST(SnailGenerator, NoSixLetterWordOrAClosedDictionaryEndsAtOnce) {
     dictionary.session.close();
     run(generator);
     EXPECT_EQ(generator.state(), SnailGenerator::State::Failed);
-    EXPECT_EQ(generator.message(), notOpenMessage());
+    EXPECT_TRUE(generator.message().endsWith(notOpenMessage()));
 }
 
 TEST(Snail, SpiralGeometry) {

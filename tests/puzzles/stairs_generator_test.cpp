@@ -84,7 +84,7 @@ TEST(StairsGenerator, ADictionaryWithoutStairsEndsWithTheMessage) {
 
     noSolutions.session.close();
     run(second);
-    EXPECT_EQ(second.message(), notOpenMessage());
+    EXPECT_TRUE(second.message().endsWith(notOpenMessage()));
 }
 
 TEST(StairsGenerator, OnlyTheFirstRecordsOfTheSevenLetterTableCanBeRows) {
