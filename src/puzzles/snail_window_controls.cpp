@@ -1,5 +1,4 @@
-// The snail window's controls and their places in the designed client area of
-// 9345 x 5985 twips.
+// The snail window's controls and their places in its client area of 11600 x 7000 twips.
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -18,8 +17,9 @@
 namespace vondrik {
 namespace {
 
-// Taller than first designed, so that the clues and the eleven answers are seen whole.
-constexpr int kClientWidth = 9345;
+// Wider and taller than first designed, so that long clues and the eleven answers are seen
+// whole.
+constexpr int kClientWidth = 11600;
 constexpr int kClientHeight = 7000;
 constexpr std::array<int, kSnailSide> kColumnLeft = {600, 1200, 1920, 2520, 3240, 3960};
 constexpr int kButtonTop = 6540;
@@ -127,7 +127,7 @@ void Schnecken::buildSpiral() {
 void Schnecken::buildPanels() {
     List1 = new ClueList(this);
     List1->setObjectName(QStringLiteral("List1"));
-    List1->setGeometry(twipRect(4920, 360, 4215, 4560));
+    List1->setGeometry(twipRect(4920, 360, 6480, 4560));
     List1->hide();
     // A clue clicked takes the focus to the first box of its word.
     connect(List1, &QListWidget::itemClicked, this,
@@ -142,11 +142,11 @@ void Schnecken::buildPanels() {
     bold.setBold(true);
     Label1 = makeLabel(QStringLiteral("Bedeutung des Lösungswortes:"), "Label1", this);
     Label1->setFont(bold);
-    Label1->setGeometry(twipRect(4920, 5040, 4215, 255));
+    Label1->setGeometry(twipRect(4920, 5040, 6480, 255));
     Label2 = makeLabel(QString(), "Label2", this);
     Label2->setWordWrap(true);
     Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Label2->setGeometry(twipRect(4920, 5295, 4215, 1140));
+    Label2->setGeometry(twipRect(4920, 5295, 6480, 1140));
     Label1->hide();
     Label2->hide();
 
@@ -178,7 +178,7 @@ void Schnecken::buildButtons() {
     setSolutionButton(Command5);
 
     QGroupBox* frame =
-        buildHelpPanel(QStringLiteral("Rätselschnecke"), {4320, 0, 5055, 3255}, help);
+        buildHelpPanel(QStringLiteral("Rätselschnecke"), {4320, 0, 7280, 3255}, help);
     QLabel* rules = makeLabel(
         QStringLiteral(
             "Der Endbuchstabe des ersten Wortes ist der Anfangsbuchstabe des zweiten und so "
@@ -188,18 +188,18 @@ void Schnecken::buildButtons() {
             "unten nach oben etc. eingetragen werden muss. Das Lösungswort ergibt sich  in der "
             "Diagonalen von links oben nach rechts unten."),
         "Label3", frame);
-    rules->setGeometry(twipRect(120, 255, 4815, 1860));
+    rules->setGeometry(twipRect(120, 255, 7040, 1860));
     QLabel* colours = makeLabel(
         QStringLiteral("Bei  richtigen Eingabe eines Buchstabens wird dieser Blau dargestellt, "
                        "sollte die Eingabe nicht stimmen wird der Buchstabe schwarz bleiben."),
         "Label4", frame);
-    colours->setGeometry(twipRect(120, 2130, 4815, 690));
+    colours->setGeometry(twipRect(120, 2130, 7040, 690));
     for (QLabel* label : {rules, colours}) {
         label->setWordWrap(true);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     }
     QPushButton* close = makeButton(QStringLiteral("alles klar"), "Command6", frame,
-                                    twipRect(3600, 2835, 1335, 360));
+                                    twipRect(5825, 2835, 1335, 360));
     connect(close, &QPushButton::clicked, frame, &QWidget::hide);
 
     connect(Command1, &QPushButton::clicked, this, &Schnecken::neuesRaetsel);

@@ -1,5 +1,5 @@
-// The stairs window's controls and their places in the designed client area of
-// 9300 x 6660 twips. The letter boxes lie on the grid picture.
+// The stairs window's controls and their places in its client area of 11500 x 6660 twips.
+// The letter boxes lie on the grid picture.
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -17,7 +17,8 @@
 namespace vondrik {
 namespace {
 
-constexpr int kClientWidth = 9300;
+// Wider than first designed, so that long clues are seen whole.
+constexpr int kClientWidth = 11500;
 constexpr int kClientHeight = 6660;
 
 }  // namespace
@@ -51,13 +52,13 @@ void Treppen::buildGrid() {
 void Treppen::buildPanels() {
     List1 = new ClueList(this);
     List1->setObjectName(QStringLiteral("List1"));
-    List1->setGeometry(twipRect(5160, 120, 4095, 2760));
+    List1->setGeometry(twipRect(5160, 120, 6240, 2760));
     // A clue clicked takes the focus to the first box of its row.
     connect(List1, &QListWidget::itemClicked, this,
             [this](QListWidgetItem* item) { moveTo(firstBoxOfStairsRow(List1->row(item) + 1)); });
     List2 = new ClueList(this);
     List2->setObjectName(QStringLiteral("List2"));
-    List2->setGeometry(twipRect(5160, 4200, 4095, 1800));
+    List2->setGeometry(twipRect(5160, 4200, 6240, 1800));
 
     QFont bold = font();
     bold.setBold(true);
@@ -65,11 +66,11 @@ void Treppen::buildPanels() {
                        "Label1", this);
     Label1->setFont(bold);
     Label1->setWordWrap(true);
-    Label1->setGeometry(twipRect(5160, 2970, 4095, 480));
+    Label1->setGeometry(twipRect(5160, 2970, 6240, 480));
     Label2 = makeLabel(QString(), "Label2", this);
     Label2->setWordWrap(true);
     Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Label2->setGeometry(twipRect(5160, 3450, 4095, 700));
+    Label2->setGeometry(twipRect(5160, 3450, 6240, 700));
     for (QWidget* w : {static_cast<QWidget*>(List1), static_cast<QWidget*>(List2),
                        static_cast<QWidget*>(Label1), static_cast<QWidget*>(Label2)}) {
         w->hide();
@@ -91,7 +92,7 @@ void Treppen::buildButtons() {
         makeButton(QStringLiteral("Ende"), "Command4", this, twipRect(6480, top, 975, height));
     setSolutionButton(solution);
 
-    QGroupBox* frame = buildHelpPanel(QStringLiteral("Treppenrätsel"), {5040, 0, 4260, 3600}, help);
+    QGroupBox* frame = buildHelpPanel(QStringLiteral("Treppenrätsel"), {5040, 0, 6400, 3600}, help);
     QLabel* rules = makeLabel(
         QStringLiteral("Tragen Sie die gesuchten Begriffe waagerecht ein. Bei richtiger Lösung "
                        "ergeben die Buchstaben der Treppe von oben nach unten gelesen einen "
@@ -103,9 +104,9 @@ void Treppen::buildButtons() {
         "Label3", frame);
     rules->setWordWrap(true);
     rules->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    rules->setGeometry(twipRect(120, 300, 4020, 2640));
+    rules->setGeometry(twipRect(120, 300, 6160, 2640));
     QPushButton* close = makeButton(QStringLiteral("ist ja klar"), "Command5", frame,
-                                    twipRect(2805, 3090, 1335, 375));
+                                    twipRect(4945, 3090, 1335, 375));
     connect(close, &QPushButton::clicked, frame, &QWidget::hide);
 
     connect(Command1, &QPushButton::clicked, this, &Treppen::neuesRaetsel);
