@@ -8,7 +8,7 @@
 
 #include "dictionary/database.h"
 #include "dictionary/dictionary_session.h"
-#include "puzzles/puzzle_quality.h"
+#include "puzzle_quality.h"
 
 namespace {
 
@@ -29,6 +29,7 @@ void quality(benchmark::State& state) {
         count = test::countQuality<Generator>(session(), kNumbers);
     }
     state.counters["puzzles"] = count.puzzles;
+    state.counters["malformed"] = count.malformed;
     state.counters["repeated"] = count.repeated;
     state.counters["answer_in_clue"] = count.answerInClue;
     state.counters["one_page"] = count.onePage;

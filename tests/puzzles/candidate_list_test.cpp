@@ -20,7 +20,6 @@ TEST(CandidateList, TextsComeApartIntoWordAndMeaning) {
     EXPECT_EQ(text, "Fuß =====  Körperteil, unten");
     EXPECT_EQ(candidateWord(text, 3), "FUß");
     EXPECT_EQ(candidateMeaning(text, 3), "Körperteil, unten");
-    EXPECT_EQ(candidateMeaning(candidateText(u"Anker", u""), 5), "");
 }
 
 TEST(CandidateList, DrawsOneToCountAndNothingFromAnEmptyList) {
@@ -36,18 +35,6 @@ TEST(CandidateList, DrawsOneToCountAndNothingFromAnEmptyList) {
     list.clear();  // a new scan that finds nothing
     EXPECT_EQ(list.draw(random), 0);
     EXPECT_EQ(random.next(), 0.5);  // the empty list drew no number
-}
-
-TEST(CandidateList, DrawsOnlyAcceptedEntriesAndNothingWhenNoneIs) {
-    FakeRandom random;
-    random.script({0.0, 0.0, 0.0});
-    CandidateList list;
-    for (const char* word : {"eins", "zwei", "drei"}) {
-        list.add(candidateText(QString::fromUtf8(word), u"Zahl"));
-    }
-    const auto notEins = [](const QString& text) { return !text.startsWith(u"eins"); };
-    EXPECT_EQ(list.at(list.drawAccepted(random, notEins)), candidateText(u"zwei", u"Zahl"));
-    EXPECT_EQ(list.drawAccepted(random, [](const QString&) { return false; }), 0);
 }
 
 TEST(TakenEntries, AnAnswerInAClueOrAnythingTwiceIsRefused) {

@@ -3,12 +3,19 @@
 #pragma once
 
 #include "puzzle_dictionary.h"
-#include "puzzles/letter_boxes.h"
 #include "puzzles/pyramid_window.h"
 #include "puzzles/snail_window.h"
 #include "puzzles/stairs_window.h"
 
 namespace vondrik::test {
+
+inline QString letterPuzzleSolved(bool shown) {
+    return shown ? QStringLiteral(
+                       "Prima Sie haben das Rätsel komplett gelöst, das nächste mal "
+                       "versuchen Sie das einmal ohne sich die Lösung anzeigen zu "
+                       "lassen!")
+                 : QStringLiteral("Prima Sie haben das Rätsel komplett gelöst !");
+}
 
 struct PyramidKind {
     using Window = Form4;
@@ -23,9 +30,6 @@ struct PyramidKind {
     // The letter of every box, in box order.
     static QString letters(const Window& w) {
         return QStringList(w.pyramid().words.begin(), w.pyramid().words.end()).join(QString());
-    }
-    static QStringList answers(const Window& w) {
-        return QStringList(w.pyramid().words.begin() + 2, w.pyramid().words.end());
     }
     static QString solvedMessage(bool shown) {
         return shown ? QStringLiteral(
@@ -47,10 +51,7 @@ struct SnailKind {
     static constexpr const char* kSolution = "List2";
     static const Snail& puzzle(const Window& w) { return w.snail(); }
     static QString letters(const Window& w) { return w.snail().spiralText(); }
-    static QStringList answers(const Window& w) {
-        return QStringList(w.snail().words.begin(), w.snail().words.end());
-    }
-    static QString solvedMessage(bool shown) { return letterPuzzleSolvedMessage(shown); }
+    static QString solvedMessage(bool shown) { return letterPuzzleSolved(shown); }
     static QString noPuzzleMessage() { return Generator::noSnailMessage(); }
 };
 
@@ -65,10 +66,7 @@ struct StairsKind {
     static constexpr const char* kSolution = "List2";
     static const Stairs& puzzle(const Window& w) { return w.stairs(); }
     static QString letters(const Window& w) { return w.stairs().gridText(); }
-    static QStringList answers(const Window& w) {
-        return QStringList(w.stairs().words.begin() + 1, w.stairs().words.end());
-    }
-    static QString solvedMessage(bool shown) { return letterPuzzleSolvedMessage(shown); }
+    static QString solvedMessage(bool shown) { return letterPuzzleSolved(shown); }
     static QString noPuzzleMessage() { return Generator::noStairsMessage(); }
 };
 

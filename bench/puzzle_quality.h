@@ -1,8 +1,8 @@
 // What a crossword fan would not accept, counted over many puzzle numbers of one kind: a
-// word or a clue that comes twice in one puzzle, an answer that stands in a clue of its
-// puzzle, a printed sheet that does not fit one page, a generation that ends without a
-// puzzle. The checks are written apart from the generators' own rules, so that they catch
-// what those rules miss. Used by the quality test and the quality report.
+// puzzle that breaks its kind's rules, a word or a clue that comes twice in one puzzle, an
+// answer that stands in a clue of its puzzle, a printed sheet that does not fit one page, a
+// generation that ends without a puzzle. The checks are written apart from the generators'
+// own, so that they catch what those miss. The quality report's, and its test's as well.
 #pragma once
 
 #include <QElapsedTimer>
@@ -52,6 +52,46 @@ inline std::vector<ShownEntry> shownEntries(const Stairs& s) {
         entries.push_back({s.words[n], s.meanings[n]});
     }
     return entries;
+}
+
+// Each row holds every letter of the row above and has one letter more.
+inline bool wellFormed(const Pyramid& p) {
+    if (!QStringLiteral("AEHRLTONSI").contains(p.startLetter()) || p.startLetter().size() != 1) {
+        return false;
+    }
+    for (int row = 2; row <= kPyramidRows; ++row) {
+        for (QChar letter : p.words[row - 1]) {
+            if (p.words[row].size() != row || !p.words[row].contains(letter)) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+// Each word starts with the last letter of the one before; the diagonal spells the solution.
+inline bool wellFormed(const Snail& s) {
+    for (int n = 0; n <= kSnailWords; ++n) {
+        if (s.words[n].size() != kSnailWordLength[n] ||
+            (n >= 2 && s.words[n].front() != s.words[n - 1].back())) {
+            return false;
+        }
+    }
+    QString diagonal;
+    for (int box : kSnailDiagonalBoxes) {
+        diagonal += s.spiralText().at(box);
+    }
+    return diagonal == s.solutionWord();
+}
+
+// The staircase, read downwards, spells the solution word.
+inline bool wellFormed(const Stairs& s) {
+    for (int row = 1; row <= kStairsRows; ++row) {
+        if (s.rowWord(row).size() != kStairsColumns) {
+            return false;
+        }
+    }
+    return s.solutionWord().size() == kStairsSolutionLength && s.staircase() == s.solutionWord();
 }
 
 inline const Pyramid& puzzleOf(const PyramidGenerator& g) {
@@ -134,6 +174,7 @@ class PageCounter final : public Printer {
 struct QualityCount {
     int puzzles = 0;
     int failed = 0;
+    int malformed = 0;
     int repeated = 0;
     int answerInClue = 0;
     int onePage = 0;
@@ -169,6 +210,7 @@ QualityCount countQuality(DictionarySession& session, int count) {
         }
         const auto& puzzle = puzzleOf(generator);
         const std::vector<ShownEntry> entries = shownEntries(puzzle);
+        result.malformed += wellFormed(puzzle) ? 0 : 1;
         result.repeated += repeats(entries) ? 1 : 0;
         result.answerInClue += answerInClue(entries) ? 1 : 0;
         printPuzzleSheet(printer, sheetOf(puzzle, number));
