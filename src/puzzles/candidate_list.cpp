@@ -20,4 +20,15 @@ QString candidateMeaning(const QString& text, int length) {
     return text.mid(length + kCandidateSeparator.size());
 }
 
+int CandidateList::drawAccepted(RandomSource& random,
+                                const std::function<bool(const QString&)>& accepts) {
+    for (int j = draw(random); j != 0; j = draw(random)) {
+        if (accepts(at(j))) {
+            return j;
+        }
+        texts_.removeAt(j - 1);
+    }
+    return 0;
+}
+
 }  // namespace vondrik

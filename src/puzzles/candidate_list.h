@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 #include "ui/random_source.h"
 
@@ -36,6 +37,11 @@ class CandidateList {
     // Entry number floor(r * count + 1) for the next random number r; 0, drawing no number,
     // when the list is empty.
     int draw(RandomSource& random) const { return choose(random, count()); }
+
+    // Like draw(), among the entries the test accepts: an entry drawn and refused leaves the
+    // list and the draw is repeated, so every acceptable entry stays equally likely. 0 when
+    // none is acceptable.
+    int drawAccepted(RandomSource& random, const std::function<bool(const QString&)>& accepts);
 
   private:
     QStringList texts_;

@@ -1,5 +1,5 @@
-// The clue list of a puzzle window: one line per clue, scrollable sideways as far as the
-// widest line reaches, so a long meaning can be read to its end.
+// The clue list of a puzzle window: one item per clue, a long clue wrapped onto as many
+// lines as it needs, so that it is read to its end without scrolling sideways.
 #pragma once
 
 #include <QListWidget>
@@ -11,18 +11,27 @@ class ClueList : public QListWidget {
   public:
     explicit ClueList(QWidget* parent = nullptr);
 
-    // Replaces the lines and sets the horizontal extent to the widest of them.
+    // Short lines, such as the answers, may stand in columns side by side, filled from top
+    // to bottom.
+    void setColumns(int columns);
+
+    // Replaces the lines, each wrapped to the list's width (or its column's).
     void setLines(const QStringList& lines);
     QStringList lines() const;
 
-    // The width of the widest line in the list's font, in whole pixels: its width in twips,
-    // cut to a whole number, divided by the twips per pixel.
-    int horizontalExtent() const { return extent_; }
+    // Whether every line is seen whole, without scrolling.
+    bool showsEveryLine();
 
-    static int widestLine(const QStringList& lines, const QFont& font);
+  protected:
+    void resizeEvent(QResizeEvent* event) override;
 
   private:
-    int extent_ = 0;
+    // Fits every item to a text width: the viewport, less a scroll bar when the items need
+    // more height than there is.
+    void layOut();
+    void fitTo(int textWidth);
+
+    int columns_ = 1;
 };
 
 }  // namespace vondrik

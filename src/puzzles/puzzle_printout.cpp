@@ -1,10 +1,27 @@
 // Laying out a puzzle sheet on a print job.
 #include "puzzles/puzzle_printout.h"
 
+#include <QFontDatabase>
+#include <QFontMetricsF>
+#include <cmath>
+
 #include "ui/printer.h"
+#include "ui/twips.h"
 
 namespace vondrik {
 namespace {
+
+constexpr double kDefaultFontSize = 10;  // of a print job before its first setFontSize()
+
+// The height of a printed line at this size, in twips. Print jobs write in the system's
+// fixed-pitch font; its line spacing grows with the size.
+double lineHeight(double points) {
+    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    font.setPixelSize(1000);
+    const double perPoint = QFontMetricsF(font).lineSpacing() / 1000.0;
+    // A little more than measured: a printer's font may round its lines up.
+    return std::ceil(perPoint * 1.02 * points * kTwipsPerInch / 72.0);
+}
 
 // Where the continuation of a broken line starts: under the text after a "n. = " label,
 // else under the line's first character.
@@ -21,9 +38,10 @@ qsizetype hangingIndent(const QString& line) {
     return blanks;
 }
 
-// Prints the line, broken at blanks into as many lines as the paper needs; a word wider
-// than the paper is cut.
-void printWrapped(PrintJob& job, const QString& line) {
+// The line broken at blanks into as many lines as the paper needs in the job's current
+// font; a word wider than the paper is cut.
+QStringList wrapped(const PrintJob& job, const QString& line) {
+    QStringList result;
     const qsizetype indent = hangingIndent(line);
     QString rest = line;
     while (!job.fits(rest) && rest.size() > indent + 1) {
@@ -40,20 +58,36 @@ void printWrapped(PrintJob& job, const QString& line) {
                 ++cut;
             }
         }
-        job.printLine(rest.left(cut));
+        result.append(rest.left(cut));
         qsizetype next = cut;
         while (next < rest.size() && rest[next] == u' ') {
             ++next;
         }
         if (next == rest.size()) {
-            return;
+            return result;
         }
         rest = QString(indent, u' ') + rest.mid(next);
     }
-    job.printLine(rest);
+    result.append(rest);
+    return result;
+}
+
+QStringList wrappedAll(const PrintJob& job, const QStringList& lines) {
+    QStringList result;
+    for (const QString& line : lines) {
+        result += wrapped(job, line);
+    }
+    return result;
 }
 
 }  // namespace
+
+int sheetSpacerLines(int pictureHeight, bool leadingEmptyLine) {
+    const double leading = leadingEmptyLine ? lineHeight(kDefaultFontSize) : 0;
+    const double below = kSheetPictureAt.y() + pixelsToTwips(pictureHeight) - leading;
+    // Half a line of air between the figure and the first clue.
+    return static_cast<int>(std::ceil(below / lineHeight(kSheetFontSize) + 0.5));
+}
 
 QString sheetNumberLine(int puzzleNumber) {
     return QStringLiteral("      Rätsel-Nr. %1").arg(puzzleNumber);
@@ -61,17 +95,35 @@ QString sheetNumberLine(int puzzleNumber) {
 
 bool printPuzzleSheet(Printer& printer, const PuzzleSheet& sheet) {
     std::unique_ptr<PrintJob> job = printer.begin(sheet.documentName);
+    double top = 0;
     if (sheet.leadingEmptyLine) {
         job->printLine(QString());
+        top += lineHeight(kDefaultFontSize);
     }
     job->setFontSize(kSheetFontSize);
     job->drawPicture(sheet.picture, kSheetPictureAt);
-    for (int i = 0; i < kSheetSpacerLines; ++i) {
+    const int spacers = sheetSpacerLines(qRound(sheet.picture.deviceIndependentSize().height()),
+                                         sheet.leadingEmptyLine);
+    for (int i = 0; i < spacers; ++i) {
         job->printLine(QStringLiteral(" "));
     }
-    job->setFontSize(kSheetFontSize);
-    for (const QString& line : sheet.lines) {
-        printWrapped(*job, line);
+    top += spacers * lineHeight(kSheetFontSize);
+
+    // The largest size at which the clues and the number still end on this page.
+    const double foot = sheet.puzzleNumber > 0 ? lineHeight(kSheetNumberFontSize) : 0;
+    double size = kSheetFontSize;
+    QStringList lines;
+    for (;; --size) {
+        job->setFontSize(size);
+        lines = wrappedAll(*job, sheet.lines);
+        const qsizetype rows = lines.size() + (sheet.puzzleNumber > 0 ? 1 : 0);
+        if (size <= kSmallestSheetFontSize ||
+            top + rows * lineHeight(size) + foot <= kSheetPageHeight) {
+            break;
+        }
+    }
+    for (const QString& line : lines) {
+        job->printLine(line);
     }
     if (sheet.puzzleNumber > 0) {
         job->printLine(QString());

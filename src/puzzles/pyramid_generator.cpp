@@ -2,6 +2,7 @@
 #include "puzzles/pyramid_generator.h"
 
 #include "dictionary/length_tables.h"
+#include "puzzles/taken_entries.h"
 
 namespace vondrik {
 
@@ -48,7 +49,14 @@ void PyramidGenerator::fillRow(int row) {
         return;
     }
     collectCandidates(row);
-    const int j = candidates_.draw(random_);
+    // The given start letter is no answer; the rows above are.
+    TakenEntries taken;
+    for (int above = 2; above < row; ++above) {
+        taken.add(pyramid_.words[above], pyramid_.meanings[above]);
+    }
+    const int j = candidates_.drawAccepted(random_, [&](const QString& text) {
+        return taken.accepts(candidateWord(text, row), candidateMeaning(text, row));
+    });
     if (j == 0) {
         setStage(row - 1);
         return;

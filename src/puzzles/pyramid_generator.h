@@ -43,7 +43,7 @@ class PyramidGenerator : public StagedGenerator {
     // tables are read afresh, so the random numbers alone decide the pyramid. A restart by
     // the user is a start() with a freshly numbered sequence, so that the number shown with
     // the pyramid always re-creates it.
-    void start();
+    void start() override;
 
     // The finished pyramid once the state is Complete.
     const Pyramid& pyramid() const { return pyramid_; }

@@ -3,10 +3,8 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMouseEvent>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QTimer>
 
 #include "puzzles/clue_list.h"
 #include "puzzles/puzzle_controls.h"
@@ -25,14 +23,6 @@ constexpr int kFirstRowTop = 240;
 constexpr int kFirstRowLeft = 1560;
 
 }  // namespace
-
-void Form4::buildWindow() {
-    applyPuzzleLook(*this);
-    buildPyramid();
-    buildPanels();
-    buildButtons();
-    setFixedSize(twipsToPixels(kClientWidth), twipsToPixels(kClientHeight));
-}
 
 void Form4::buildPyramid() {
     QFont letters(QStringLiteral("Courier New"));
@@ -53,17 +43,12 @@ void Form4::buildPyramid() {
             // One letter per box: a row is right only as the boxes' letters one by one.
             box->setMaxLength(1);
             box->setAutoFillBackground(true);
-            box->installEventFilter(this);
             box->hide();
             Text1[i] = box;
         }
     }
     Text1[0]->setReadOnly(true);  // the given letter
-
-    // The letter boxes take the keys one after another in reading order.
-    for (int i = 1; i < kPyramidBoxes; ++i) {
-        setTabOrder(Text1[i - 1], Text1[i]);
-    }
+    takeLetterBoxes(Text1);
 
     QFont solution = font();
     solution.setBold(true);
@@ -75,29 +60,19 @@ void Form4::buildPyramid() {
         label->hide();
         Label1[i] = label;
     }
+    buildNumberField("Label6", "Text2", {120, 3795});
 
-    Label6 = makeLabel(QStringLiteral("Rätsel-Nr."), "Label6", this);
-    Label6->setGeometry(twipRect(120, 3795, 900, 300));
-    Text2 = new QLineEdit(this);
-    Text2->setObjectName(QStringLiteral("Text2"));
-    Text2->setGeometry(twipRect(1020, 3765, 1020, 330));
-    Text2->setMaxLength(6);
-    Text2->setToolTip(
-        QStringLiteral("Die Nummer des Rätsels. Geben Sie hier die Nummer eines früheren Rätsels "
-                       "ein und drücken Sie die Eingabetaste, um genau dieses Rätsel wieder zu "
-                       "erstellen."));
-    connect(Text2, &QLineEdit::returnPressed, this, &Form4::raetselNummer);
-
-    Picture1 = makeLabel(QString(), "Picture1", this);
-    Picture1->setPixmap(QPixmap::fromImage(emptyPyramidPicture(4)));
-    Picture1->setGeometry(twipRect(120, 240, 3150, 3150));
-    Picture1->hide();
+    QLabel* picture = makeLabel(QString(), "Picture1", this);
+    picture->setPixmap(QPixmap::fromImage(emptyPyramidPicture(4)));
+    picture->setGeometry(twipRect(120, 240, 3150, 3150));
+    picture->hide();
 }
 
 void Form4::buildPanels() {
+    // Down to the solution labels: six clues of two lines each fit without scrolling.
     List1 = new ClueList(this);
     List1->setObjectName(QStringLiteral("List1"));
-    List1->setGeometry(twipRect(3600, 240, 5775, 2460));
+    List1->setGeometry(twipRect(3600, 240, 5775, 2580));
     List1->hide();
 
     Label2 = makeLabel(QStringLiteral("Erstelle nun das Rätsel"), "Label2", this);
@@ -106,11 +81,7 @@ void Form4::buildPanels() {
     heading.setPointSizeF(12);
     Label2->setFont(heading);
     Label2->setGeometry(twipRect(3600, 480, 5775, 480));
-    ProgressBar1 = new QProgressBar(this);
-    ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
-    ProgressBar1->setRange(0, PyramidGenerator::kCompleteStage);
-    ProgressBar1->setTextVisible(false);
-    ProgressBar1->setGeometry(twipRect(3600, 1140, 5775, 330));
+    buildProgressBar({3600, 1140, 5775, 330}, PyramidGenerator::kCompleteStage);
     Label7 = makeLabel(QString(), "Label7", this);
     Label7->setGeometry(twipRect(3600, 1560, 5775, 300));
     Label7->setStyleSheet(QStringLiteral("color: #505050"));
@@ -121,76 +92,63 @@ void Form4::buildPanels() {
     Label3->setWordWrap(true);
     Label3->setAlignment(Qt::AlignCenter);
     Label3->setGeometry(twipRect(2640, 4320, 5040, 720));
-    for (QWidget* w : {static_cast<QWidget*>(Label2), static_cast<QWidget*>(ProgressBar1),
-                       static_cast<QWidget*>(Label7), static_cast<QWidget*>(Label3)}) {
+    for (QWidget* w : {static_cast<QWidget*>(Label2), static_cast<QWidget*>(Label7),
+                       static_cast<QWidget*>(Label3)}) {
         w->hide();
     }
-
-    Frame1 = new QGroupBox(QStringLiteral("Pyramidenrätsel"), this);
-    Frame1->setObjectName(QStringLiteral("Frame1"));
-    Frame1->setGeometry(twipRect(3600, 240, 5775, 2760));
-    QPalette yellow = Frame1->palette();
-    yellow.setColor(QPalette::Window, kPuzzleLightYellow);
-    Frame1->setPalette(yellow);
-    Frame1->setAutoFillBackground(true);
-    Label4 = makeLabel(
-        QStringLiteral("Beginnend mit dem ersten Buchstaben ergänzen Sie von Zeile zu Zeile "
-                       "immer einen weiteren Buchstaben, wobei Sie alle Buchstaben von den "
-                       "höheren Kästchen stets mitverwenden. Der 1. Buchstabe ist schon "
-                       "vorgegeben."),
-        "Label4", Frame1);
-    Label4->setGeometry(twipRect(120, 300, 5535, 900));
-    Label5 = makeLabel(
-        QStringLiteral("Klicken Sie mit der Maus auf die Pyramide und schreiben Sie die "
-                       "Lösungen ein. Bei einer richtigen Lösung werden die Felder grün. Sobald "
-                       "Sie das Rätsel komplett gelöst haben wechselt die Farbe zu Gelb."),
-        "Label5", Frame1);
-    Label5->setGeometry(twipRect(120, 1260, 5535, 900));
-    for (QLabel* label : {Label4, Label5}) {
-        label->setWordWrap(true);
-        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    }
-    Command8 = makeButton(QStringLiteral("hab's schon kapiert!"), "Command8", Frame1,
-                          twipRect(3555, 2250, 2100, 375));
-    connect(Command8, &QPushButton::clicked, Frame1, &QWidget::hide);
-    Frame1->hide();
 }
 
 void Form4::buildButtons() {
     constexpr int top = 5040;
     constexpr int height = 375;
-    Command1 = makeButton(QStringLiteral("Neues Rätsel erstellen"), "Command1", this,
-                          twipRect(120, top, 2295, height));
-    Command2 = makeButton(QStringLiteral("Lösung einblenden"), "Command2", this,
-                          twipRect(2535, top, 1935, height));
-    Command3 = makeButton(QStringLiteral("Rätsel ausdrucken"), "Command3", this,
-                          twipRect(4590, top, 1935, height));
-    Command4 =
+    Command[1] = makeButton(QStringLiteral("Neues Rätsel erstellen"), "Command1", this,
+                            twipRect(120, top, 2295, height));
+    Command[2] = makeButton(QStringLiteral("Lösung einblenden"), "Command2", this,
+                            twipRect(2535, top, 1935, height));
+    Command[3] = makeButton(QStringLiteral("Rätsel ausdrucken"), "Command3", this,
+                            twipRect(4590, top, 1935, height));
+    Command[4] =
         makeButton(QStringLiteral("Hilfe"), "Command4", this, twipRect(6645, top, 1215, height));
-    Command5 =
+    Command[5] =
         makeButton(QStringLiteral("Ende"), "Command5", this, twipRect(7980, top, 1215, height));
-    Command6 = makeButton(QStringLiteral("Abbrechen und neu beginnen"), "Command6", this,
-                          twipRect(0, 4440, 2520, 495));
-    Command7 =
+    Command[6] = makeButton(QStringLiteral("Abbrechen und neu beginnen"), "Command6", this,
+                            twipRect(0, 4440, 2520, 495));
+    Command[7] =
         makeButton(QStringLiteral("Abbrechen"), "Command7", this, twipRect(7800, 4440, 1575, 495));
-    Command6->hide();
-    Command7->hide();
+    Command[6]->hide();
+    Command[7]->hide();
+    setSolutionButton(Command[2]);
 
-    connect(Command1, &QPushButton::clicked, this, &Form4::neuesRaetsel);
-    connect(Command2, &QPushButton::clicked, this, &Form4::loesung);
-    connect(Command3, &QPushButton::clicked, this, &Form4::drucken);
-    connect(Command4, &QPushButton::clicked, this, [this] {
-        Frame1->show();
-        Frame1->raise();
-    });
-    connect(Command5, &QPushButton::clicked, this, &QWidget::close);
-    connect(Command6, &QPushButton::clicked, this, &Form4::neuBeginnen);
-    connect(Command7, &QPushButton::clicked, this, &Form4::abbrechen);
+    QGroupBox* frame =
+        buildHelpPanel(QStringLiteral("Pyramidenrätsel"), {3600, 240, 5775, 2760}, Command[4]);
+    QLabel* rule = makeLabel(
+        QStringLiteral("Beginnend mit dem ersten Buchstaben ergänzen Sie von Zeile zu Zeile "
+                       "immer einen weiteren Buchstaben, wobei Sie alle Buchstaben von den "
+                       "höheren Kästchen stets mitverwenden. Der 1. Buchstabe ist schon "
+                       "vorgegeben."),
+        "Label4", frame);
+    rule->setGeometry(twipRect(120, 300, 5535, 900));
+    QLabel* howTo = makeLabel(
+        QStringLiteral("Klicken Sie mit der Maus auf die Pyramide und schreiben Sie die "
+                       "Lösungen ein. Bei einer richtigen Lösung werden die Felder grün. Sobald "
+                       "Sie das Rätsel komplett gelöst haben wechselt die Farbe zu Gelb."),
+        "Label5", frame);
+    howTo->setGeometry(twipRect(120, 1260, 5535, 900));
+    for (QLabel* label : {rule, howTo}) {
+        label->setWordWrap(true);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    }
+    Command[8] = makeButton(QStringLiteral("hab's schon kapiert!"), "Command8", frame,
+                            twipRect(3555, 2250, 2100, 375));
+    connect(Command[8], &QPushButton::clicked, frame, &QWidget::hide);
 
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setInterval(0);
-    connect(Timer1, &QTimer::timeout, this, &Form4::stufe);
+    connect(Command[1], &QPushButton::clicked, this, &Form4::neuesRaetsel);
+    connect(Command[2], &QPushButton::clicked, this, &Form4::loesung);
+    connect(Command[3], &QPushButton::clicked, this, &Form4::drucken);
+    connect(Command[5], &QPushButton::clicked, this, &QWidget::close);
+    connect(Command[6], &QPushButton::clicked, this, &Form4::neuBeginnen);
+    connect(Command[7], &QPushButton::clicked, this, &Form4::abbrechen);
+    setFixedSize(twipsToPixels(kClientWidth), twipsToPixels(kClientHeight));
 }
 
 }  // namespace vondrik

@@ -2,6 +2,7 @@
 #include "puzzles/snail_generator.h"
 
 #include "dictionary/length_tables.h"
+#include "puzzles/taken_entries.h"
 
 namespace vondrik {
 
@@ -60,9 +61,21 @@ void SnailGenerator::runStage(int stage) {
     }
 }
 
+int SnailGenerator::drawWord(int word) {
+    collectCandidates(word);
+    // The solution word's meaning is a clue as well.
+    TakenEntries taken;
+    for (int before = 0; before < word; ++before) {
+        taken.add(snail_.words[before], snail_.meanings[before]);
+    }
+    const int length = kSnailWordLength[word];
+    return candidates_.drawAccepted(random_, [&](const QString& text) {
+        return taken.accepts(candidateWord(text, length), candidateMeaning(text, length));
+    });
+}
+
 void SnailGenerator::chooseSolutionWord() {
-    collectCandidates(0);
-    const int j = candidates_.draw(random_);
+    const int j = drawWord(0);
     if (j == 0) {
         giveUp();  // no six-letter word at all
         return;
@@ -77,11 +90,10 @@ void SnailGenerator::fillWord(int word) {
         setStage(word == 1 ? 1 : word - 1);
         return;
     }
-    collectCandidates(word);
-    const int j = candidates_.draw(random_);
+    const int j = drawWord(word);
     if (j == 0) {
-        // Nothing fits behind the word before: choose that one anew (for word 1, which can
-        // always take the solution word itself, a new solution word).
+        // Nothing fits behind the word before: choose that one anew (for word 1, a new
+        // solution word).
         setStage(word - 1);
         return;
     }

@@ -33,7 +33,7 @@ class SnailGenerator : public StagedGenerator {
 
     // Begins a new generation with the solution word: the attempt counters start at 0 and
     // the length tables are read afresh, so the random numbers alone decide the snail.
-    void start();
+    void start() override;
 
     // The finished snail once the state is Complete.
     const Snail& snail() const { return snail_; }
@@ -52,6 +52,8 @@ class SnailGenerator : public StagedGenerator {
     void chooseSolutionWord();
     void fillWord(int word);
     void collectCandidates(int word);
+    // The number of the candidate drawn for the word, 0 when none can be taken.
+    int drawWord(int word);
     bool fits(int word, const QString& upper) const;
     void take(int word, int number);
 

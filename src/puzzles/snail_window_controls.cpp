@@ -1,5 +1,4 @@
-// The snail window's controls and their places in the designed client area of
-// 9345 x 5985 twips.
+// The snail window's controls and their places in its client area of 11600 x 7000 twips.
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -18,9 +17,12 @@
 namespace vondrik {
 namespace {
 
-constexpr int kClientWidth = 9345;
-constexpr int kClientHeight = 5985;
+// Wider and taller than first designed, so that long clues and the eleven answers are seen
+// whole.
+constexpr int kClientWidth = 11600;
+constexpr int kClientHeight = 7000;
 constexpr std::array<int, kSnailSide> kColumnLeft = {600, 1200, 1920, 2520, 3240, 3960};
+constexpr int kButtonTop = 6540;
 constexpr std::array<int, kSnailSide> kRowTop = {480, 1200, 1800, 2520, 3240, 3840};
 const QColor kGreen(0, 255, 0);
 
@@ -65,15 +67,6 @@ QLineEdit* makeBox(QWidget* parent, const QFont& font, const QColor& background)
 
 }  // namespace
 
-void Schnecken::buildWindow() {
-    applyPuzzleLook(*this);
-    buildArrows();
-    buildSpiral();
-    buildPanels();
-    buildButtons();
-    setFixedSize(twipsToPixels(kClientWidth), twipsToPixels(kClientHeight));
-}
-
 void Schnecken::buildArrows() {
     // Rightwards above row 1, downwards right of column 6, leftwards below row 6, upwards
     // left of column 1 (up to row 2): a shaft and two strokes of the head each.
@@ -114,76 +107,79 @@ void Schnecken::buildSpiral() {
         QLineEdit* box = makeBox(this, letters, diagonal ? kGreen : Qt::white);
         box->setObjectName(QStringLiteral("Text1_%1").arg(i));
         box->setGeometry(twipRect(kColumnLeft[cell.column - 1], kRowTop[cell.row - 1], 375, 495));
-        box->installEventFilter(this);
         Text1[i] = box;
     }
-    // The boxes take the keys in spiral order.
-    for (int i = 1; i < kSnailBoxes; ++i) {
-        setTabOrder(Text1[i - 1], Text1[i]);
-    }
+    takeLetterBoxes(Text1);  // in spiral order
     QFont solution = letters;
     solution.setPointSize(10);
     for (int j = 0; j < kSnailSide; ++j) {
         QLineEdit* box = makeBox(this, solution, kGreen);
         box->setObjectName(QStringLiteral("Text2_%1").arg(j));
-        box->setGeometry(twipRect(6960 + j * 360, 5520, 375, 375));
+        box->setGeometry(twipRect(6960 + j * 360, kButtonTop, 375, 375));
         box->setReadOnly(true);
         box->setFocusPolicy(Qt::NoFocus);
         Text2[j] = box;
     }
 
-    Label5 = makeLabel(QStringLiteral("Rätsel-Nr."), "Label5", this);
-    Label5->setGeometry(twipRect(360, 4950, 900, 300));
-    Text3 = new QLineEdit(this);
-    Text3->setObjectName(QStringLiteral("Text3"));
-    Text3->setGeometry(twipRect(1260, 4920, 1020, 330));
-    Text3->setMaxLength(6);
-    Text3->setToolTip(
-        QStringLiteral("Die Nummer des Rätsels. Geben Sie hier die Nummer eines früheren Rätsels "
-                       "ein und drücken Sie die Eingabetaste, um genau dieses Rätsel wieder zu "
-                       "erstellen."));
-    connect(Text3, &QLineEdit::returnPressed, this, &Schnecken::raetselNummer);
+    buildNumberField("Label5", "Text3", {360, 4950});
 }
 
 void Schnecken::buildPanels() {
     List1 = new ClueList(this);
     List1->setObjectName(QStringLiteral("List1"));
-    List1->setGeometry(twipRect(4920, 360, 4215, 2595));
+    List1->setGeometry(twipRect(4920, 360, 6480, 4560));
     List1->hide();
+    // A clue clicked takes the focus to the first box of its word.
     connect(List1, &QListWidget::itemClicked, this,
-            [this](QListWidgetItem* item) { hinweisGeklickt(List1->row(item)); });
+            [this](QListWidgetItem* item) { moveTo(kSnailFirstBox[List1->row(item) + 1]); });
     List2 = new ClueList(this);
     List2->setObjectName(QStringLiteral("List2"));
-    List2->setGeometry(twipRect(7440, 3000, 1695, 1425));
+    List2->setGeometry(twipRect(360, 5400, 4320, 1020));
+    List2->setColumns(3);
     List2->hide();
 
     QFont bold = font();
     bold.setBold(true);
     Label1 = makeLabel(QStringLiteral("Bedeutung des Lösungswortes:"), "Label1", this);
     Label1->setFont(bold);
-    Label1->setGeometry(twipRect(6000, 4560, 3200, 255));
+    Label1->setGeometry(twipRect(4920, 5040, 6480, 255));
     Label2 = makeLabel(QString(), "Label2", this);
     Label2->setWordWrap(true);
     Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Label2->setGeometry(twipRect(6000, 4815, 3200, 660));
+    Label2->setGeometry(twipRect(4920, 5295, 6480, 1140));
     Label1->hide();
     Label2->hide();
 
-    ProgressBar1 = new QProgressBar(this);
-    ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
-    ProgressBar1->setRange(0, SnailGenerator::kCompleteStage);
-    ProgressBar1->setTextVisible(false);
-    ProgressBar1->setGeometry(twipRect(4920, 3240, 2400, 330));
-    ProgressBar1->hide();
+    buildProgressBar({4920, 3240, 2400, 330}, SnailGenerator::kCompleteStage);
+}
 
-    Frame1 = new QGroupBox(QStringLiteral("Rätselschnecke"), this);
-    Frame1->setObjectName(QStringLiteral("Frame1"));
-    Frame1->setGeometry(twipRect(4320, 0, 5055, 3255));
-    QPalette yellow = Frame1->palette();
-    yellow.setColor(QPalette::Window, kPuzzleLightYellow);
-    Frame1->setPalette(yellow);
-    Frame1->setAutoFillBackground(true);
-    Label3 = makeLabel(
+void Schnecken::buildButtons() {
+    // The row is narrow up to the solution-word boxes: the captions get a slightly smaller
+    // font and little padding, so none of them is cut off.
+    constexpr int height = 375;
+    Command1 = makeButton(QStringLiteral("Neues Rätsel erstellen"), "Command1", this,
+                          twipRect(0, kButtonTop, 1890, height));
+    Command2 = makeButton(QStringLiteral("Rätsel ausdrucken"), "Command2", this,
+                          twipRect(1920, kButtonTop, 1650, height));
+    Command5 = makeButton(QStringLiteral("Lösung einblenden"), "Command5", this,
+                          twipRect(3600, kButtonTop, 1650, height));
+    auto* help = makeButton(QStringLiteral("Hilfe"), "Command3", this,
+                            twipRect(5280, kButtonTop, 690, height));
+    auto* end = makeButton(QStringLiteral("Ende"), "Command4", this,
+                           twipRect(6000, kButtonTop, 900, height));
+    QFont captions = font();
+    captions.setPointSizeF(8);
+    for (QPushButton* button : {Command1, Command2, Command5, help, end}) {
+        button->setFont(captions);
+        button->setStyleSheet(QStringLiteral("QPushButton { padding: 0px 1px; }"));
+    }
+    Command2->hide();
+    Command5->hide();
+    setSolutionButton(Command5);
+
+    QGroupBox* frame =
+        buildHelpPanel(QStringLiteral("Rätselschnecke"), {4320, 0, 7280, 3255}, help);
+    QLabel* rules = makeLabel(
         QStringLiteral(
             "Der Endbuchstabe des ersten Wortes ist der Anfangsbuchstabe des zweiten und so "
             "weiter. Die Wörter müssen gemäß den Definitionen gefunden werden. Dann werden sie "
@@ -191,60 +187,26 @@ void Schnecken::buildPanels() {
             "waagerecht, das zweite senkrecht, das dritte von rechts nach lins, das vierte von "
             "unten nach oben etc. eingetragen werden muss. Das Lösungswort ergibt sich  in der "
             "Diagonalen von links oben nach rechts unten."),
-        "Label3", Frame1);
-    Label3->setGeometry(twipRect(120, 255, 4815, 1860));
-    Label4 = makeLabel(
+        "Label3", frame);
+    rules->setGeometry(twipRect(120, 255, 7040, 1860));
+    QLabel* colours = makeLabel(
         QStringLiteral("Bei  richtigen Eingabe eines Buchstabens wird dieser Blau dargestellt, "
                        "sollte die Eingabe nicht stimmen wird der Buchstabe schwarz bleiben."),
-        "Label4", Frame1);
-    Label4->setGeometry(twipRect(120, 2130, 4815, 690));
-    for (QLabel* label : {Label3, Label4}) {
+        "Label4", frame);
+    colours->setGeometry(twipRect(120, 2130, 7040, 690));
+    for (QLabel* label : {rules, colours}) {
         label->setWordWrap(true);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     }
-    Command6 = makeButton(QStringLiteral("alles klar"), "Command6", Frame1,
-                          twipRect(3600, 2835, 1335, 360));
-    connect(Command6, &QPushButton::clicked, Frame1, &QWidget::hide);
-    Frame1->hide();
-}
-
-void Schnecken::buildButtons() {
-    constexpr int top = 5520;
-    constexpr int height = 375;
-    // The row is narrow up to the solution-word boxes: the captions get a slightly smaller
-    // font and little padding, so none of them is cut off.
-    Command1 = makeButton(QStringLiteral("Neues Rätsel erstellen"), "Command1", this,
-                          twipRect(0, top, 1890, height));
-    Command2 = makeButton(QStringLiteral("Rätsel ausdrucken"), "Command2", this,
-                          twipRect(1920, top, 1650, height));
-    Command5 = makeButton(QStringLiteral("Lösung einblenden"), "Command5", this,
-                          twipRect(3600, top, 1650, height));
-    Command3 =
-        makeButton(QStringLiteral("Hilfe"), "Command3", this, twipRect(5280, top, 690, height));
-    Command4 =
-        makeButton(QStringLiteral("Ende"), "Command4", this, twipRect(6000, top, 900, height));
-    QFont captions = font();
-    captions.setPointSizeF(8);
-    for (QPushButton* button : {Command1, Command2, Command5, Command3, Command4}) {
-        button->setFont(captions);
-        button->setStyleSheet(QStringLiteral("QPushButton { padding: 0px 1px; }"));
-    }
-    Command2->hide();
-    Command5->hide();
+    QPushButton* close = makeButton(QStringLiteral("alles klar"), "Command6", frame,
+                                    twipRect(5825, 2835, 1335, 360));
+    connect(close, &QPushButton::clicked, frame, &QWidget::hide);
 
     connect(Command1, &QPushButton::clicked, this, &Schnecken::neuesRaetsel);
     connect(Command2, &QPushButton::clicked, this, &Schnecken::drucken);
     connect(Command5, &QPushButton::clicked, this, &Schnecken::loesung);
-    connect(Command3, &QPushButton::clicked, this, [this] {
-        Frame1->show();
-        Frame1->raise();
-    });
-    connect(Command4, &QPushButton::clicked, this, &QWidget::close);
-
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setInterval(0);
-    connect(Timer1, &QTimer::timeout, this, &Schnecken::stufe);
+    connect(end, &QPushButton::clicked, this, &QWidget::close);
+    setFixedSize(twipsToPixels(kClientWidth), twipsToPixels(kClientHeight));
 }
 
 }  // namespace vondrik

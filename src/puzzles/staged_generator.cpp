@@ -39,7 +39,9 @@ bool StagedGenerator::step() {
     } catch (const DatabaseError& error) {
         // A damaged or closed dictionary: the generation cannot go on, and the window shows
         // the engine's text instead of a half-built puzzle.
-        fail(error.message());
+        fail(QStringLiteral("Das Rätsel konnte nicht erstellt werden.\n\nMeldung der "
+                            "Datenbank: %1")
+                 .arg(error.message()));
         return false;
     }
     if (state_ != State::Generating) {

@@ -14,6 +14,9 @@ class StagedGenerator {
 
     virtual ~StagedGenerator() = default;
 
+    // Begins a new generation at the first stage; the random numbers drawn from here on alone
+    // decide the puzzle.
+    virtual void start() = 0;
     // Runs the stage due and returns whether another one is due. When it returns false the
     // state is Complete or Failed (message() says why).
     bool step();
@@ -22,7 +25,7 @@ class StagedGenerator {
 
     State state() const { return state_; }
     int stage() const { return stage_; }
-    // Why the last generation ended without a puzzle.
+    // Why the last generation ended without a puzzle, as the user is told.
     const QString& message() const { return message_; }
     // Stages run by the current or last generation.
     int stagesRun() const { return stagesRun_; }

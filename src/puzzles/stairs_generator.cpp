@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "dictionary/length_tables.h"
+#include "puzzles/taken_entries.h"
 
 namespace vondrik {
 
@@ -60,7 +61,11 @@ void StairsGenerator::chooseSolutionWord() {
             }
         }
     }
-    const int j = solutions_.draw(random_);
+    // A solution word whose meaning holds it would give the staircase away.
+    const int j = solutions_.drawAccepted(random_, [](const QString& text) {
+        return TakenEntries().accepts(candidateWord(text, kStairsSolutionLength),
+                                      candidateMeaning(text, kStairsSolutionLength));
+    });
     if (j == 0 || pool_.empty()) {
         giveUp();  // no twelve-letter word, or no seven-letter word at all
         return;
@@ -77,17 +82,24 @@ void StairsGenerator::chooseSolutionWord() {
 }
 
 void StairsGenerator::fillRow(int row) {
-    // Stage 0 has made sure that every row finds a word, so the rows never go back and
-    // need no attempt counter.
+    // Stage 0 has made sure that every row finds a word, so the rows need no attempt
+    // counter; only the rules of a fair puzzle can still leave a row without one.
     candidates_.clear();
     for (const TableRow& entry : pool_) {
         if (fitsRow(row, entry.upper)) {
             candidates_.add(candidateText(entry.begriff, entry.bedeutung));
         }
     }
-    const int j = candidates_.draw(random_);
+    TakenEntries taken;
+    for (int word = 1; word <= row; ++word) {
+        taken.add(stairs_.words[word], stairs_.meanings[word]);
+    }
+    const int j = candidates_.drawAccepted(random_, [&](const QString& text) {
+        return taken.accepts(candidateWord(text, kStairsColumns),
+                             candidateMeaning(text, kStairsColumns));
+    });
     if (j == 0) {
-        setStage(0);  // cannot happen after the check of stage 0; never take a stale entry
+        setStage(0);  // a new solution word; never take a stale entry
         return;
     }
     const QString& text = candidates_.at(j);

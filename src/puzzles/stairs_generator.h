@@ -32,7 +32,7 @@ class StairsGenerator : public StagedGenerator {
 
     // Begins a new generation with the solution word; the length tables are read afresh, so
     // the random numbers alone decide the puzzle.
-    void start();
+    void start() override;
 
     // The finished puzzle once the state is Complete.
     const Stairs& stairs() const { return stairs_; }

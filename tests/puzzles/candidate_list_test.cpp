@@ -9,6 +9,7 @@
 #include "puzzle_dictionary.h"
 #include "puzzles/puzzle_number.h"
 #include "puzzles/table_scans.h"
+#include "puzzles/taken_entries.h"
 #include "ui/fake_platform.h"
 
 namespace vondrik {
@@ -19,7 +20,6 @@ TEST(CandidateList, TextsComeApartIntoWordAndMeaning) {
     EXPECT_EQ(text, "Fuß =====  Körperteil, unten");
     EXPECT_EQ(candidateWord(text, 3), "FUß");
     EXPECT_EQ(candidateMeaning(text, 3), "Körperteil, unten");
-    EXPECT_EQ(candidateMeaning(candidateText(u"Anker", u""), 5), "");
 }
 
 TEST(CandidateList, DrawsOneToCountAndNothingFromAnEmptyList) {
@@ -35,6 +35,35 @@ TEST(CandidateList, DrawsOneToCountAndNothingFromAnEmptyList) {
     list.clear();  // a new scan that finds nothing
     EXPECT_EQ(list.draw(random), 0);
     EXPECT_EQ(random.next(), 0.5);  // the empty list drew no number
+}
+
+TEST(TakenEntries, AnAnswerInAClueOrAnythingTwiceIsRefused) {
+    TakenEntries taken;
+    taken.add("AL", "Aluminium, chemisches Element");
+    taken.add("REH", "Waldtier");
+    struct Case {
+        const char* word;
+        const char* meaning;
+        bool accepted;
+    };
+    for (const Case& c : std::initializer_list<Case>{
+             {"MELANOM", "malignes Melanom der Haut", false},  // its own word
+             {"RIO", "Rio-de-Janeiro, Stadt", false},
+             {"ÖL", "öl, Fett", false},                   // case and umlaut
+             {"ALU", "Al, Aluminium (Kurzwort)", false},  // another row's answer
+             {"ALU", "Aluminium (Kurzwort)", true},       // only inside a longer word
+             {"WALD", "Gehölz", true},
+             {"RAH", "wie ein Reh so scheu", false},
+             {"WALDTIER", "Hirsch oder Wildschwein", false},  // in a taken clue
+             {"REH", "Wild", false},                          // the same word again
+             {"HIRSCH", "  WALDTIER ", false},                // the same clue again
+             {"SPEISEÖL", "Öl zum Braten", true}}) {
+        EXPECT_EQ(taken.accepts(QString::fromUtf8(c.word), QString::fromUtf8(c.meaning)),
+                  c.accepted)
+            << c.word << " / " << c.meaning;
+    }
+    EXPECT_TRUE(containsWholeWord(QStringLiteral("Stadt (Rio)"), "RIO"));
+    EXPECT_FALSE(containsWholeWord(QStringLiteral("Rio2"), "RIO"));
 }
 
 TEST(TableScans, ReadsEachTableOnceUntilForgotten) {

@@ -91,12 +91,13 @@ inline std::vector<PlacedEntry> stairsWords() {
         kNachtwaechter,
         {7, "tarnen", "zu kurz für eine Zeile"},
     };
+    int clue = 0;  // every clue another: a puzzle never shows one twice
     for (const char* word :
          {"niemals", "Nischen", "Nachbar", "Schneid", "Schrank", "Achtung", "Matrose",
           "Citrone", "Patrone", "genauso", "abbauen", "etliche", "gleiche", "Spanner",
           "Blätter", "Fenster", "Kirchen", "endlich", "überall", "hierher", "bergauf",
           "Experte", "Schaden", "brausen", "Gefährt", "ansehen", "mittags"}) {
-        entries.push_back({7, QString::fromUtf8(word), QStringLiteral("Hinweis")});
+        entries.push_back({7, QString::fromUtf8(word), QStringLiteral("Hinweis %1").arg(++clue)});
     }
     return entries;
 }

@@ -6,11 +6,21 @@
 
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTest>
 
 #include "puzzle_dictionary.h"
 #include "ui/fake_platform.h"
 
 namespace vondrik::test {
+
+// Types the text into the widget key by key, umlauts and "ß" included.
+inline void typeText(QWidget* widget, const QString& text,
+                     Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    for (QChar c : text) {
+        QTest::sendKeyEvent(QTest::Click, widget, Qt::Key(c.toUpper().unicode()), QString(c),
+                            modifiers);
+    }
+}
 
 template <typename Window, typename Generator>
 class PuzzleWindowTest : public ::testing::Test {

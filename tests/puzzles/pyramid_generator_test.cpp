@@ -1,14 +1,11 @@
-// The pyramid generator on small dictionaries: the pyramid's rules over many seeds, the
-// row-2 fallback, the attempt limit and a dictionary without any pyramid.
+// The pyramid generator on small dictionaries: the row-2 fallback, the attempt limit and a
+// dictionary without any pyramid. The rules of many generated pyramids are the quality
+// test's.
 #include "puzzles/pyramid_generator.h"
 
 #include <gtest/gtest.h>
 
-#include <QSet>
-
-#include "dictionary/text.h"
 #include "puzzle_dictionary.h"
-#include "puzzles/puzzle_number.h"
 #include "ui/fake_platform.h"
 
 namespace vondrik {
@@ -26,41 +23,6 @@ std::vector<int> run(PyramidGenerator& generator) {
         stages.push_back(generator.stage());
     } while (generator.step());
     return stages;
-}
-
-TEST(PyramidGenerator, EveryPyramidKeepsTheRulesAndShowsTheChosenEntries) {
-    const std::vector<PlacedEntry> entries = fixturePlus(test::pyramidChains());
-    test::PuzzleDictionary dictionary(entries);
-    QSet<QString> stored;  // "table|WORD|meaning" of every entry of the right length
-    for (const PlacedEntry& e : entries) {
-        if (e.begriff.size() == e.table) {
-            stored.insert(QStringLiteral("%1|%2|%3")
-                              .arg(e.table)
-                              .arg(upperKeepLength(e.begriff), e.bedeutung));
-        }
-    }
-    SeededRandom random(1);
-    PyramidGenerator generator(dictionary.session, random);
-    QSet<QString> startLetters;
-    for (int seed = 1; seed <= 300; ++seed) {
-        seedForPuzzle(random, seed);
-        run(generator);
-        ASSERT_EQ(generator.state(), PyramidGenerator::State::Complete) << seed;
-        EXPECT_LE(generator.tableScans(), 6);  // each table read once however often it backs up
-        const Pyramid& p = generator.pyramid();
-        startLetters.insert(p.startLetter());
-        EXPECT_TRUE(QStringLiteral("AEHRLTONSI").contains(p.startLetter())) << seed;
-        for (int row = 2; row <= kPyramidRows; ++row) {
-            ASSERT_EQ(p.words[row].size(), row) << seed << " " << p.words[row].toStdString();
-            for (QChar letter : p.words[row - 1]) {
-                EXPECT_TRUE(p.words[row].contains(letter)) << seed << " row " << row;
-            }
-            EXPECT_TRUE(stored.contains(
-                QStringLiteral("%1|%2|%3").arg(row).arg(p.words[row], p.meanings[row])))
-                << seed << " row " << row;
-        }
-    }
-    EXPECT_GE(startLetters.size(), 3);
 }
 
 TEST(PyramidGenerator, AStartLetterThatLeadsNowhereIsGivenUp) {
@@ -116,21 +78,7 @@ TEST(PyramidGenerator, ADictionaryWithoutPyramidEndsWithTheMessage) {
     dictionary.session.close();
     run(generator);
     EXPECT_EQ(generator.state(), PyramidGenerator::State::Failed);
-    EXPECT_EQ(generator.message(), notOpenMessage());
-}
-
-TEST(Pyramid, LinesForScreenAndSheet) {
-    Pyramid p;
-    p.words = {"", "I", "IN", "NIE", "NEID", "DIENT", "DIENST", "STUDIEN"};
-    p.meanings = {"", "", "Ort", "nimmer", "Missgunst", "hilft", "Amt", "Arbeiten"};
-    EXPECT_EQ(p.clueLines(), (QStringList{"2.  Ort", "3.  nimmer", "4.  Missgunst", "5.  hilft",
-                                          "6.  Amt", "7.  Arbeiten"}));
-    EXPECT_EQ(p.solutionLines().last(), "7. STUDIEN");
-    const QStringList sheet = p.printLines();
-    EXPECT_EQ(sheet, (QStringList{"      1. = I", "      2. = Ort", "      3. = nimmer",
-                                  "      4. = Missgunst", "      5. = hilft", "      6. = Amt",
-                                  "      7. = Arbeiten"}));
-    EXPECT_EQ(firstBoxOfRow(7), 21);
+    EXPECT_TRUE(generator.message().endsWith(notOpenMessage()));
 }
 
 }  // namespace

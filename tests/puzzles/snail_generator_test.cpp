@@ -1,22 +1,16 @@
-// The snail generator on small dictionaries: the snail's rules over many seeds, a
-// word that finds nothing going back instead of taking a stale entry, and a
-// dictionary without any snail; the spiral's geometry and the lines shown and printed.
+// The snail generator on small dictionaries: a word that finds nothing going back instead of
+// taking a stale entry, and a dictionary without any snail; the spiral's geometry and the
+// lines shown and printed. The rules of many generated snails are the quality test's.
 #include "puzzles/snail_generator.h"
 
 #include <gtest/gtest.h>
 
 #include <QSet>
 
-#include "dictionary/text.h"
 #include "puzzle_dictionary.h"
-#include "puzzles/puzzle_number.h"
 
 namespace vondrik {
 namespace {
-
-using test::PlacedEntry;
-
-using test::spiralWords;
 
 // Runs a generation to its end; the stage before each step, in order.
 std::vector<int> run(SnailGenerator& generator) {
@@ -26,41 +20,6 @@ std::vector<int> run(SnailGenerator& generator) {
         stages.push_back(generator.stage());
     } while (generator.step());
     return stages;
-}
-
-TEST(SnailGenerator, EverySnailKeepsTheRulesAndShowsTheChosenEntries) {
-    test::PuzzleDictionary dictionary(spiralWords());
-    QSet<QString> stored;  // "WORD|meaning" of every entry of its table's length
-    for (const PlacedEntry& e : spiralWords()) {
-        if (e.begriff.size() == e.table) {
-            stored.insert(upperKeepLength(e.begriff) + u'|' + e.bedeutung);
-        }
-    }
-    SeededRandom random(1);
-    SnailGenerator generator(dictionary.session, random);
-    QSet<QString> spirals;
-    for (int seed = 1; seed <= 200; ++seed) {
-        seedForPuzzle(random, seed);
-        run(generator);
-        ASSERT_EQ(generator.state(), SnailGenerator::State::Complete) << seed;
-        EXPECT_LE(generator.tableScans(), 5);
-        const Snail& s = generator.snail();
-        for (int n = 0; n <= kSnailWords; ++n) {
-            ASSERT_EQ(s.words[n].size(), kSnailWordLength[n]) << seed << " word " << n;
-            EXPECT_TRUE(stored.contains(s.words[n] + u'|' + s.meanings[n])) << seed;
-        }
-        for (int n = 2; n <= kSnailWords; ++n) {
-            EXPECT_EQ(s.words[n].front(), s.words[n - 1].back()) << seed << " word " << n;
-        }
-        const QString spiral = s.spiralText();
-        QString diagonal;
-        for (int box : kSnailDiagonalBoxes) {
-            diagonal += spiral.at(box);
-        }
-        EXPECT_EQ(diagonal, s.solutionWord()) << seed;
-        spirals.insert(spiral);
-    }
-    EXPECT_GE(spirals.size(), 4);
 }
 
 TEST(SnailGenerator, AWordThatFindsNothingGoesBackInsteadOfTakingAStaleEntry) {
@@ -99,7 +58,7 @@ TEST(SnailGenerator, NoSixLetterWordOrAClosedDictionaryEndsAtOnce) {
     dictionary.session.close();
     run(generator);
     EXPECT_EQ(generator.state(), SnailGenerator::State::Failed);
-    EXPECT_EQ(generator.message(), notOpenMessage());
+    EXPECT_TRUE(generator.message().endsWith(notOpenMessage()));
 }
 
 TEST(Snail, SpiralGeometry) {
@@ -135,11 +94,6 @@ TEST(Snail, LinesForScreenAndSheet) {
     EXPECT_EQ(sheet[10], "      11. = Bedeutung 11");
     EXPECT_EQ(sheet[11], "     ");
     EXPECT_EQ(sheet[12], "      Bedeutung des Lösungsworts: Bedeutung 0");
-    for (const QString& line : sheet) {
-        for (const QString& word : s.words) {
-            EXPECT_FALSE(line.contains(word)) << line.toStdString();
-        }
-    }
 }
 
 }  // namespace
