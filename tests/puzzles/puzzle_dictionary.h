@@ -115,6 +115,7 @@ class PuzzleDictionary {
   public:
     explicit PuzzleDictionary(const std::vector<PlacedEntry>& entries) {
         auto db = Database::CreateDatabase(dir_.filePath(QStringLiteral("daten.mdb")));
+        Transaction rows(*db);
         for (const LengthTable& table : lengthTables()) {
             auto appender = db->OpenTable(QLatin1String(table.name));
             for (const PlacedEntry& e : entries) {
@@ -127,6 +128,7 @@ class PuzzleDictionary {
             }
             appender->Close();
         }
+        rows.commit();
         session.attach(std::move(db));
     }
 
