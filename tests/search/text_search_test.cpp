@@ -36,6 +36,7 @@ TEST_F(TextSearch, AllLengthsListsShortWordsFirstAndFindsEveryHit) {
 
 TEST_F(TextSearch, AllLengthsStopsAtTheLineLimit) {
     {
+        Transaction rows(db.database());
         auto appender = db.database().OpenTable("drei");
         for (int i = 0; i < kMaxAllLengthsLines; ++i) {
             appender->AddNew();
@@ -43,6 +44,7 @@ TEST_F(TextSearch, AllLengthsStopsAtTheLineLimit) {
             appender->setValue(2, "Füllwort");
             appender->Update();
         }
+        rows.commit();
     }
     const auto result = searchAllLengths(db, TextSearchInput{"**", {}, true});
     EXPECT_TRUE(result.tooMany);

@@ -99,6 +99,21 @@ TEST_F(PreferencesTest, ColoursAndFontApplyAtOnceSurviveARestartAndStandardResto
     EXPECT_TRUE(fake.problems().isEmpty()) << fake.problems().join(u'\n').toStdString();
 }
 
+TEST_F(PreferencesTest, CrosswordSpellingCountsBoxesAndSurvivesARestart) {
+    QAction* boxes = haupt->menuAction("kaestchen");
+    EXPECT_EQ(boxes->text(), "Umlaute als AE, OE, UE und ß als SS zählen");
+    EXPECT_FALSE(boxes->isChecked());
+    EXPECT_TRUE(search("stra##e").filter("STRAßE").isEmpty());  // seven letters
+    boxes->trigger();
+    restart();
+    EXPECT_TRUE(haupt->menuAction("kaestchen")->isChecked());
+    EXPECT_EQ(search("stra##e").filter("STRAßE"), QStringList{"STRAßE (STRASSE)\tFahrweg"});
+    haupt->menuAction("kaestchen")->trigger();
+    restart();
+    EXPECT_FALSE(haupt->menuAction("kaestchen")->isChecked());
+    EXPECT_EQ(iniLines().value(12), "0");
+}
+
 TEST_F(PreferencesTest, EachMissingSettingsLineIsALoadErrorAndLoadingGoesOn) {
     ASSERT_TRUE(writeLines(app.file("vondrik.ini"), {" 0", " 16777215", "DejaVu Sans"}));
     start();
