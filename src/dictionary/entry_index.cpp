@@ -2,15 +2,54 @@
 // the copy fast: no row is decoded, and the string matcher skips most characters unread.
 #include "dictionary/entry_index.h"
 
-#include <QStringMatcher>
 #include <algorithm>
+#include <cstring>
 
 #include "dictionary/box_spelling.h"
 #include "dictionary/database.h"
 #include "dictionary/jet_like.h"
 #include "dictionary/statements.h"
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace vondrik {
+namespace {
+
+// The first occurrence of needle in [from, stop), or nullptr. Sixteen positions at a time
+// are tested for the needle's first and last byte together, so only the rare positions that
+// have both are compared in full (glibc's memmem goes byte by byte through the text).
+const char* findBytes(const char* from, const char* stop, std::string_view needle) {
+    const std::size_t n = needle.size();
+    if (n == 0 || std::size_t(stop - from) < n) {
+        return nullptr;
+    }
+#if defined(__SSE2__)
+    if (n >= 2) {
+        const __m128i first = _mm_set1_epi8(needle.front());
+        const __m128i last = _mm_set1_epi8(needle.back());
+        const char* p = from;
+        for (; p + n - 1 + 16 <= stop; p += 16) {
+            const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+            const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + n - 1));
+            unsigned mask = unsigned(_mm_movemask_epi8(
+                _mm_and_si128(_mm_cmpeq_epi8(a, first), _mm_cmpeq_epi8(b, last))));
+            while (mask != 0) {
+                const int bit = __builtin_ctz(mask);
+                if (std::memcmp(p + bit + 1, needle.data() + 1, n - 2) == 0) {
+                    return p + bit;
+                }
+                mask &= mask - 1;
+            }
+        }
+        from = p;
+    }
+#endif
+    return static_cast<const char*>(memmem(from, std::size_t(stop - from), needle.data(), n));
+}
+
+}  // namespace
 
 QString EntryIndex::fold(QStringView text) {
     QString folded = text.toString();
@@ -20,6 +59,10 @@ QString EntryIndex::fold(QStringView text) {
         }
     }
     return folded;
+}
+
+std::string EntryIndex::foldedUtf8(QStringView text) {
+    return fold(text).toStdString();
 }
 
 bool EntryIndex::isPlainText(QStringView text) {
@@ -36,11 +79,11 @@ EntryIndex EntryIndex::read(Database& db) {
         for (; !rs.Eof(); rs.MoveNext()) {
             IndexedEntry entry{table.length, rs.text(u"Begriff"), rs.text(u"Bedeutung"), {}};
             entry.boxes = boxSpelling(entry.begriff);
-            index.start_.push_back(std::size_t(index.folded_.size()));
-            index.folded_ += fold(entry.begriff);
-            index.folded_ += u'\n';
-            index.folded_ += fold(entry.bedeutung);
-            index.folded_ += u'\n';
+            index.start_.push_back(index.folded_.size());
+            index.folded_ += foldedUtf8(entry.begriff);
+            index.folded_ += '\n';
+            index.folded_ += foldedUtf8(entry.bedeutung);
+            index.folded_ += '\n';
             const auto boxes = std::size_t(entry.boxes.size());
             if (boxes >= index.byBoxes_.size()) {
                 index.byBoxes_.resize(boxes + 1);
@@ -50,7 +93,7 @@ EntryIndex EntryIndex::read(Database& db) {
         }
     }
     index.tableStart_[kLongestWord + 1] = index.entries_.size();
-    index.start_.push_back(std::size_t(index.folded_.size()));
+    index.start_.push_back(index.folded_.size());
     return index;
 }
 
@@ -59,10 +102,9 @@ const std::vector<std::size_t>& EntryIndex::withBoxes(int boxes) const {
     return boxes >= 0 && std::size_t(boxes) < byBoxes_.size() ? byBoxes_[boxes] : none;
 }
 
-bool EntryIndex::holds(std::size_t entry, QStringView foldedText) const {
-    const QStringView slice = QStringView(folded_).sliced(
-        qsizetype(start_[entry]), qsizetype(start_[entry + 1] - start_[entry]));
-    return slice.indexOf(foldedText) >= 0;
+bool EntryIndex::holds(std::size_t entry, std::string_view foldedText) const {
+    const char* slice = folded_.data() + start_[entry];
+    return findBytes(slice, folded_.data() + start_[entry + 1], foldedText) != nullptr;
 }
 
 void EntryIndex::findText(const std::vector<QString>& texts, int length,
@@ -70,9 +112,9 @@ void EntryIndex::findText(const std::vector<QString>& texts, int length,
     if (texts.empty()) {
         return;
     }
-    std::vector<QString> folded;
+    std::vector<std::string> folded;
     for (const QString& text : texts) {
-        folded.push_back(fold(text));
+        folded.push_back(foldedUtf8(text));
     }
     std::size_t first = 0;
     std::size_t end = entries_.size();
@@ -83,26 +125,28 @@ void EntryIndex::findText(const std::vector<QString>& texts, int length,
         first = tableStart_[length];
         end = tableStart_[length + 1];
     }
-    const QStringMatcher matcher(folded.front());
-    const QStringView all(folded_);
-    const qsizetype stop = qsizetype(start_[end]);
-    qsizetype from = qsizetype(start_[first]);
+    const std::string& needle = folded.front();
+    const char* const base = folded_.data();
+    const char* const stop = base + start_[end];
+    const char* from = base + start_[first];
     auto entry = start_.begin() + std::ptrdiff_t(first);
-    while (true) {
-        const qsizetype hit = matcher.indexIn(all.first(stop), from);
-        if (hit < 0) {
+    while (from < stop) {
+        const char* hit = findBytes(from, stop, needle);
+        if (!hit) {
             return;
         }
         // The entry whose slice holds the hit; hits only move forward.
-        entry = std::upper_bound(entry, start_.begin() + std::ptrdiff_t(end), std::size_t(hit)) - 1;
+        entry =
+            std::upper_bound(entry, start_.begin() + std::ptrdiff_t(end), std::size_t(hit - base)) -
+            1;
         const auto number = std::size_t(entry - start_.begin());
         const bool matchesAll =
             std::all_of(folded.begin() + 1, folded.end(),
-                        [&](const QString& text) { return holds(number, text); });
+                        [&](const std::string& text) { return holds(number, text); });
         if (matchesAll && !visit(number)) {
             return;
         }
-        from = qsizetype(start_[number + 1]);
+        from = base + start_[number + 1];
         ++entry;
     }
 }

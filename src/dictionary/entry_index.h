@@ -8,6 +8,8 @@
 #include <QStringView>
 #include <array>
 #include <functional>
+#include <string>
+#include <string_view>
 #include <vector>
 
 #include "dictionary/length_tables.h"
@@ -43,17 +45,20 @@ class EntryIndex {
     // The indexes of the entries whose word has `boxes` boxes, in table order.
     const std::vector<std::size_t>& withBoxes(int boxes) const;
 
-    // Whether the entry's word or meaning holds the plain, folded text.
-    bool holds(std::size_t entry, QStringView foldedText) const;
+    // Whether the entry's word or meaning holds a plain text folded by foldedUtf8.
+    bool holds(std::size_t entry, std::string_view foldedText) const;
 
     // The text folded as LIKE compares it.
     static QString fold(QStringView text);
+    // The same as UTF-8, the form the copy searches in.
+    static std::string foldedUtf8(QStringView text);
 
   private:
     std::vector<IndexedEntry> entries_;
-    // Folded word, LF, folded meaning, LF, for all entries one after the other; an LF never
-    // occurs in a stored text, so no match spans two fields.
-    QString folded_;
+    // Folded word, LF, folded meaning, LF, for all entries one after the other, in UTF-8 (a
+    // substring of code points is a substring of their UTF-8 bytes, and memmem is fast); an LF
+    // never occurs in a stored text, so no match spans two fields.
+    std::string folded_;
     std::vector<std::size_t> start_;  // where each entry begins in folded_, and the end
     std::array<std::size_t, kLongestWord + 2> tableStart_{};  // first entry of each length
     std::vector<std::vector<std::size_t>> byBoxes_;

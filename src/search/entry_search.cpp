@@ -75,7 +75,7 @@ FieldPattern::FieldPattern(const QString& like) {
     const QStringView inner = QStringView(like).sliced(1, std::max<qsizetype>(like.size() - 2, 0));
     if (like.size() >= 3 && like.startsWith(u'*') && like.endsWith(u'*') &&
         EntryIndex::isPlainText(inner)) {
-        folded_ = EntryIndex::fold(inner);
+        folded_ = EntryIndex::foldedUtf8(inner);
     } else {
         jet_.emplace(like.toUtf8().toStdString());
     }
@@ -85,7 +85,7 @@ bool FieldPattern::matches(QStringView text) const {
     if (jet_) {
         return jet_->matches(text.toUtf8().toStdString());
     }
-    return EntryIndex::fold(text).contains(folded_);
+    return EntryIndex::foldedUtf8(text).find(folded_) != std::string::npos;
 }
 
 bool FieldPattern::matchesEntry(const EntryIndex& index, std::size_t entry) const {

@@ -23,7 +23,7 @@ class FieldPattern {
     bool matchesEntry(const EntryIndex& index, std::size_t entry) const;
 
   private:
-    QString folded_;  // the plain text, folded; empty when jet_ decides
+    std::string folded_;  // the plain text, folded, in UTF-8; empty when jet_ decides
     std::optional<JetPattern> jet_;
 };
 
