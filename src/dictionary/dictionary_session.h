@@ -27,6 +27,9 @@ class DictionarySession {
     const Recordset& open(const QString& statement);
     // Runs one changing statement; its text becomes sql. Throws as open() does.
     void execute(const QString& statement);
+    // Makes a statement the one last built, without running it (the game window does so when
+    // it loads); Auswahl stays as it is.
+    void build(const QString& statement) { sql_ = statement; }
 
     // The connection itself, for the operations that are no statement (appending by table,
     // a new password). Throws the "not open" error.
