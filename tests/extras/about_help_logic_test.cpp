@@ -10,6 +10,7 @@
 #include "extras/help_files.h"
 #include "extras/help_search.h"
 #include "extras/link_pulse.h"
+#include "support/qt_printers.h"
 #include "ui/text_file.h"
 
 namespace vondrik {
@@ -120,6 +121,29 @@ TEST(HelpFiles, SinglePageTopicsAreSectionsOfThatPage) {
     ASSERT_EQ(raute.size(), 2);
     EXPECT_TRUE(search.find("Raute Punkten Platzhalter").isEmpty());
     EXPECT_TRUE(search.find("   ").isEmpty());
+}
+
+// Menus list an entry under each main category it names; two made some list it twice.
+TEST(DesktopEntry, NamesOneMainCategory) {
+    QFile entry(QStringLiteral(VONDRIK_ICON_SOURCE_DIR "/vondrik2000.desktop.in"));
+    ASSERT_TRUE(entry.open(QIODevice::ReadOnly | QIODevice::Text));
+    QStringList categories;
+    for (const QString& line : QString::fromUtf8(entry.readAll()).split(u'\n')) {
+        if (line.startsWith("Categories=")) {
+            categories = line.mid(11).split(u';', Qt::SkipEmptyParts);
+        }
+    }
+    static const QStringList mainCategories = {
+        "AudioVideo", "Audio",  "Video",   "Development", "Education", "Game",   "Graphics",
+        "Network",    "Office", "Science", "Settings",    "System",    "Utility"};
+    QStringList main;
+    for (const QString& category : categories) {
+        if (mainCategories.contains(category)) {
+            main << category;
+        }
+    }
+    EXPECT_EQ(main, QStringList{"Office"}) << categories.join(u';').toStdString();
+    EXPECT_TRUE(categories.contains("Dictionary"));  // an additional category of Office
 }
 
 }  // namespace
