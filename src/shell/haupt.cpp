@@ -40,6 +40,10 @@ Haupt::Haupt(Platform& platform, QWidget* parent)
       prefs_(Preferences::defaults(platform.appFolder)) {
     setObjectName(QStringLiteral("Haupt"));
     setWindowTitle(QStringLiteral("Vondrik 2000"));
+    // Fitted to the screen once at load, the window keeps its size: no maximise button.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
     buildControls();
     buildMenu();
     connectSearches();

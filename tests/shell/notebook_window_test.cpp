@@ -88,5 +88,30 @@ TEST_F(NotebookWindowTest, SavedShiftIsUsedAtTheNextStartUntilItIsDeleted) {
     EXPECT_TRUE(fake.messageBox.shown().isEmpty());
 }
 
+// At start the shift comes from nt.dat, measured against the window as fitted to the screen:
+// on a large screen every value once gave the same panel, about 340 pixels too high.
+TEST_F(NotebookWindowTest, SavedShiftIsAppliedAtStartOnScreensOfEverySize) {
+    for (const QRect area : {QRect(0, 0, 1920, 1080), QRect(0, 0, 1024, 768)}) {
+        for (const int twips : {0, 10, 150, 2000, -150, -5000}) {
+            SCOPED_TRACE(QStringLiteral("%1x%2, %3")
+                             .arg(area.width())
+                             .arg(area.height())
+                             .arg(twips)
+                             .toStdString());
+            ASSERT_TRUE(writeLines(app.file("nt.dat"), {QStringLiteral(" %1").arg(twips)}));
+            start(area);
+            const QWidget* client = haupt->centralWidget();
+            const QGroupBox* panel = Frame1(*haupt);
+            // Designed with the panel at the bottom of the window, scaled to the screen.
+            EXPECT_EQ(twipsToPixels(haupt->panelBaseTop()) + panel->height(), client->height());
+            EXPECT_GE(haupt->frameGeometry().width(), area.width() * 3 / 4);
+            // Raised by the saved value; nothing moves it below the window's bottom.
+            expectShift(std::max(twips, 0));
+            EXPECT_LE(panel->geometry().bottom(), client->height() - 1);
+        }
+    }
+    EXPECT_TRUE(fake.messageBox.shown().isEmpty());
+}
+
 }  // namespace
 }  // namespace vondrik::test
