@@ -62,13 +62,25 @@ TEST_F(DurcheinanderTest, OpensWithItsTextsAndCancelSearchesNothing) {
     EXPECT_EQ(look.pixelColor(look.width() / 2, 0), QColor(0, 255, 0));
     EXPECT_EQ(look.pixelColor(look.width() / 2, look.height() - 2), QColor(0, 0, 0));
 
-    Frame2(*haupt)->hide();
-    QTest::keyClicks(letterBox(), QStringLiteral("eihne"));
-    QTest::mouseClick(button("Command1"), Qt::LeftButton);
-    EXPECT_TRUE(Frame2(*haupt)->isVisible());
-    EXPECT_EQ(List1(*haupt)->count(), 0);
-    EXPECT_TRUE(Text17(*haupt)->text().isEmpty());
-    expectMainWindowBack<Durcheinander>(*haupt);
+    // "Abbrechen" or Escape: nothing is searched.
+    for (const bool escape : {false, true}) {
+        SCOPED_TRACE(escape ? "Escape" : "Abbrechen");
+        ASSERT_TRUE(escape || dialog);
+        if (escape) {
+            ASSERT_TRUE(open());
+        }
+        Frame2(*haupt)->hide();
+        QTest::keyClicks(letterBox(), QStringLiteral("eihne"));
+        if (escape) {
+            QTest::keyClick(letterBox(), Qt::Key_Escape);
+        } else {
+            QTest::mouseClick(button("Command1"), Qt::LeftButton);
+        }
+        EXPECT_TRUE(Frame2(*haupt)->isVisible());
+        EXPECT_EQ(List1(*haupt)->count(), 0);
+        EXPECT_TRUE(Text17(*haupt)->text().isEmpty());
+        expectMainWindowBack<Durcheinander>(*haupt);
+    }
 }
 
 TEST_F(DurcheinanderTest, LettersFindTheWordsOfTheirLengthThatHoldThem) {

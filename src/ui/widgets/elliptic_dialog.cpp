@@ -90,6 +90,15 @@ bool EllipticDialog::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
+// The boxes leave Escape to the window, as a dialog's boxes do.
+void EllipticDialog::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        cancel();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
 void EllipticDialog::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     const int h = height();
