@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QTimer>
 
 #include "maintenance/erweitern.h"
 #include "search/durcheinander.h"
@@ -26,6 +27,8 @@ namespace {
 constexpr int kDesignWidth = 1000;
 constexpr int kPanelTop = 470;
 constexpr int kPanelHeight = 215;
+
+constexpr Qt::WindowStates kEnlarged = Qt::WindowMaximized | Qt::WindowFullScreen;
 
 const char16_t* const kLengthCaptions[15] = {u"&2", u"&3", u"&4", u"&5",  u"&6",
                                              u"&7", u"&8", u"&9", u"&10", u"11",
@@ -197,6 +200,11 @@ void Haupt::changeEvent(QEvent* event) {
                       (event->type() == QEvent::EnabledChange && isEnabled());
     if (back && Text1) {
         selectPattern();
+    }
+    // A window manager may maximise a fixed-size window all the same (by a key or another
+    // program); the controls would not follow, so the window goes back to its size.
+    if (event->type() == QEvent::WindowStateChange && (windowState() & kEnlarged)) {
+        QTimer::singleShot(0, this, [this] { setWindowState(windowState() & ~kEnlarged); });
     }
     QMainWindow::changeEvent(event);
 }

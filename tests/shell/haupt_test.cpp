@@ -37,6 +37,9 @@ TEST_F(HauptTest, LoadsScaledWithTheMenuAsTheUserSeesIt) {
     EXPECT_EQ(haupt->minimumSize(), haupt->maximumSize());
     EXPECT_FALSE(haupt->windowFlags() & Qt::WindowMaximizeButtonHint);
     EXPECT_TRUE(haupt->windowFlags() & Qt::WindowMinimizeButtonHint);
+    haupt->showMaximized();  // as a window manager may do all the same
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !haupt->isMaximized(); }));
+    EXPECT_EQ(haupt->size(), fitted);
 
     QStringList top;
     for (QAction* a : haupt->menuBar()->actions()) {

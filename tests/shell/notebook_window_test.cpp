@@ -66,7 +66,7 @@ TEST_F(NotebookWindowTest, SavedShiftIsUsedAtTheNextStartUntilItIsDeleted) {
     window->HScroll1->setValue(500);
     window->Command1->click();
     EXPECT_EQ(readLines(app.file("nt.dat")), QStringList{" 500"});
-    QTRY_VERIFY(window.isNull());  // closed and unloaded
+    EXPECT_TRUE(QTest::qWaitFor([&] { return window.isNull(); }));  // closed and unloaded
 
     haupt->close();
     start();
@@ -79,7 +79,7 @@ TEST_F(NotebookWindowTest, SavedShiftIsUsedAtTheNextStartUntilItIsDeleted) {
     window->Command2->click();
     EXPECT_FALSE(QFile::exists(app.file("nt.dat")));
     expectShift(0);
-    QTRY_VERIFY(window.isNull());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return window.isNull(); }));
 
     // A value beyond the range is clamped before it moves anything.
     ASSERT_TRUE(writeLines(app.file("nt.dat"), {"99999"}));

@@ -11,6 +11,8 @@
 #include <QTimer>
 #include <QWindow>
 
+#include "ui/widgets/task_list.h"
+
 namespace vondrik {
 namespace {
 
@@ -27,6 +29,8 @@ EllipticDialog::EllipticDialog(QWidget* mainWindow, const QString& name, const Q
     setObjectName(name);
     setWindowTitle(title);
     setAttribute(Qt::WA_DeleteOnClose);
+    // It works on the main window's behalf and gets no task-list entry of its own.
+    keepOutOfTaskList(*this);
 
     // The focus is set a moment after the window appears, once the window system has
     // activated it; setting it at once could be lost to the activation.
