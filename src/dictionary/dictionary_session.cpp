@@ -50,8 +50,4 @@ const EntryIndex& DictionarySession::entries() {
     return *entries_;
 }
 
-void DictionarySession::describe(const QString& statement) {
-    sql_ = statement;
-}
-
 }  // namespace vondrik

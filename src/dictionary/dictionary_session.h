@@ -29,6 +29,10 @@ class DictionarySession {
     const Recordset& open(const QString& statement);
     // Runs one changing statement; its text becomes sql. Throws as open() does.
     void execute(const QString& statement);
+    // Makes a statement the one last built without running it, Auswahl staying as it is: the
+    // game window does so when it loads, and a search answered from entries() records the
+    // statement that gives the same rows.
+    void build(const QString& statement) { sql_ = statement; }
 
     // The connection itself, for the operations that are no statement (appending by table,
     // a new password, transactions). Throws the "not open" error.
@@ -37,8 +41,6 @@ class DictionarySession {
     // Every entry in memory, read at the first call after the dictionary last changed through
     // this session (execute, database, attach); throws as open() does.
     const EntryIndex& entries();
-    // A search answered from entries() records the statement that gives the same rows.
-    void describe(const QString& statement);
 
     const QString& sql() const { return sql_; }
     const Recordset& auswahl() const { return Auswahl; }

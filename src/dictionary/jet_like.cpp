@@ -146,11 +146,24 @@ bool JetPattern::matches(std::string_view utf8Text) const {
         }
         const char32_t wanted = tokens_[starToken + 1].literal;
         if (wanted < 0x80) {
-            // Bytes of multi-byte characters are all >= 0x80 and never equal an ASCII letter.
-            while (from < n && kAsciiFold[bytes[from]] != wanted) {
-                ++from;
+            // ASCII bytes compare through the table; a character beyond ASCII is decoded, as
+            // one of them folds into ASCII too (the Kelvin sign into "k").
+            while (from < n) {
+                const unsigned char b = bytes[from];
+                if (b < 0x80) {
+                    if (kAsciiFold[b] == wanted) {
+                        return from;
+                    }
+                    ++from;
+                    continue;
+                }
+                size_t next = from;
+                if (nextChar(next) == wanted) {
+                    return from;
+                }
+                from = next;
             }
-            return from;
+            return n;
         }
         while (from < n) {
             size_t next = from;

@@ -1,4 +1,4 @@
-// Length-keeping upper case and blank trimming.
+// Length-keeping case mapping, blank trimming and one-line user text.
 #include "dictionary/text.h"
 
 namespace vondrik {
@@ -24,6 +24,18 @@ QString upperKeepLength(const QString& text) {
     return result;
 }
 
+QString lowerKeepLength(const QString& text) {
+    QString result = text;
+    QChar* data = result.data();
+    for (qsizetype i = 0; i < result.size(); ++i) {
+        // One code unit to one, as in upperInPlace; a surrogate pair stays as it is.
+        if (!data[i].isSurrogate()) {
+            data[i] = data[i].toLower();
+        }
+    }
+    return result;
+}
+
 QString trimBlanks(const QString& text) {
     qsizetype begin = 0;
     qsizetype end = text.size();
@@ -34,6 +46,19 @@ QString trimBlanks(const QString& text) {
         --end;
     }
     return text.mid(begin, end - begin);
+}
+
+QString singleLineText(const QString& text) {
+    QString result;
+    result.reserve(text.size());
+    for (const QChar c : text) {
+        if (c == u'\r' || c == u'\n') {
+            result.append(u' ');
+        } else if (c.unicode() >= 0x20 && c.unicode() != 0x7F) {
+            result.append(c);
+        }
+    }
+    return result;
 }
 
 }  // namespace vondrik

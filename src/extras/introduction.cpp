@@ -18,33 +18,39 @@ const std::array<IntroPage, kIntroPages>& introPages() {
              "Für die unbekannten Buchstaben geben Sie eine Raute(#), ein Leerzeichen, oder ein "
              "Fragezeichen ein. Dann drücken Sie ENTER oder RETURN, danach erfolgt die Suche und "
              "Sie bekommen alle Ergebnisse aufgelistet."),
-         QStringLiteral("r#e#s#l#")},
+         QStringLiteral("#e#e#b#r"),
+         {}},
         {QStringLiteral("Textsuche nutzen"),
          QStringLiteral(
-             "Gesucht wird ein deutscher Dichter mit 8 Buchstaben! Klicken Sie mit der Maus auf "
-             "den Knopf mit der 8, nun wird eine Eingabe von Ihnen verlangt. Sie können jetzt nur "
-             "das erste Eingabefeld benutzen und 'dt. dichter' eingeben. oder aber im ersten "
-             "Eingabefeld 'dichter' und im 2. Eingabefeld 'dt.' eingeben. Es werden nun alle "
-             "deutsche Dichter mit 8 Buchstaben ausgegeben. Sie dürfen aber nicht statt 'dt.', "
-             "'deutsche' eingeben. Sehen Sie sich hierzu in der HILFE das Thema Abkürzungen an."),
-         QStringLiteral("dt. dichter")},
+             "Gesucht wird ein Dichter mit 8 Buchstaben! Klicken Sie mit der Maus auf den Knopf "
+             "mit der 8, nun wird eine Eingabe von Ihnen verlangt. Geben Sie in das erste "
+             "Eingabefeld 'dichter' ein. Es werden nun alle Begriffe mit 8 Buchstaben "
+             "ausgegeben, in denen 'dichter' vorkommt, im Begriff oder in seiner Bedeutung. Mit "
+             "einem zweiten Text im 2. Eingabefeld, etwa 'prosa', grenzen Sie die Suche weiter "
+             "ein. Gesucht wird genau die eingegebene Zeichenfolge: 'dichter' findet auch "
+             "'dichterisch', aber nicht 'Poet'. Sehen Sie sich hierzu in der HILFE das Thema "
+             "Abkürzungen an."),
+         QStringLiteral("dichter"),
+         {}},
         {QStringLiteral("Kombinierte Suche"),
          QStringLiteral(
              "Diese Art der Suche ist sinnvoll, wenn Sie von dem gesuchten Begriff mindestens "
-             "schon einen Buchstaben kennen. Als Beispiel nehmen wir hier einfach mal wieder den "
-             "'deutschen Dichter'. Aktivieren Sie zunächst SUCHE KOMBINIEREN, und machen dann "
-             "Ihre Eingabe. Wenn z.B. der vierte Buchstaben des Dichters ein 'R' ist machen Sie "
-             "folgende Eingabe ###R#### und mit RETURN oder ENTER bestätigen. Nun werden Sie "
-             "noch aufgefordert einen Suchtext einzugeben. Geben Sie dann hier 'dt. dichter' "
+             "schon einen Buchstaben kennen. Als Beispiel nehmen wir hier eine Hauptstadt mit 8 "
+             "Buchstaben. Aktivieren Sie zunächst SUCHE KOMBINIEREN, und machen dann Ihre "
+             "Eingabe. Wenn z.B. der dritte Buchstabe der Hauptstadt ein 'N' ist machen Sie "
+             "folgende Eingabe ##N##### und mit RETURN oder ENTER bestätigen. Nun werden Sie "
+             "noch aufgefordert einen Suchtext einzugeben. Geben Sie dann hier 'hauptstadt' "
              "ein. "),
-         QStringLiteral("###r####")},
+         QStringLiteral("##n#####"), QStringLiteral("hauptstadt")},
         {QStringLiteral("Ein Wort aus durcheinander geratenen Buchstaben bilden"),
          QStringLiteral(
              "Diese Funktion kann Ihnen sehr nützlich sein, falls Sie nur einzelne Buchstaben "
              "als Lösung haben und aus diesen das Lösungswort bilden müssen. Es können hier auch "
              "fehlende Buchstaben mit einem '?' oder '#' eingegeben werden. Als Beispiel können "
-             "Sie sich ansehen, was aus 'EROTNHREBTE' werden kann."),
-         QStringLiteral("erotnhrebte")},
+             "Sie sich ansehen, was aus den Buchstaben 'HUNDSACH' und einem unbekannten "
+             "Buchstaben ('?') werden kann."),
+         QStringLiteral("hundsach?"),
+         {}},
     }};
     return pages;
 }

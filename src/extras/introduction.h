@@ -11,11 +11,13 @@ struct IntroPage {
     QString caption;  // window title while the page shows
     QString text;     // the explanation
     QString example;  // what the demonstration types, one more character per step
+    QString answer;   // the combined search's text, offered in its input box (page 3 only)
 };
 
 inline constexpr int kIntroPages = 4;
 
-// The pages in their order, page 1 first.
+// The pages in their order, page 1 first. The examples find a handful of entries in the
+// dictionary the program ships with, and the texts quote what the demonstrations type.
 const std::array<IntroPage, kIntroPages>& introPages();
 
 class Introduction {

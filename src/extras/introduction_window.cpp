@@ -3,6 +3,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -17,7 +18,9 @@
 #include "search/search_controller.h"
 #include "ui/platform.h"
 #include "ui/twips.h"
+#include "ui/widgets/elliptic_dialog.h"
 #include "ui/widgets/result_list.h"
+#include "ui/widgets/task_list.h"
 
 namespace vondrik {
 namespace {
@@ -47,6 +50,7 @@ Form1::Form1(Platform& platform, SearchController& searches, QWidget* mainWindow
     setObjectName(QStringLiteral("Form1"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowIcon(programIcon(platform.appFolder));
+    keepOutOfTaskList(*this);
     buildControls();
     if (mainWindow) {
         // Over the result area, clear of the control panel.
@@ -150,10 +154,14 @@ void Form1::hopStep() {
 void Form1::demonstrate() {
     Timer2->stop();
     const int page = intro_.page();
+    const int interrupted = intro_.demonstrationPage();
     intro_.startDemonstration();
     QWidget* main = mainWindow_;
     if (!main) {
         return;
+    }
+    if (interrupted == 3 && page != 3) {
+        untickCombinedSearch();  // or the next pattern search would be a combined one
     }
     if (page != 2) {
         // Down to the control panel and over to the right edge: the pattern box, the list and
@@ -174,6 +182,7 @@ void Form1::demonstrate() {
 
 void Form1::prepare(int page) {
     QWidget* main = mainWindow_;
+    closeOtherDialogs(page);
     switch (page) {
         case 1:
         case 3:
@@ -206,6 +215,41 @@ void Form1::prepare(int page) {
         placeBesideDialog();
     }
     comeToFront();
+}
+
+// A dialog another demonstration left open locks the main window: the length button would
+// not open the text search's dialog, and typing into the pattern box would go nowhere. It is
+// cancelled as its "Abbrechen" would.
+void Form1::closeOtherDialogs(int page) {
+    const QString own = page == 2   ? QStringLiteral("Eingabetext")
+                        : page == 4 ? QStringLiteral("Durcheinander")
+                                    : QString();
+    for (const QString& name : {QStringLiteral("Eingabetext"), QStringLiteral("Durcheinander")}) {
+        if (name == own) {
+            continue;
+        }
+        if (auto* dialog = qobject_cast<EllipticDialog*>(openChildWindow(mainWindow_, name))) {
+            dialog->reject();
+        }
+    }
+    if (dialog_ && dialog_->objectName() != own) {
+        dialog_ = nullptr;
+    }
+}
+
+void Form1::untickCombinedSearch() {
+    if (auto* combine = mainWindowControl<QCheckBox>(mainWindow_, QStringLiteral("Check1"))) {
+        combine->setChecked(false);
+    }
+}
+
+void Form1::closeEvent(QCloseEvent* event) {
+    // Closing ends the demonstration; the switch it ticked goes back as at its end.
+    if (intro_.demonstrationPage() == 3) {
+        untickCombinedSearch();
+    }
+    Timer1->stop();
+    QWidget::closeEvent(event);
 }
 
 void Form1::placeBesideDialog() {
@@ -268,11 +312,18 @@ void Form1::startSearch(int page) {
         // Unlike the user's own combined search, an empty answer still searches: "**" then
         // matches every meaning.
         const QPointer<Form1> alive(this);
+        const QPointer<QCheckBox> combine =
+            mainWindowControl<QCheckBox>(main, QStringLiteral("Check1"));
         const QString answer = platform_.inputBox.ask(
             QStringLiteral("Bitte Suchbegriff eingeben."),
-            QStringLiteral("'Suche kombinieren' ist aktiviert"), QStringLiteral("dt. dichter"));
+            QStringLiteral("'Suche kombinieren' ist aktiviert"), introPages()[page - 1].answer);
         if (!alive || !mainWindow_) {
-            return;  // the window or the program ended while the box was open
+            // The window or the program ended while the box was open: no search, and the
+            // switch goes back as at the demonstration's end.
+            if (combine) {
+                combine->setChecked(false);
+            }
+            return;
         }
         state.kombitext = u'*' + cleanFreeText(answer) + u'*';
     }

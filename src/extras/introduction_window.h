@@ -30,7 +30,8 @@ class Form1 : public QWidget {
     Q_OBJECT
   public:
     // A window of its own, on top of all others, so that it stays usable while the dialogs of
-    // its demonstrations lock the main window. It unloads when closed.
+    // its demonstrations lock the main window; kept out of the task list. It unloads when
+    // closed, and a combined-search demonstration it leaves unfinished unticks its switch.
     Form1(Platform& platform, SearchController& searches, QWidget* mainWindow,
           IntroductionHooks hooks);
 
@@ -49,12 +50,17 @@ class Form1 : public QWidget {
     QTimer* Timer1 = nullptr;
     QTimer* Timer2 = nullptr;
 
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
   private:
     void buildControls();
     void showPage();
     void turnPage(bool forward);
     void demonstrate();
     void prepare(int page);
+    void closeOtherDialogs(int page);
+    void untickCombinedSearch();
     void type(int page, const QString& typed);
     void startSearch(int page);
     void placeBesideDialog();

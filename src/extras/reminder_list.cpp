@@ -1,6 +1,7 @@
 // Reading, checking and writing the reminder list.
 #include "extras/reminder_list.h"
 
+#include "dictionary/text.h"
 #include "ui/text_file.h"
 
 namespace vondrik {
@@ -46,6 +47,13 @@ EntryRefusal wrongDate() {
 std::optional<EntryRefusal> checkEntry(const QString& date, const QString& occasion) {
     if (date.size() != 5 || date[2] != u'.') {
         return wrongDate();
+    }
+    // Reading the number skips blanks, but a line end or TAB in the date would split the
+    // entry in the file and keep it from ever matching a day.
+    for (const QChar c : date) {
+        if (!(c.isDigit() && c.unicode() < 0x80) && c != u'.' && c != u' ') {
+            return wrongDate();
+        }
     }
     const double day = leadingNumber(QStringView(date).left(2));
     const double month = leadingNumber(QStringView(date).right(2));
@@ -93,10 +101,8 @@ std::optional<EntryRefusal> ReminderList::add(const QString& date, const QString
     if (auto refusal = checkEntry(date, occasion)) {
         return refusal;
     }
-    // A line end inside the occasion would split the entry into two lines of the file.
-    QString text = occasion;
-    text.replace(u'\r', u' ').replace(u'\n', u' ');
-    lines_.append(date + QStringLiteral("   ") + text);
+    // The entry is one line of the file, whatever was pasted into the occasion.
+    lines_.append(date + QStringLiteral("   ") + singleLineText(occasion));
     ++changes_;
     return std::nullopt;
 }

@@ -22,8 +22,9 @@ struct EntryRefusal {
     QString title;
 };
 
-// The date must be five characters "dd.mm" whose day reads 1 to 31 and month 1 to 12 (a
-// blank may stand for a leading zero); the occasion must not be empty.
+// The date must be five characters "dd.mm", digits, dots and blanks only, whose day reads 1
+// to 31 and month 1 to 12 (a blank may stand for a leading zero); the occasion must not be
+// empty.
 std::optional<EntryRefusal> checkEntry(const QString& date, const QString& occasion);
 
 // The day as the reminder compares it with a line's first five characters: "06.12".

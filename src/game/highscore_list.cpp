@@ -64,9 +64,8 @@ int HighscoreList::insert(const QString& name, qint64 score) {
     if (!qualifies(score)) {
         return -1;
     }
-    QString entered = nameOrNameless(name);
-    // One name is one line of the file.
-    entered.replace(u'\r', u' ').replace(u'\n', u' ');
+    // One name is one line of the file, without TABs or NULs that would garble the list.
+    const QString entered = nameOrNameless(singleLineText(name));
     playerName_ = entered;
 
     std::vector<Candidate> items;

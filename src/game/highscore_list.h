@@ -14,6 +14,8 @@ namespace vondrik::game {
 struct HighscoreEntry {
     QString name;   // as read, or "Namenlos" for a blank one
     QString score;  // as read; after an entry a plain decimal number
+
+    friend bool operator==(const HighscoreEntry&, const HighscoreEntry&) = default;
 };
 
 class HighscoreList {

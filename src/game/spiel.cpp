@@ -9,8 +9,13 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
+#include <algorithm>
 
+#include "dictionary/dictionary_session.h"
+#include "dictionary/length_tables.h"
+#include "dictionary/statements.h"
 #include "game/game_texts.h"
+#include "game/word_draw.h"
 #include "ui/platform.h"
 
 namespace vondrik {
@@ -27,6 +32,7 @@ constexpr int kSolvedPause = 8;  // flash steps
 
 Spiel::Spiel(DictionarySession& session, Platform& platform, QWidget* mainWindow, int notebookShift)
     : QMainWindow(mainWindow, Qt::Window), platform_(platform), game_(session, platform.random) {
+    session.build(statement(Family::WholeTable, *tableForLength(game::kLongestGameWord), {}));
     setObjectName(QStringLiteral("Spiel"));
     setWindowTitle(kTitle);
     setAttribute(Qt::WA_DeleteOnClose);
@@ -153,13 +159,24 @@ void Spiel::enterHighscore() {
 
 void Spiel::showHighscores() {
     for (int i = 0; i < game::HighscoreList::kEntries; ++i) {
+        // A score is never cut: one too wide for its column takes room from the name, up to
+        // half of it.
+        const QString& score = highscores_.entries()[i].score;
+        const int needed = Label15[i]->fontMetrics().horizontalAdvance(score) + 4;
+        const int extra = std::clamp(needed - scoreColumn_.width(), 0, nameColumn_.width() / 2);
+        Label14[i]->setGeometry(nameColumn_.x(), Label14[i]->y(), nameColumn_.width() - extra,
+                                Label14[i]->height());
+        Label15[i]->setGeometry(scoreColumn_.x() - extra, Label15[i]->y(),
+                                scoreColumn_.width() + extra, Label15[i]->height());
+        Label15[i]->setText(score);
+        Label15[i]->setToolTip(needed > Label15[i]->width() ? score : QString());
+
         // A name too long for its line ends in an ellipsis; the whole of it is the tooltip.
         const QString& name = highscores_.entries()[i].name;
         const QString shown =
             Label14[i]->fontMetrics().elidedText(name, Qt::ElideRight, Label14[i]->width());
         Label14[i]->setText(shown);
         Label14[i]->setToolTip(shown == name ? QString() : name);
-        Label15[i]->setText(highscores_.entries()[i].score);
     }
 }
 

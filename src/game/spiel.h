@@ -6,6 +6,7 @@
 #include <QList>
 #include <QMainWindow>
 #include <QPoint>
+#include <QRect>
 #include <array>
 #include <functional>
 
@@ -129,6 +130,9 @@ class Spiel : public QMainWindow {
     QTimer* flashTimer_ = nullptr;
     QList<std::function<void()>> flashes_;
     std::array<QPoint, game::kLetterBoxes> boxHome_{};
+    // The top-ten columns as fitted to the screen (left edge and width; the rows differ).
+    QRect nameColumn_;
+    QRect scoreColumn_;
 };
 
 }  // namespace vondrik

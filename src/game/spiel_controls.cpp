@@ -299,6 +299,8 @@ void Spiel::fitToScreen(int notebookShift) {
     for (int i = 0; i < game::kLetterBoxes; ++i) {
         boxHome_[i] = Text1[i]->pos();
     }
+    nameColumn_ = Label14[0]->geometry();
+    scoreColumn_ = Label15[0]->geometry();
     move(area.x() + std::max(0, (area.width() - frameGeometry().width()) / 2),
          area.y() + std::max(0, (area.height() - frameGeometry().height()) / 2));
 }

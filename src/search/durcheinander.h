@@ -34,7 +34,7 @@ class Durcheinander : public EllipticDialog {
     void buildControls();
     void placeControls();
     void start();
-    void cancel();
+    void cancel() override;
 
     Platform& platform_;
 };

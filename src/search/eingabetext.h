@@ -33,7 +33,7 @@ class Eingabetext : public EllipticDialog {
     void buildControls();
     void placeControls();
     void startSearch();
-    void cancel();
+    void cancel() override;
 
     SearchController& searches_;
 };

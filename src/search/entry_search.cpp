@@ -135,7 +135,7 @@ std::optional<SearchResult> searchTextInCopy(DictionarySession& session, int len
                     break;
                 }
             }
-            session.describe(
+            session.build(
                 overAllTables(boxCount(length) + QStringLiteral(" AND ") + textCondition(input)));
             return result;
         }
@@ -154,7 +154,7 @@ std::optional<SearchResult> searchTextInCopy(DictionarySession& session, int len
             }
         }
         const auto table = tableForLength(length == 0 ? lastTable : length);
-        session.describe(textSearchStatement(*table, input));
+        session.build(textSearchStatement(*table, input));
     } catch (const DatabaseError& e) {
         result.error = e.message();
     }
@@ -183,7 +183,7 @@ SearchResult searchPatternInBoxes(DictionarySession& session, const QString& typ
                 result.lines << boxResultLine(entry);
             }
         }
-        session.describe(overAllTables(condition));
+        session.build(overAllTables(condition));
     } catch (const DatabaseError& e) {
         result.error = e.message();
     }
@@ -202,7 +202,7 @@ SearchResult searchAnagramInBoxes(DictionarySession& session, const QString& let
                 result.lines << boxResultLine(entry);
             }
         }
-        session.describe(overAllTables(boxCount(int(boxes.size()))));
+        session.build(overAllTables(boxCount(int(boxes.size()))));
     } catch (const DatabaseError& e) {
         result.error = e.message();
     }

@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QTimer>
 
 #include "maintenance/erweitern.h"
 #include "search/durcheinander.h"
@@ -27,6 +28,8 @@ constexpr int kDesignWidth = 1000;
 constexpr int kPanelTop = 470;
 constexpr int kPanelHeight = 215;
 
+constexpr Qt::WindowStates kEnlarged = Qt::WindowMaximized | Qt::WindowFullScreen;
+
 const char16_t* const kLengthCaptions[15] = {u"&2", u"&3", u"&4", u"&5",  u"&6",
                                              u"&7", u"&8", u"&9", u"&10", u"11",
                                              u"12", u"13", u"14", u"15",  u"alle"};
@@ -40,6 +43,10 @@ Haupt::Haupt(Platform& platform, QWidget* parent)
       prefs_(Preferences::defaults(platform.appFolder)) {
     setObjectName(QStringLiteral("Haupt"));
     setWindowTitle(QStringLiteral("Vondrik 2000"));
+    // Fitted to the screen once at load, the window keeps its size: no maximise button.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
     buildControls();
     buildMenu();
     connectSearches();
@@ -193,6 +200,11 @@ void Haupt::changeEvent(QEvent* event) {
                       (event->type() == QEvent::EnabledChange && isEnabled());
     if (back && Text1) {
         selectPattern();
+    }
+    // A window manager may maximise a fixed-size window all the same (by a key or another
+    // program); the controls would not follow, so the window goes back to its size.
+    if (event->type() == QEvent::WindowStateChange && (windowState() & kEnlarged)) {
+        QTimer::singleShot(0, this, [this] { setWindowState(windowState() & ~kEnlarged); });
     }
     QMainWindow::changeEvent(event);
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QRect>
 #include <QString>
 #include <array>
 #include <functional>
@@ -33,8 +34,11 @@ class Haupt : public QMainWindow {
     explicit Haupt(Platform& platform, QWidget* parent = nullptr);
     ~Haupt() override;
 
-    // The load sequence. False when the program must end at once (no database file).
+    // The load sequence, fitting the window to the available area of its screen. False when
+    // the program must end at once (no database file).
     bool load();
+    // The same, fitting the window to `area` (screen pixels).
+    bool load(const QRect& area);
 
     DictionarySession& session() { return session_; }
     SearchController& searches() { return searches_; }

@@ -57,6 +57,11 @@ void Haupt::addFont(const char16_t* file, QWidget* target) {
 }
 
 bool Haupt::load() {
+    const QScreen* screen = this->screen();
+    return load(screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768));
+}
+
+bool Haupt::load(const QRect& area) {
     // A restore the program did not live to finish is completed first, so that the test for
     // the dictionary below and everything after it see one consistent state.
     finishInterruptedWork(platform_.appFolder);
@@ -76,9 +81,11 @@ bool Haupt::load() {
     runLoadStep([&] { addFont(u"lcd.ttf", Label2); });
     runLoadStep([&] {
         layout()->activate();  // the client gets its designed size before it is measured
-        const QScreen* screen = this->screen();
-        const QRect area = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
         scaleToFit(*this, *client_, area.size());
+        // The controls are placed for this one size, and the notebook shift and its base
+        // values are measured against it: the window keeps it rather than leaving controls
+        // behind when it is shrunk or grey space when it is enlarged.
+        setFixedSize(size());
         // A screen wider than the window's shape leaves room at the sides; share it out.
         move(area.x() + std::max(0, (area.width() - frameGeometry().width()) / 2), area.y());
     });

@@ -59,7 +59,8 @@ void Haupt::anagramm() {
     if (Text17->text().isEmpty()) {
         return;
     }
-    Text17->setText(Text17->text().toLower());
+    // The length chooses the table: lower case must not lengthen "İ" into two characters.
+    Text17->setText(lowerKeepLength(Text17->text()));
     searches_.anagramm(Text17->text());
 }
 

@@ -76,18 +76,22 @@ LockResult runningHere() {
 
 LockResult otherHost(const QString& host, const QString& path) {
     const QString file = QDir::toNativeSeparators(path);
-    const QString who = host.isEmpty()
-                            ? QStringLiteral(
-                                  "Die Sperrdatei %1 nennt keinen Besitzer; wahrscheinlich ist sie "
-                                  "bei einem Absturz unvollständig geblieben.")
-                                  .arg(file)
-                            : QStringLiteral(
-                                  "Vondrik 2000 wird von dem Rechner „%1“ benutzt oder wurde dort "
-                                  "nicht ordnungsgemäß beendet (Sperrdatei %2).")
-                                  .arg(host, file);
+    // A lock that names no computer gives no "there" to ask about: the question is whether
+    // any other computer runs the program on this folder.
+    const QString who =
+        host.isEmpty() ? QStringLiteral(
+                             "Die Sperrdatei %1 nennt keinen Besitzer; wahrscheinlich ist sie "
+                             "bei einem Absturz unvollständig geblieben.\n\nLäuft Vondrik 2000 "
+                             "gerade auf einem anderen Rechner, der diesen Anwendungsordner "
+                             "benutzt, antworten Sie bitte mit Nein")
+                             .arg(file)
+                       : QStringLiteral(
+                             "Vondrik 2000 wird von dem Rechner „%1“ benutzt oder wurde dort "
+                             "nicht ordnungsgemäß beendet (Sperrdatei %2).\n\nLäuft Vondrik "
+                             "2000 dort noch, antworten Sie bitte mit Nein")
+                             .arg(host, file);
     return {LockOutcome::OtherHost, host,
-            who + QStringLiteral("\n\nLäuft Vondrik 2000 dort noch, antworten Sie bitte mit "
-                                 "Nein: zwei laufende Programme würden dieselbe Datenbank "
+            who + QStringLiteral(": zwei laufende Programme würden dieselbe Datenbank "
                                  "beschreiben.\n\nSperre aufheben und Vondrik 2000 starten?")};
 }
 

@@ -29,8 +29,9 @@ int main(int argc, char** argv) {
                      [&haupt](vondrik::Haupt* shown) { haupt = shown; });
     QObject::connect(splash, &vondrik::starter::loadFailed, [] { QCoreApplication::exit(1); });
     if (!splash->load()) {
+        const int status = splash->exitStatus();
         delete splash;
-        return 0;
+        return status;
     }
     const int code = QApplication::exec();
     delete haupt.data();  // closed but possibly not yet deleted; it uses the platform

@@ -81,6 +81,7 @@ bool starter::load() {
             // Without the lock two copies could write the same files: never start unguarded.
             platform_.messageBox.show(lock.message, QStringLiteral("Fehlermeldung"),
                                       MessageIcon::Critical);
+            exitStatus_ = 1;  // a start that failed, for whoever started the program
             return false;
         case LockOutcome::OtherHost:  // the user left the other computer its lock
             return false;

@@ -27,8 +27,13 @@ class starter : public QWidget {
 
     // The load: false when the single-copy lock is not taken (another copy runs, the user
     // leaves another computer's lock in place, or no lock can be made), after the message;
-    // the caller ends the program then. Otherwise the splash is shown and its timer runs.
+    // the caller ends the program then, with exitStatus(). Otherwise the splash is shown and
+    // its timer runs.
     bool load();
+    // The program's exit status after a start that went no further: 1 when it could not
+    // start ("Vondrik 2000 kann nicht starten: ..."), 0 when another copy already runs or the
+    // user left another computer its lock, and after a start that went on.
+    int exitStatus() const { return exitStatus_; }
 
     QLabel* Label1 = nullptr;
     QLabel* Label2 = nullptr;
@@ -56,6 +61,7 @@ class starter : public QWidget {
     InstanceLock& lock_;
     QImage tile_;
     int ticks_ = 0;
+    int exitStatus_ = 0;
 };
 
 }  // namespace vondrik

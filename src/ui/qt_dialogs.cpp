@@ -4,6 +4,8 @@
 
 #include <QApplication>
 #include <QInputDialog>
+#include <QLayout>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -45,13 +47,36 @@ ButtonLook lookOf(MessageAnswer answer) {
     return {QStringLiteral("OK"), QMessageBox::AcceptRole};
 }
 
+// The box wraps its text at blanks only; a longer run without one (a pasted address, a
+// reminder typed without spaces) would run off its right edge. A zero-width space every so
+// often lets it wrap there too and shows nothing.
+constexpr int kLongestUnbrokenRun = 30;
+
+QString wrappable(const QString& text) {
+    QString result;
+    result.reserve(text.size() + text.size() / kLongestUnbrokenRun);
+    int run = 0;
+    for (const QChar c : text) {
+        run = c.isSpace() ? 0 : run + 1;
+        if (run > kLongestUnbrokenRun) {
+            result.append(QChar(0x200B));
+            run = 1;
+        }
+        result.append(c);
+    }
+    return result;
+}
+
+// Room beside a title for the window manager's icon and buttons.
+constexpr int kTitleBarExtras = 140;
+
 }  // namespace
 
 MessageAnswer QtMessageBox::ask(const QString& text, const QString& title, MessageIcon icon,
                                 MessageButtons buttons) {
     QMessageBox box(QApplication::activeWindow());
     box.setWindowTitle(title.isEmpty() ? QGuiApplication::applicationDisplayName() : title);
-    box.setText(text);
+    box.setText(wrappable(text));
     box.setIcon(qtIcon(icon));
 
     const QList<MessageAnswer> answers = answersOffered(buttons);
@@ -80,6 +105,14 @@ QString QtInputBox::ask(const QString& prompt, const QString& title, const QStri
     dialog.setTextValue(defaultText);
     dialog.setOkButtonText(QStringLiteral("OK"));
     dialog.setCancelButtonText(QStringLiteral("Abbrechen"));
+    // Unlike the message box, the input box takes no account of its title, which a window
+    // manager then cuts short ("'Suche kombinieren' ist aktiviert" in a box 201 pixels wide).
+    // Its layout fixes the box's size from the controls, so the text box gets the width.
+    if (auto* box = dialog.findChild<QLineEdit*>()) {
+        const QMargins margins = dialog.layout() ? dialog.layout()->contentsMargins() : QMargins();
+        const int titleWidth = dialog.fontMetrics().horizontalAdvance(dialog.windowTitle());
+        box->setMinimumWidth(titleWidth + kTitleBarExtras - margins.left() - margins.right());
+    }
     if (dialog.exec() != QDialog::Accepted) {
         return {};
     }

@@ -10,10 +10,17 @@
 namespace vondrik {
 namespace {
 
+// A line end inside a line would split it into two when the file is read back.
+QString oneLine(const QString& line) {
+    QString result = line;
+    result.replace(u'\r', u' ').replace(u'\n', u' ');
+    return result;
+}
+
 QByteArray encodeLines(const QStringList& lines) {
     QByteArray bytes;
     for (const QString& line : lines) {
-        bytes += encodeCp1252(line);
+        bytes += encodeCp1252(oneLine(line));
         bytes += "\r\n";
     }
     return bytes;
@@ -27,17 +34,15 @@ QStringList splitLines(const QString& text) {
     bool open = false;  // whether characters follow the last line end
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar c = text[i];
-        if (c == u'\r' || c == u'\n') {
-            if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') {
-                ++i;
-            }
+        if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') {
+            ++i;
             lines.append(current);
             current.clear();
             open = false;
-        } else {
-            current.append(c);
-            open = true;
+            continue;
         }
+        current.append(c == u'\r' || c == u'\n' ? QChar(u' ') : c);
+        open = true;
     }
     if (open) {
         lines.append(current);

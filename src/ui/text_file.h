@@ -8,19 +8,22 @@
 
 namespace vondrik {
 
-// Splits text at line ends. CR LF, a lone CR and a lone LF all end a line, so files edited
-// on other systems still read line by line; a final line end does not start an empty line.
+// Splits text at CR LF, the only line end of the program's files; a final line end does not
+// start an empty line. A lone CR or LF is no line end: it stands inside its line as a blank,
+// so a stray one cannot shift the lines after it (a name line onto a score line).
 QStringList splitLines(const QString& text);
 
 // All lines of a file, or nothing when the file cannot be opened.
 std::optional<QStringList> readLines(const QString& path);
 
-// Replaces the file with the given lines, each ending in CR LF. The text goes to a temporary
+// Replaces the file with the given lines, each ending in CR LF; a CR or LF inside a line is
+// written as a blank, so the file reads back with the same lines. The text goes to a temporary
 // file in the same folder that is renamed over the old one, so a failed write leaves the old
 // file as it was.
 bool writeLines(const QString& path, const QStringList& lines);
 
-// Appends lines, each ending in CR LF, creating the file when it is missing.
+// Appends lines, each ending in CR LF (a CR or LF inside one as a blank), creating the file
+// when it is missing.
 bool appendLines(const QString& path, const QStringList& lines);
 bool appendLine(const QString& path, const QString& line);
 

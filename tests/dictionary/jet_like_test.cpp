@@ -49,6 +49,30 @@ TEST(JetLike, LettersIgnoreCaseUmlautsIncluded) {
     EXPECT_FALSE(like("ä", "a"));
 }
 
+// The Kelvin sign (U+212A) lower-cases to an ASCII "k", the only character beyond ASCII that
+// does; after a "*" it must be found like any other "k".
+TEST(JetLike, KelvinSignIsAKWhereverItStands) {
+    const struct {
+        const char* pattern;
+        const char* text;
+        bool matches;
+    } cases[] = {
+        {"k", "\u212A", true},
+        {"\u212A", "K", true},
+        {"*k", "\u212A", true},
+        {"*k*", "100 \u212A warm", true},
+        {"*kelvin", "\u212Aelvin", true},
+        {"*\u212A*", "Eiskalt", true},
+        {"*\u212A", "\u212A", true},
+        {"*k", "\u212B", false},  // the Angstrom sign folds to "å", not to an ASCII letter
+        {"*ö*", "Kelvin", false},
+        {"*l*", "Kältemaß \u212A", true},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(like(c.pattern, c.text), c.matches) << c.pattern << " " << c.text;
+    }
+}
+
 TEST(JetLike, BracketSetsAndLiteralsInsideThem) {
     EXPECT_TRUE(like("[abc]", "B"));
     EXPECT_FALSE(like("[abc]", "d"));

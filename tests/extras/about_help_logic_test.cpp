@@ -9,7 +9,9 @@
 #include "extras/contact_addresses.h"
 #include "extras/help_files.h"
 #include "extras/help_search.h"
+#include "extras/introduction.h"
 #include "extras/link_pulse.h"
+#include "support/qt_printers.h"
 #include "ui/text_file.h"
 
 namespace vondrik {
@@ -120,6 +122,63 @@ TEST(HelpFiles, SinglePageTopicsAreSectionsOfThatPage) {
     ASSERT_EQ(raute.size(), 2);
     EXPECT_TRUE(search.find("Raute Punkten Platzhalter").isEmpty());
     EXPECT_TRUE(search.find("   ").isEmpty());
+}
+
+// The help describes the searches with the introduction's examples, which find entries in the
+// dictionary the program ships with; none of its pages relies on "dt.", which that dictionary
+// does not use, except the topic that explains abbreviations.
+TEST(HelpFiles, PagesQuoteTheIntroductionsExamples) {
+    const auto page = [](const char* name) {
+        QFile file(QDir(VONDRIK_HELP_SOURCE_DIR).filePath(QLatin1String(name)));
+        EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << name;
+        return QString::fromUtf8(file.readAll());
+    };
+    const struct {
+        const char* page;
+        QString quoted;
+    } cases[] = {
+        {"begriffsuche.html", introPages()[0].example},
+        {"textsuche.html", "<code>" + introPages()[1].example + "</code>"},
+        {"kombinierte-suche.html", introPages()[2].example},
+        {"kombinierte-suche.html", introPages()[2].answer},
+        {"hilfe-info.html", "„" + introPages()[2].answer + "“"},
+        {"durcheinander.html", introPages()[3].example},
+    };
+    for (const auto& c : cases) {
+        EXPECT_TRUE(page(c.page).contains(c.quoted)) << c.page << " " << c.quoted.toStdString();
+    }
+    for (const QString& name : QDir(VONDRIK_HELP_SOURCE_DIR).entryList({"*.html"})) {
+        if (name != "abkuerzungen.html") {
+            EXPECT_FALSE(
+                page(name.toUtf8().constData()).contains("dt. dichter", Qt::CaseInsensitive))
+                << name.toStdString();
+        }
+    }
+    // The main window is fitted to the screen, not stretched to its width.
+    EXPECT_FALSE(page("hauptfenster.html").contains("füllt die Breite des Bildschirms"));
+}
+
+// Menus list an entry under each main category it names; two made some list it twice.
+TEST(DesktopEntry, NamesOneMainCategory) {
+    QFile entry(QStringLiteral(VONDRIK_ICON_SOURCE_DIR "/vondrik2000.desktop.in"));
+    ASSERT_TRUE(entry.open(QIODevice::ReadOnly | QIODevice::Text));
+    QStringList categories;
+    for (const QString& line : QString::fromUtf8(entry.readAll()).split(u'\n')) {
+        if (line.startsWith("Categories=")) {
+            categories = line.mid(11).split(u';', Qt::SkipEmptyParts);
+        }
+    }
+    static const QStringList mainCategories = {
+        "AudioVideo", "Audio",  "Video",   "Development", "Education", "Game",   "Graphics",
+        "Network",    "Office", "Science", "Settings",    "System",    "Utility"};
+    QStringList main;
+    for (const QString& category : categories) {
+        if (mainCategories.contains(category)) {
+            main << category;
+        }
+    }
+    EXPECT_EQ(main, QStringList{"Office"}) << categories.join(u';').toStdString();
+    EXPECT_TRUE(categories.contains("Dictionary"));  // an additional category of Office
 }
 
 }  // namespace

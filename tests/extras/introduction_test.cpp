@@ -1,8 +1,11 @@
 // The introduction's paging, hopping and typing steps, and where its window goes.
 #include <gtest/gtest.h>
 
+#include <QStringList>
+
 #include "extras/intro_placement.h"
 #include "extras/introduction.h"
+#include "support/qt_printers.h"
 
 namespace vondrik {
 namespace {
@@ -40,13 +43,37 @@ TEST(Introduction, ButtonHopsDownAndUpInTurn) {
     }
 }
 
+// The pages explain what their demonstrations type: the examples of pages 2 to 4 and the
+// text page 3 offers for the combined search appear in their pages' texts.
+TEST(Introduction, PageTextsQuoteWhatTheDemonstrationsType) {
+    const struct {
+        int page;
+        QStringList quoted;
+    } cases[] = {
+        {2, {"'dichter'", "Knopf mit der 8"}},
+        {3, {"##N#####", "'hauptstadt'"}},
+        {4, {"'HUNDSACH'", "('?')"}},
+    };
+    for (const auto& c : cases) {
+        const IntroPage& page = introPages()[c.page - 1];
+        for (const QString& quote : c.quoted) {
+            EXPECT_TRUE(page.text.contains(quote)) << c.page << " " << quote.toStdString();
+        }
+    }
+    EXPECT_EQ(introPages()[1].example, "dichter");
+    EXPECT_EQ(introPages()[2].example.toUpper(), "##N#####");
+    EXPECT_EQ(introPages()[2].answer, "hauptstadt");
+    EXPECT_EQ(introPages()[3].example.toUpper(), "HUNDSACH?");
+    EXPECT_TRUE(introPages()[2].text.endsWith("ein. "));  // the page's trailing blank
+}
+
 TEST(Introduction, TypesOneMoreCharacterPerStepThenFinishes) {
     Introduction intro;
     intro.startDemonstration();
     for (int n = 1; n <= 8; ++n) {
         const auto step = intro.step();
         EXPECT_EQ(step.page, 1);
-        EXPECT_EQ(step.typed, QString("r#e#s#l#").left(n));
+        EXPECT_EQ(step.typed, QString("#e#e#b#r").left(n));
         EXPECT_FALSE(step.finished);
     }
     EXPECT_TRUE(intro.step().finished);
@@ -60,14 +87,17 @@ TEST(Introduction, SecondClickGoesOnButAnotherPageStartsAfresh) {
     intro.step();
     intro.step();
     intro.startDemonstration();
-    EXPECT_EQ(intro.step().typed, "r#e");
+    EXPECT_EQ(intro.step().typed, "#e#");
+    intro.next();
+    intro.next();
     intro.next();
     intro.startDemonstration();
-    EXPECT_EQ(intro.step().typed, "d");
+    EXPECT_EQ(intro.step().typed, "h");
     // A long example's counter never strands a shorter one: it still ends.
-    for (int i = 0; i < 9; ++i) {
+    for (int i = 0; i < 8; ++i) {
         intro.step();
     }
+    intro.previous();
     intro.previous();
     intro.startDemonstration();
     int steps = 0;
@@ -75,7 +105,7 @@ TEST(Introduction, SecondClickGoesOnButAnotherPageStartsAfresh) {
         intro.step();
         ++steps;
     }
-    EXPECT_EQ(steps, 9);
+    EXPECT_EQ(steps, 8);
 }
 
 TEST(IntroPlacement, SlidesDownToThePanelAndOverToTheRightEdge) {

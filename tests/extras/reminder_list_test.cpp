@@ -6,6 +6,7 @@
 
 #include <QFile>
 #include <csignal>
+#include <string_view>
 
 #include "extras/reminder_check.h"
 #include "extras/reminder_list.h"
@@ -14,6 +15,8 @@
 
 namespace vondrik::test {
 namespace {
+
+using namespace std::string_view_literals;
 
 class ReminderTest : public ::testing::Test {
   protected:
@@ -34,7 +37,7 @@ class ReminderTest : public ::testing::Test {
 
 TEST_F(ReminderTest, EntryChecksRefuseWithTheirMessagesAndAllowWhatTheRulesAllow) {
     const struct {
-        const char* date;
+        std::string_view date;
         const char* occasion;
         const char* title;  // nullptr: accepted
     } cases[] = {
@@ -49,10 +52,17 @@ TEST_F(ReminderTest, EntryChecksRefuseWithTheirMessagesAndAllowWhatTheRulesAllow
         {"-1.12", "x", "Falsche Datumseingabe"},
         {"06.12", "", "kein Anlass angegeben!"},
         {"xx.12", "", "Falsche Datumseingabe"},  // the date is checked first
+        // Line ends and TABs read as nothing in a number, but would split the entry.
+        {"1\n.05", "Test", "Falsche Datumseingabe"},
+        {"01.\r5", "Test", "Falsche Datumseingabe"},
+        {"1\t.05", "Test", "Falsche Datumseingabe"},
+        {"01.5\0"sv, "Test", "Falsche Datumseingabe"},
+        {"1..05", "x", nullptr},  // "1." reads as 1
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.date);
-        const auto refusal = checkEntry(QString::fromUtf8(c.date), QString::fromUtf8(c.occasion));
+        SCOPED_TRACE(std::string(c.date));
+        const auto refusal = checkEntry(QString::fromUtf8(c.date.data(), qsizetype(c.date.size())),
+                                        QString::fromUtf8(c.occasion));
         if (c.title == nullptr) {
             EXPECT_FALSE(refusal.has_value());
         } else {
@@ -81,11 +91,15 @@ TEST_F(ReminderTest, OpeningCreatesTheDefaultFileAndCountsAddsAndDeletesUntilSav
     EXPECT_EQ(list.lines().size(), 1);
     EXPECT_EQ(list.changes(), 2);
 
-    list.add("01.05", "Mai\r\nfeier");  // a line end would split the entry in the file
+    // Whatever is pasted into the occasion, the entry stays one line of the file.
+    list.add("01.05", "Mai\r\nfeier");
+    list.add("02.05", QString("Tab\there, NUL") + QChar(0) + "\x7f!");
+    EXPECT_TRUE(list.add("1\n.05", "Test").has_value());
     ASSERT_EQ(list.save(), "");
     EXPECT_EQ(list.changes(), 0);
     EXPECT_EQ(bytes(),
-              "24.12   Weihnachten, ich brauche noch Geschenke.\r\n01.05   Mai  feier\r\n");
+              "24.12   Weihnachten, ich brauche noch Geschenke.\r\n01.05   Mai  feier\r\n"
+              "02.05   Tabhere, NUL!\r\n");
 }
 
 TEST_F(ReminderTest, GarbledFilesReadLineByLineAndAFailedSaveKeepsFileAndCount) {
@@ -96,18 +110,20 @@ TEST_F(ReminderTest, GarbledFilesReadLineByLineAndAFailedSaveKeepsFileAndCount) 
     writeBytes(garbled);
     ReminderList list(fake.appFolder);
     ASSERT_EQ(list.open(), "");
-    ASSERT_EQ(list.lines().size(), 6);
+    ASSERT_EQ(list.lines().size(), 4);
     EXPECT_EQ(list.lines()[0], QString::fromUtf8("05.03   Geburtstag ä\xc2\x81ÿ"));
+    // Lone line ends split no entry: they read as blanks inside theirs.
+    EXPECT_EQ(list.lines()[1], QString(QChar(0)) + "\x01 05.0 05.03   M\u00c3\u00bcller");
 
     ReminderCheck check(fake.appFolder, fake.clock);
     const QStringList due = check.step();
-    ASSERT_EQ(due.size(), 3);
+    ASSERT_EQ(due.size(), 2);
     EXPECT_TRUE(due[0].startsWith("05.03   Geburtstag"));
-    EXPECT_EQ(due[2], "05.03   Ende");
+    EXPECT_EQ(due[1], "05.03   Ende");
 
     // A full disk, through a file size limit that holds even for root: the save fails and
     // says so, and the old file stays.
-    list.remove(5);
+    list.remove(3);
     const QByteArray before = bytes();
     rlimit saved{};
     ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);

@@ -89,5 +89,44 @@ TEST_F(HighscoreListTest, GarbledScoresCountZeroAndMillionsStillRankHigher) {
     EXPECT_TRUE(fileBytes().startsWith("Max\r\n1000000\r\nUdo\r\n999999\r\nnicht belegt\r\n0\r\n"));
 }
 
+// A name line holding a lone line end once shifted every later pair by a line, so the next
+// save wrote scores as names. Names typed with line ends, TABs or NULs stay one clean line.
+TEST_F(HighscoreListTest, StrayLineEndsAndControlCharactersNeverShiftTheEntries) {
+    QByteArray file;
+    for (int i = 0; i < 10; ++i) {
+        file += (i == 0 ? QByteArray("Anna\nMaria") : "P" + QByteArray::number(i)) + "\r\n" +
+                QByteArray::number(100 - 10 * i) + "\r\n";
+    }
+    writeFile(file);
+    ASSERT_EQ(list.load(app), "");
+    EXPECT_EQ(names().mid(0, 3), (QStringList{"Anna Maria", "P1", "P2"}));
+    EXPECT_EQ(scores(), (QStringList{"100", "90", "80", "70", "60", "50", "40", "30", "20", "10"}));
+
+    const struct {
+        QString typed;
+        qint64 score;
+        const char* stored;
+    } cases[] = {
+        {"Tab\tName", 95, "TabName"},
+        {QString("Nul") + QChar(0) + "Name", 85, "NulName"},
+        {"Zwei\r\nZeilen", 75, "Zwei  Zeilen"},
+        {QString("\t") + QChar(0), 65, "Namenlos"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.stored);
+        ASSERT_GE(list.insert(c.typed, c.score), 0);
+        EXPECT_TRUE(names().contains(c.stored));
+        EXPECT_EQ(list.playerName(), c.stored);
+    }
+    ASSERT_EQ(list.save(), "");
+    HighscoreList again;
+    ASSERT_EQ(again.load(app), "");
+    EXPECT_EQ(again.entries(), list.entries());
+    EXPECT_EQ(again.entries()[0].name, "Anna Maria");
+    EXPECT_EQ(again.entries()[9].score, "50");
+    EXPECT_EQ(fileBytes().count("\r\n"), 20);
+    EXPECT_FALSE(fileBytes().contains('\t'));
+}
+
 }  // namespace
 }  // namespace vondrik::game

@@ -107,6 +107,33 @@ TEST_F(SpielTest, LoadsWithItsTextsAndCreatesTheTopTenFile) {
     EXPECT_FALSE(spiel->Frame2->isVisible());
 }
 
+TEST_F(SpielTest, LoadingBuildsTheStatementAndTheTopTenShowsEveryDigit) {
+    EXPECT_EQ(session.sql(), "Select * from fuenfzehn");
+
+    QFile file(app.file("daten/hs.dat"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("Anna\r\n1234567890123\r\nBert mit einem recht langen Namen\r\n987654321\r\n" +
+               QByteArray("Cleo\r\n7\r\n").repeated(8));
+    file.close();
+    delete spiel.data();
+    session.build(QString());
+    spiel = new Spiel(session, fake.platform, nullptr);
+    spiel->show();
+    EXPECT_EQ(session.sql(), "Select * from fuenfzehn");
+    for (int i = 0; i < 3; ++i) {
+        const QLabel* score = spiel->Label15[i];
+        const QLabel* name = spiel->Label14[i];
+        SCOPED_TRACE(score->text().toStdString());
+        EXPECT_GE(score->width(), score->fontMetrics().horizontalAdvance(score->text()));
+        EXPECT_LE(name->geometry().right(), score->x());
+        EXPECT_LE(score->geometry().right(), spiel->Frame2->width());
+    }
+    EXPECT_EQ(spiel->Label15[0]->text(), "1234567890123");
+    EXPECT_EQ(spiel->Label14[2]->text(), "Cleo");
+    // The name gave room to the score; shortened, it keeps its whole self as the tooltip.
+    EXPECT_EQ(spiel->Label14[1]->toolTip(), "Bert mit einem recht langen Namen");
+}
+
 TEST_F(SpielTest, ScriptedGameThroughTheButtonsEndsInATopTenEntry) {
     pick("Computer");
     click(spiel->Command2);

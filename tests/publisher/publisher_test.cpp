@@ -59,6 +59,16 @@ TEST_F(PublisherTest, WritesTheNextUpdateAndItsIndexRefusingWhatCannotBePublishe
     EXPECT_EQ(result.number, 3);
     EXPECT_EQ(bytesOf(served("upd.dat")), "erfolgreich 3\r\nVersion 3.7\r\n");
 
+    // A line twice in one input, or one an earlier update carries, would be inserted twice.
+    result = publishUpdate(root(), "Zyxel\tDrei\r\nNeu\tEins\nNeu\tEins\rQuorx\tF\xFCnf\n");
+    ASSERT_TRUE(result.ok);
+    EXPECT_EQ(result.number, 4);
+    EXPECT_EQ(result.refused,
+              QStringList({"Zeile 1: schon in Update 3 veröffentlicht: Zyxel\tDrei",
+                           "Zeile 3: doppelt, wie Zeile 2: Neu\tEins",
+                           "Zeile 4: schon in Update 2 veröffentlicht: Quorx\tFünf"}));
+    EXPECT_EQ(bytesOf(served("4.upd")), "Neu\tEins\r\n");
+
     // Nothing to publish, or an index that was lost: nothing is written.
     result = publishUpdate(root(), "kein Eintrag\n");
     EXPECT_FALSE(result.ok);
@@ -67,7 +77,7 @@ TEST_F(PublisherTest, WritesTheNextUpdateAndItsIndexRefusingWhatCannotBePublishe
     EXPECT_FALSE(result.ok);
     EXPECT_TRUE(result.error.contains("upd.dat fehlt")) << result.error.toStdString();
     EXPECT_EQ(QDir(root() + "/datenupdate").entryList(QDir::Files),
-              QStringList({"1.upd", "2.upd", "3.upd"}));
+              QStringList({"1.upd", "2.upd", "3.upd", "4.upd"}));
 }
 
 TEST_F(PublisherTest, PublishedEntriesReachTheDictionaryThroughTheUpdateRun) {
@@ -76,8 +86,10 @@ TEST_F(PublisherTest, PublishedEntriesReachTheDictionaryThroughTheUpdateRun) {
     QProcess publish;
     publish.start(QStringLiteral(VONDRIK_PUBLISH_PROGRAM), {root(), tsv});
     ASSERT_TRUE(publish.waitForFinished(30000));
-    EXPECT_EQ(publish.exitCode(), 0) << publish.readAllStandardError().toStdString();
+    // Published, but not all of it: a script must be able to tell.
+    EXPECT_EQ(publish.exitCode(), publisher::kPublishedWithRefusals);
     EXPECT_TRUE(publish.readAllStandardOutput().startsWith("Update 1 mit 2 Einträgen"));
+    EXPECT_TRUE(publish.readAllStandardError().contains("Zeile 3: Wort nicht 2 bis 15"));
 
     QtHttpGetter http;
     AppFolder folder(app.path());
@@ -88,6 +100,24 @@ TEST_F(PublisherTest, PublishedEntriesReachTheDictionaryThroughTheUpdateRun) {
     EXPECT_EQ(meanings("Ölfass"), QStringList{"Behälter für Öl"});
     EXPECT_EQ(meanings("O'Neill"), QStringList{"Irischer Name"});
     EXPECT_EQ(counter(), " 1 \r\n");
+
+    // The exit status of each outcome.
+    const QString clean = app.file("sauber.tsv");
+    writeBytes(clean, "Zyxel\tDrei\n");
+    const struct {
+        QStringList arguments;
+        int status;
+    } runs[] = {
+        {{root(), clean}, publisher::kPublishedAll},
+        {{root(), clean}, publisher::kPublishFailed},  // all of it published before
+        {{root()}, publisher::kPublishUsage},
+        {{root(), app.file("fehlt.tsv")}, publisher::kPublishFailed},
+    };
+    for (const auto& run : runs) {
+        publish.start(QStringLiteral(VONDRIK_PUBLISH_PROGRAM), run.arguments);
+        ASSERT_TRUE(publish.waitForFinished(30000));
+        EXPECT_EQ(publish.exitCode(), run.status) << run.arguments.join(u' ').toStdString();
+    }
 }
 
 }  // namespace

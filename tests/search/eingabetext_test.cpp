@@ -82,15 +82,23 @@ TEST_F(EingabetextTest, AllLengthsHoldsForOneSearchAndEveryLengthButtonEndsIt) {
     EXPECT_EQ(haupt->searches().state().alle, 0);
     expectMainWindowBack();
 
-    // Cancel searches nothing, shows the result frame and forgets all lengths.
-    Frame2(*haupt)->hide();
-    ASSERT_TRUE(open(kAllLengths));
-    QTest::keyClicks(box("Text1"), QStringLiteral("Haus"));
-    QTest::mouseClick(button("Command3"), Qt::LeftButton);
-    EXPECT_EQ(haupt->searches().state().alle, 0);
-    EXPECT_FALSE(Frame2(*haupt)->isHidden());
-    EXPECT_EQ(List1(*haupt)->lines(), expected);
-    expectMainWindowBack();
+    // Cancel, or Escape in either box, searches nothing, shows the result frame and forgets
+    // all lengths.
+    for (const char* escapeIn : {"", "Text1", "Text2"}) {
+        SCOPED_TRACE(escapeIn);
+        Frame2(*haupt)->hide();
+        ASSERT_TRUE(open(kAllLengths));
+        QTest::keyClicks(box("Text1"), QStringLiteral("Haus"));
+        if (*escapeIn == 0) {
+            QTest::mouseClick(button("Command3"), Qt::LeftButton);
+        } else {
+            QTest::keyClick(box(escapeIn), Qt::Key_Escape);
+        }
+        EXPECT_EQ(haupt->searches().state().alle, 0);
+        EXPECT_FALSE(Frame2(*haupt)->isHidden());
+        EXPECT_EQ(List1(*haupt)->lines(), expected);
+        expectMainWindowBack();
+    }
 
     // However all lengths was left, a length button searches only its own length.
     haupt->searches().state().alle = 1;

@@ -17,11 +17,12 @@ class HauptTest : public ::testing::Test {
   protected:
     void SetUp() override { start(); }
 
-    // (Re)creates the window after the test has prepared the folder or the clock.
-    void start() {
+    // (Re)creates the window after the test has prepared the folder or the clock; fitted to
+    // `area` when one is given, else to the screen.
+    void start(const QRect& area = QRect()) {
         haupt.reset();
         haupt = std::make_unique<Haupt>(fake.platform);
-        ASSERT_TRUE(haupt->load());
+        ASSERT_TRUE(area.isNull() ? haupt->load() : haupt->load(area));
         haupt->show();
     }
 

@@ -30,6 +30,16 @@ TEST_F(HauptTest, LoadsScaledWithTheMenuAsTheUserSeesIt) {
                 haupt->frameGeometry().height() >= area.height() * 9 / 10);
     // The panel spans the whole client width after scaling, whatever the screen.
     EXPECT_EQ(Frame1(*haupt)->width(), haupt->centralWidget()->width());
+    // The controls are placed for that one size: the window keeps it and cannot be maximised.
+    const QSize fitted = haupt->size();
+    haupt->resize(800, 500);
+    EXPECT_EQ(haupt->size(), fitted);
+    EXPECT_EQ(haupt->minimumSize(), haupt->maximumSize());
+    EXPECT_FALSE(haupt->windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_TRUE(haupt->windowFlags() & Qt::WindowMinimizeButtonHint);
+    haupt->showMaximized();  // as a window manager may do all the same
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !haupt->isMaximized(); }));
+    EXPECT_EQ(haupt->size(), fitted);
 
     QStringList top;
     for (QAction* a : haupt->menuBar()->actions()) {

@@ -110,6 +110,12 @@ TEST_F(InstanceLockTest, ALockFileNamingNoOwnerIsLeftToTheUser) {
     EXPECT_EQ(unknown.outcome, LockOutcome::OtherHost);
     EXPECT_TRUE(unknown.host.isEmpty());
     EXPECT_TRUE(unknown.message.contains(QDir::toNativeSeparators(lockPath())));
+    // No computer is named, so there is no "there" to ask about.
+    EXPECT_FALSE(unknown.message.contains("dort")) << unknown.message.toStdString();
+    EXPECT_TRUE(
+        unknown.message.contains("auf einem anderen Rechner, der diesen "
+                                 "Anwendungsordner benutzt"));
+    EXPECT_TRUE(unknown.message.endsWith("Sperre aufheben und Vondrik 2000 starten?"));
     EXPECT_EQ(mine.takeOver().outcome, LockOutcome::Acquired);
 }
 

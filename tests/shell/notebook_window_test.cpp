@@ -66,7 +66,7 @@ TEST_F(NotebookWindowTest, SavedShiftIsUsedAtTheNextStartUntilItIsDeleted) {
     window->HScroll1->setValue(500);
     window->Command1->click();
     EXPECT_EQ(readLines(app.file("nt.dat")), QStringList{" 500"});
-    QTRY_VERIFY(window.isNull());  // closed and unloaded
+    EXPECT_TRUE(QTest::qWaitFor([&] { return window.isNull(); }));  // closed and unloaded
 
     haupt->close();
     start();
@@ -79,12 +79,37 @@ TEST_F(NotebookWindowTest, SavedShiftIsUsedAtTheNextStartUntilItIsDeleted) {
     window->Command2->click();
     EXPECT_FALSE(QFile::exists(app.file("nt.dat")));
     expectShift(0);
-    QTRY_VERIFY(window.isNull());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return window.isNull(); }));
 
     // A value beyond the range is clamped before it moves anything.
     ASSERT_TRUE(writeLines(app.file("nt.dat"), {"99999"}));
     start();
     expectShift(5000);
+    EXPECT_TRUE(fake.messageBox.shown().isEmpty());
+}
+
+// At start the shift comes from nt.dat, measured against the window as fitted to the screen:
+// on a large screen every value once gave the same panel, about 340 pixels too high.
+TEST_F(NotebookWindowTest, SavedShiftIsAppliedAtStartOnScreensOfEverySize) {
+    for (const QRect area : {QRect(0, 0, 1920, 1080), QRect(0, 0, 1024, 768)}) {
+        for (const int twips : {0, 10, 150, 2000, -150, -5000}) {
+            SCOPED_TRACE(QStringLiteral("%1x%2, %3")
+                             .arg(area.width())
+                             .arg(area.height())
+                             .arg(twips)
+                             .toStdString());
+            ASSERT_TRUE(writeLines(app.file("nt.dat"), {QStringLiteral(" %1").arg(twips)}));
+            start(area);
+            const QWidget* client = haupt->centralWidget();
+            const QGroupBox* panel = Frame1(*haupt);
+            // Designed with the panel at the bottom of the window, scaled to the screen.
+            EXPECT_EQ(twipsToPixels(haupt->panelBaseTop()) + panel->height(), client->height());
+            EXPECT_GE(haupt->frameGeometry().width(), area.width() * 3 / 4);
+            // Raised by the saved value; nothing moves it below the window's bottom.
+            expectShift(std::max(twips, 0));
+            EXPECT_LE(panel->geometry().bottom(), client->height() - 1);
+        }
+    }
     EXPECT_TRUE(fake.messageBox.shown().isEmpty());
 }
 

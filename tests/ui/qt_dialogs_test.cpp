@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QInputDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -78,6 +79,38 @@ TEST(QtMessageBox, ShowsTextTitleAndIcon) {
     EXPECT_EQ(icon, QMessageBox::Warning);
 }
 
+// A long text wraps inside the box: with blanks at them, without (a 500-character reminder
+// typed as one word) anywhere.
+TEST(QtMessageBox, LongTextsWrapInsideTheBox) {
+    QString words = "05.03   ";
+    while (words.size() < 500) {
+        words += "Geburtstag von Tante Erna ";
+    }
+    for (const QString& text : {words, "05.03   " + QString(492, u'x')}) {
+        QString shown;
+        int labelWidth = 0;
+        int neededWidth = 0;
+        int boxWidth = 0;
+        whenModalAppears([&](QWidget* dialog) {
+            auto* label = dialog->findChild<QLabel*>("qt_msgbox_label");
+            if (label == nullptr) {
+                ADD_FAILURE() << "no label";
+                dialog->close();
+                return;
+            }
+            shown = label->text();
+            labelWidth = label->width();
+            neededWidth = label->minimumSizeHint().width();
+            boxWidth = dialog->width();
+            qobject_cast<QDialog*>(dialog)->reject();
+        });
+        QtMessageBox().show(text, "Erinnerung", MessageIcon::Exclamation);
+        EXPECT_EQ(shown.remove(QChar(0x200B)), text);
+        EXPECT_LE(neededWidth, labelWidth) << "cut off at the right edge";
+        EXPECT_LE(boxWidth, 1000);
+    }
+}
+
 TEST(QtInputBox, ConfirmedTextComesBackAndCancelGivesEmpty) {
     QtInputBox input;
     QString shownDefault;
@@ -100,6 +133,20 @@ TEST(QtInputBox, ConfirmedTextComesBackAndCancelGivesEmpty) {
         clickButton(dialog, "Abbrechen");
     });
     EXPECT_EQ(input.ask("Ihr Name:", "Bestenliste", "Spieler"), "");
+}
+
+// A window manager shows the title in the box's own width, beside its icon and buttons.
+TEST(QtInputBox, IsWideEnoughForItsTitle) {
+    const QString title = "'Suche kombinieren' ist aktiviert";
+    int width = 0;
+    int titleWidth = 0;
+    whenModalAppears([&](QWidget* dialog) {
+        width = dialog->width();
+        titleWidth = dialog->fontMetrics().horizontalAdvance(title);
+        clickButton(dialog, "Abbrechen");
+    });
+    QtInputBox().ask("Bitte Suchbegriff eingeben.", title, QString());
+    EXPECT_GE(width, titleWidth + 100);
 }
 
 }  // namespace

@@ -51,16 +51,20 @@ TEST_F(TextFile, EveryByteButTheLineEndsSurvivesWriteAndRead) {
     EXPECT_EQ(readLines(path("all.dat")), QStringList({text, text}));
 }
 
-TEST_F(TextFile, ReadsEveryKindOfLineEnd) {
+// Only CR LF ends a line: a stray CR or LF inside a name must not shift the lines after it.
+TEST_F(TextFile, OnlyCrLfEndsALineAndALoneCrOrLfReadsAsABlank) {
     const std::pair<QByteArray, QStringList> cases[] = {
         {"", {}},
         {"eins", {"eins"}},
         {"eins\r\n", {"eins"}},
         {"eins\r\nzwei", {"eins", "zwei"}},
-        {"eins\nzwei\n", {"eins", "zwei"}},
-        {"eins\rzwei\r\n", {"eins", "zwei"}},
+        {"eins\nzwei\r\n", {"eins zwei"}},
+        {"eins\rzwei\r\n", {"eins zwei"}},
+        {"eins\n", {"eins "}},
         {"\r\n\r\n", {"", ""}},
-        {"eins\n\r\nzwei", {"eins", "", "zwei"}},
+        {"eins\n\r\nzwei", {"eins ", "zwei"}},
+        {"eins\r\r\nzwei\n\n", {"eins ", "zwei  "}},
+        {"Anna\nMaria\r\n90\r\nBert\r\n80\r\n", {"Anna Maria", "90", "Bert", "80"}},
         {" blank \t\r\n", {" blank \t"}},
         {"M\xFC\x64\x65", {"Müde"}},
     };
@@ -68,6 +72,13 @@ TEST_F(TextFile, ReadsEveryKindOfLineEnd) {
         putBytes("l.dat", bytes);
         EXPECT_EQ(readLines(path("l.dat")), lines) << bytes.toStdString();
     }
+}
+
+TEST_F(TextFile, ALineEndInsideALineIsWrittenAsABlank) {
+    ASSERT_TRUE(writeLines(path("w.dat"), {"Anna\nMaria", "90", "a\r\nb\r"}));
+    EXPECT_EQ(bytesOf("w.dat"), QByteArray("Anna Maria\r\n90\r\na  b \r\n"));
+    ASSERT_TRUE(appendLine(path("w.dat"), "x\ny"));
+    EXPECT_EQ(readLines(path("w.dat")), QStringList({"Anna Maria", "90", "a  b ", "x y"}));
 }
 
 TEST_F(TextFile, ReadingAMissingFileOrAFolderGivesNothing) {

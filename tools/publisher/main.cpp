@@ -7,6 +7,8 @@
 
 #include "publisher/update_publisher.h"
 
+namespace publisher = vondrik::publisher;
+
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     QStringList args = QCoreApplication::arguments().mid(1);
@@ -19,24 +21,33 @@ int main(int argc, char** argv) {
     }
     if (args.size() != 2) {
         err << "Aufruf: vondrik_publish <Serverordner> <Einträge.tsv> [--version \"Version X.Y\"]\n"
-               "  Jede Zeile der TSV-Datei: Wort, TAB, Bedeutung (UTF-8 oder Codepage 1252).\n";
-        return 2;
+               "  Jede Zeile der TSV-Datei: Wort, TAB, Bedeutung (UTF-8 oder Codepage 1252).\n"
+               "  Rückgabewert: 0 alles veröffentlicht, 1 nichts veröffentlicht, 2 falscher "
+               "Aufruf,\n"
+               "  3 veröffentlicht, aber Zeilen abgelehnt (fehlerhaft, doppelt oder schon in\n"
+               "  einem früheren Update).\n";
+        return publisher::kPublishUsage;
     }
     QFile input(args[1]);
     if (!input.open(QIODevice::ReadOnly)) {
         err << "Die Datei " << args[1] << " kann nicht gelesen werden: " << input.errorString()
             << "\n";
-        return 1;
+        return publisher::kPublishFailed;
     }
-    const auto result = vondrik::publisher::publishUpdate(args[0], input.readAll(), version);
+    const auto result = publisher::publishUpdate(args[0], input.readAll(), version);
     for (const QString& refused : result.refused) {
         err << "nicht veröffentlicht, " << refused << "\n";
     }
     if (!result.ok) {
         err << result.error << "\n";
-        return 1;
+        return publisher::kPublishFailed;
     }
     QTextStream(stdout) << "Update " << result.number << " mit " << result.published
                         << " Einträgen veröffentlicht: " << result.updateFile << "\n";
-    return 0;
+    if (!result.refused.isEmpty()) {
+        // A script that publishes must notice that part of its input is missing.
+        err << result.refused.size() << " Zeilen nicht veröffentlicht.\n";
+        return publisher::kPublishedWithRefusals;
+    }
+    return publisher::kPublishedAll;
 }

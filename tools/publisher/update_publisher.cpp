@@ -2,6 +2,7 @@
 #include "publisher/update_publisher.h"
 
 #include <QDir>
+#include <QHash>
 #include <QStringDecoder>
 
 #include "dictionary/length_tables.h"
@@ -17,6 +18,43 @@ QString decodeInput(const QByteArray& bytes) {
     QStringDecoder utf8(QStringDecoder::Utf8);
     QString text = utf8(bytes);
     return utf8.hasError() ? decodeCp1252(bytes) : text;
+}
+
+// The TSV is the publisher's own input, typed in any editor: CR LF, LF and CR all end a line
+// (the program's files are split only at CR LF).
+QStringList inputLines(const QString& text) {
+    QStringList lines;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == u'\r' || text[i] == u'\n') {
+            lines << text.mid(start, i - start);
+            if (text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') {
+                ++i;
+            }
+            start = i + 1;
+        }
+    }
+    if (start < text.size()) {
+        lines << text.mid(start);
+    }
+    return lines;
+}
+
+// The entries the folder's updates 1 to `newest` already carry, with the update of each: the
+// data update inserts every line it fetches, so publishing one again would put it into the
+// dictionaries twice.
+QHash<QString, qint64> publishedEntries(const QDir& folder, qint64 newest) {
+    QHash<QString, qint64> published;
+    for (qint64 number = 1; number <= newest; ++number) {
+        const auto lines = readLines(folder.filePath(QStringLiteral("%1.upd").arg(number)));
+        for (const QString& text : lines.value_or(QStringList())) {
+            const UpdateLine line = parseUpdateLine(text);
+            if (line.kind == UpdateLine::Entry) {
+                published.insert(line.word + u'\t' + line.meaning, number);
+            }
+        }
+    }
+    return published;
 }
 
 // The reason a line cannot be published, or nothing. What the update run would refuse is
@@ -71,18 +109,28 @@ PublishResult publishUpdate(const QString& serverRoot, const QByteArray& tsv,
     }
 
     QStringList entries;
-    const QStringList lines = splitLines(decodeInput(tsv));
+    const QHash<QString, qint64> published = publishedEntries(folder, newest);
+    QHash<QString, int> firstLine;  // entry -> number of the input line that brought it
+    const QStringList lines = inputLines(decodeInput(tsv));
     for (int n = 0; n < lines.size(); ++n) {
         const UpdateLine line = parseUpdateLine(lines[n]);
         if (line.kind == UpdateLine::Empty) {
             continue;
         }
-        const QString reason = refusal(line);
+        QString reason = refusal(line);
+        const QString entry = line.word + u'\t' + line.meaning;
+        if (reason.isEmpty() && firstLine.contains(entry)) {
+            reason = QStringLiteral("doppelt, wie Zeile %1").arg(firstLine.value(entry));
+        } else if (reason.isEmpty() && published.contains(entry)) {
+            reason =
+                QStringLiteral("schon in Update %1 veröffentlicht").arg(published.value(entry));
+        }
         if (!reason.isEmpty()) {
             result.refused << QStringLiteral("Zeile %1: %2: %3").arg(n + 1).arg(reason, line.text);
             continue;
         }
-        entries << line.word + u'\t' + line.meaning;
+        firstLine.insert(entry, n + 1);
+        entries << entry;
     }
     if (entries.isEmpty()) {
         result.error = QStringLiteral("Keine Zeile ist zu veröffentlichen; nichts geschrieben.");

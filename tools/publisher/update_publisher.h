@@ -18,10 +18,19 @@ struct PublishResult {
 };
 
 // The folder the web server serves holds "datenupdate/upd.dat" and "datenupdate/<N>.upd".
-// `tsv` is UTF-8 or, when it is no valid UTF-8, code page 1252. An empty `version` keeps
-// the index's version line (the program's own version for a new index). The update file
-// is written before the index that announces it, each to a temporary file renamed over the
-// old one, so an interrupted run never announces a missing or half-written update.
+// `tsv` is UTF-8 or, when it is no valid UTF-8, code page 1252, its lines ended by CR LF, LF
+// or CR. A line that repeats an earlier one, or an entry an earlier update of the folder
+// already carries, is refused like a faulty line: the update run would insert it twice. An empty
+// `version` keeps the index's version line (the program's own version for a new index). The update
+// file is written before the index that announces it, each to a temporary file renamed over the old
+// one, so an interrupted run never announces a missing or half-written update. The exit status of
+// vondrik_publish: everything published, nothing published (or a wrong call), or published with
+// lines refused.
+inline constexpr int kPublishedAll = 0;
+inline constexpr int kPublishFailed = 1;
+inline constexpr int kPublishUsage = 2;
+inline constexpr int kPublishedWithRefusals = 3;
+
 PublishResult publishUpdate(const QString& serverRoot, const QByteArray& tsv,
                             const QString& version = QString());
 

@@ -11,6 +11,8 @@
 #include <QTimer>
 #include <QWindow>
 
+#include "ui/widgets/task_list.h"
+
 namespace vondrik {
 namespace {
 
@@ -27,6 +29,8 @@ EllipticDialog::EllipticDialog(QWidget* mainWindow, const QString& name, const Q
     setObjectName(name);
     setWindowTitle(title);
     setAttribute(Qt::WA_DeleteOnClose);
+    // It works on the main window's behalf and gets no task-list entry of its own.
+    keepOutOfTaskList(*this);
 
     // The focus is set a moment after the window appears, once the window system has
     // activated it; setting it at once could be lost to the activation.
@@ -88,6 +92,15 @@ bool EllipticDialog::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     return QWidget::eventFilter(watched, event);
+}
+
+// The boxes leave Escape to the window, as a dialog's boxes do.
+void EllipticDialog::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        cancel();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void EllipticDialog::paintEvent(QPaintEvent*) {

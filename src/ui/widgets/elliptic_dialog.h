@@ -23,14 +23,20 @@ class EllipticDialog : public QWidget {
 
     QTimer* Timer1 = nullptr;
 
+    // Closes the dialog without a search, as its cancel button does; so does Escape.
+    void reject() { cancel(); }
+
   protected:
-    EllipticDialog(QWidget* mainWindow, const QString& name, const QString& title, Gradient gradient);
+    EllipticDialog(QWidget* mainWindow, const QString& name, const QString& title,
+                   Gradient gradient);
 
     // Enter in these boxes is swallowed and runs confirm().
     void submitOnEnter(QLineEdit* box);
     // The box that gets the focus when Timer1 fires.
     void setFirstBox(QLineEdit* box) { firstBox_ = box; }
     virtual void confirm() = 0;
+    // The cancel button's action.
+    virtual void cancel() = 0;
 
     // Keeps the window in place but lets other windows cover it again.
     void dropTopMost();
@@ -49,6 +55,7 @@ class EllipticDialog : public QWidget {
                      QPushButton* right);
 
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;

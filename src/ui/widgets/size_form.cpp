@@ -50,6 +50,12 @@ double modSizeForm(QWidget& window, QWidget& client, int newOuterWidth) {
     const int clientHeight = scaled(outer.height() - borderY);
     window.resize(window.width() + (clientWidth - client.width()),
                   window.height() + (clientHeight - client.height()));
+    // A hidden window's layout hands the client its new size only when the window is shown;
+    // whatever is measured against the client before that (the notebook shift at start-up)
+    // needs the new size now.
+    if (&client != &window) {
+        client.resize(clientWidth, clientHeight);
+    }
     return factor;
 }
 
