@@ -28,9 +28,10 @@ install_missing() {
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}"
 }
 
-build_all() {
+# Builds the given targets (none: the program, its tests and tools).
+build() {
     cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
-    cmake --build "$build"
+    cmake --build "$build" "$@"
 }
 
 # Puts the program into the desktop's application menu (for this user only). A desktop
@@ -48,21 +49,23 @@ install_desktop_entry() {
 case "${1:-}" in
     start)
         install_missing
-        build_all
+        build --target app
         install_desktop_entry
         exec "$build/app/vondrik"
         ;;
     test)
         install_missing
-        build_all
+        build
         cd "$build"
         QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$(nproc)"
         ;;
     bench)
         install_missing
-        build_all
-        for b in "$build"/bench/bench_*; do "$b" --benchmark_repetitions=5 \
-            --benchmark_report_aggregates_only=true; done
+        build --target benchmarks
+        for b in "$build"/bench/bench_*; do
+            [ -f "$b" ] && [ -x "$b" ] || continue  # beside them lie the generated-code folders
+            "$b" --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
+        done
         ;;
     *)
         echo "usage: $0 start|test|bench" >&2
