@@ -3,7 +3,6 @@
 
 #include <QDir>
 #include <QHash>
-#include <QStringDecoder>
 
 #include "dictionary/length_tables.h"
 #include "maintenance/backup_files.h"
@@ -13,32 +12,6 @@
 
 namespace vondrik::publisher {
 namespace {
-
-QString decodeInput(const QByteArray& bytes) {
-    QStringDecoder utf8(QStringDecoder::Utf8);
-    QString text = utf8(bytes);
-    return utf8.hasError() ? decodeCp1252(bytes) : text;
-}
-
-// The TSV is the publisher's own input, typed in any editor: CR LF, LF and CR all end a line
-// (the program's files are split only at CR LF).
-QStringList inputLines(const QString& text) {
-    QStringList lines;
-    qsizetype start = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text[i] == u'\r' || text[i] == u'\n') {
-            lines << text.mid(start, i - start);
-            if (text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') {
-                ++i;
-            }
-            start = i + 1;
-        }
-    }
-    if (start < text.size()) {
-        lines << text.mid(start);
-    }
-    return lines;
-}
 
 // The entries the folder's updates 1 to `newest` already carry, with the update of each: the
 // data update inserts every line it fetches, so publishing one again would put it into the
@@ -111,7 +84,8 @@ PublishResult publishUpdate(const QString& serverRoot, const QByteArray& tsv,
     QStringList entries;
     const QHash<QString, qint64> published = publishedEntries(folder, newest);
     QHash<QString, int> firstLine;  // entry -> number of the input line that brought it
-    const QStringList lines = inputLines(decodeInput(tsv));
+    // Typed in any editor: UTF-8 or code page 1252, with CR LF, LF or CR line ends.
+    const QStringList lines = readUpdateText(tsv).lines;
     for (int n = 0; n < lines.size(); ++n) {
         const UpdateLine line = parseUpdateLine(lines[n]);
         if (line.kind == UpdateLine::Empty) {
