@@ -122,7 +122,8 @@ AppFolderChoice chooseAppFolder(const AppFolderPlaces& places) {
     }
     const AppFolder perUser(places.perUser);
     if (!QDir().mkpath(perUser.root())) {
-        return {perUser, failure(perUser.root(), QStringLiteral("Er lässt sich nicht anlegen."))};
+        return {perUser,
+                failure(perUser.root(), QStringLiteral("Der Ordner lässt sich nicht anlegen."))};
     }
     // Help, sounds and pictures a newer installation brings along reach existing folders too.
     QString reason = copyMissing(places.installed, perUser.root(), kDaten);
