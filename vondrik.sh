@@ -16,7 +16,7 @@ packages=(
 )
 # What "package" needs besides: CPack's dependency computation, and the package check.
 package_tools=(
-    dpkg-dev file lintian appstream desktop-file-utils xdotool imagemagick
+    dpkg-dev file lintian appstream desktop-file-utils xdotool x11-utils imagemagick
 )
 
 # install_missing [package...]: the build's packages, or the ones named.

@@ -37,11 +37,15 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# Every path whose name holds "vondrik", outside the places a check run itself writes to.
+# Every path whose name holds "vondrik" in the system's folders (a package never writes to
+# home folders), leaving out this clone, in case it lies there, and what the check writes.
 vondrik_paths() {
-    find / -xdev \( -path /proc -o -path /sys -o -path /dev -o -path /run -o -path /tmp \
-        -o -path /var/tmp -o -path "$repo" -o -path "$work" -o -path "$shots" \
-        -o -path "/home/vondrikprobe*" \) -prune -o -iname '*vondrik*' -print 2>/dev/null | sort
+    local roots=()
+    for root in /usr /etc /var /opt /srv; do
+        [ -d "$root" ] && [ ! -L "$root" ] && roots+=("$root")
+    done
+    find "${roots[@]}" -xdev \( -path /var/tmp -o -path "$repo" -o -path "$work" \
+        -o -path "$shots" \) -prune -o -iname '*vondrik*' -print 2>/dev/null | sort
 }
 
 step "Package"

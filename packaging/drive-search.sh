@@ -21,15 +21,17 @@ fail() {
 }
 
 # The id of a visible window with exactly this title that is not full-screen (as the splash
-# is), within 30 s.
+# is), within 30 s. A window may vanish while it is looked at (the splash does); only one
+# that answers every question counts.
 wait_for_window() {
-    local title="$1" id
+    local title="$1" id state
     for _ in $(seq 150); do
         for id in $(xdotool search --onlyvisible --name "^$title\$" 2>/dev/null); do
-            if ! xprop -id "$id" _NET_WM_STATE | grep -q _NET_WM_STATE_FULLSCREEN; then
-                echo "$id"
-                return 0
-            fi
+            state="$(xprop -id "$id" _NET_WM_STATE 2>/dev/null)" || continue
+            [[ "$state" == *_NET_WM_STATE_FULLSCREEN* ]] && continue
+            xwininfo -id "$id" 2>/dev/null | grep -q IsViewable || continue
+            echo "$id"
+            return 0
         done
         kill -0 "$pid" 2>/dev/null || fail "the program ended before its window \"$title\" appeared"
         sleep 0.2
