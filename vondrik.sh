@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # One entry point for a fresh Debian 12 machine: installs what is missing, builds,
-# then starts the program ("start") or runs every test ("test").
+# then starts the program ("start"), runs every test ("test") or builds and checks the
+# Debian package ("package").
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 build="${VONDRIK_BUILD_DIR:-$here/build}"
@@ -13,10 +14,16 @@ packages=(
     fonts-dseg fonts-dejavu-core
     xvfb xauth
 )
+# What "package" needs besides: CPack's dependency computation, and the package check.
+package_tools=(
+    dpkg-dev file lintian appstream desktop-file-utils xdotool x11-utils imagemagick
+)
 
+# install_missing [package...]: the build's packages, or the ones named.
 install_missing() {
-    local missing=()
-    for p in "${packages[@]}"; do
+    local wanted=("$@") missing=()
+    [ ${#wanted[@]} -eq 0 ] && wanted=("${packages[@]}")
+    for p in "${wanted[@]}"; do
         dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" ||
             missing+=("$p")
     done
@@ -32,6 +39,21 @@ install_missing() {
 build() {
     cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
     cmake --build "$build" "$@"
+}
+
+# Builds the .deb in its own folder, with Debian's hardening flags, and checks it.
+build_package() {
+    local out="${VONDRIK_PACKAGE_DIR:-$here/build-package}"
+    export DEB_BUILD_MAINT_OPTIONS=hardening=+all
+    cmake -S "$here" -B "$out" -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
+        -DCMAKE_CXX_FLAGS="$(dpkg-buildflags --get CPPFLAGS) $(dpkg-buildflags --get CXXFLAGS)" \
+        -DCMAKE_EXE_LINKER_FLAGS="$(dpkg-buildflags --get LDFLAGS)" >/dev/null
+    cmake --build "$out" --target vondrik_package_files
+    rm -f "$out"/vondrik2000_*.deb
+    (cd "$out" && cpack -G DEB)
+    local deb
+    deb="$(ls "$out"/vondrik2000_*.deb)"
+    "$here/packaging/check-package.sh" "$deb" "$out/check"
 }
 
 # Puts the program into the desktop's application menu (for this user only). A desktop
@@ -59,6 +81,11 @@ case "${1:-}" in
         cd "$build"
         QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$(nproc)"
         ;;
+    package)
+        install_missing
+        install_missing "${package_tools[@]}"
+        build_package
+        ;;
     bench)
         install_missing
         build --target benchmarks
@@ -68,7 +95,7 @@ case "${1:-}" in
         done
         ;;
     *)
-        echo "usage: $0 start|test|bench" >&2
+        echo "usage: $0 start|test|package|bench" >&2
         exit 2
         ;;
 esac

@@ -9,6 +9,7 @@
 #include "shell/haupt.h"
 #include "shell/instance_lock.h"
 #include "shell/splash_window.h"
+#include "ui/qt_dialogs.h"
 #include "ui/real_platform.h"
 
 int main(int argc, char** argv) {
@@ -20,7 +21,14 @@ int main(int argc, char** argv) {
                      QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
         QApplication::installTranslator(&qtTexts);
     }
-    vondrik::RealPlatform real;
+    const vondrik::AppFolderChoice folder =
+        vondrik::chooseAppFolder(vondrik::AppFolderPlaces::ofThisProgram());
+    if (!folder.error.isEmpty()) {
+        vondrik::QtMessageBox().show(folder.error, QStringLiteral("Fehlermeldung"),
+                                     vondrik::MessageIcon::Critical);
+        return 1;
+    }
+    vondrik::RealPlatform real(folder.folder);
     vondrik::InstanceLock lock(real.platform().appFolder.appPath(vondrik::kInstanceLockFile));
 
     auto* splash = new vondrik::starter(real.platform(), lock);

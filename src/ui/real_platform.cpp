@@ -5,6 +5,4 @@ namespace vondrik {
 
 RealPlatform::RealPlatform(const AppFolder& folder) : folder_(folder) {}
 
-RealPlatform::RealPlatform() : RealPlatform(AppFolder::ofExecutable()) {}
-
 }  // namespace vondrik

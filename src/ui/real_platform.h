@@ -16,7 +16,6 @@ namespace vondrik {
 class RealPlatform {
   public:
     explicit RealPlatform(const AppFolder& folder);
-    RealPlatform();  // the folder of the executable
     RealPlatform(const RealPlatform&) = delete;
     RealPlatform& operator=(const RealPlatform&) = delete;
 

@@ -1,7 +1,13 @@
-// Application folder paths: Windows-style relative paths join with slashes.
+// Application folder paths, and which folder the program uses: its own, or a per-user one
+// filled from an installed copy.
 #include "ui/app_folder.h"
 
 #include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
 
 namespace vondrik {
 namespace {
@@ -13,6 +19,128 @@ TEST(AppFolder, JoinsRelativePathsWrittenEitherWayWithoutDoubleSlashes) {
     EXPECT_EQ(folder.appPath(u"/daten/term.dat"), "/opt/vondrik/daten/term.dat");
     EXPECT_EQ(folder.appPath(u"daten\\term.dat"), "/opt/vondrik/daten/term.dat");
     EXPECT_EQ(folder.appPath(u""), "/opt/vondrik");
+}
+
+// A build folder with its executable, an installed copy (with a font linked to elsewhere, as
+// the package links the system's fonts) and a per-user folder that does not exist yet.
+class AppFolderChoiceTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(dir_.isValid());
+        write(own() + "/vondrik", "programm");
+        write(installed() + "/daten/daten.mdb", "woerterbuch");
+        write(installed() + "/ton/glocke.wav", "klang");
+        write(installed() + "/Vondrik-Hilfe/index.html", "hilfe");
+        write(dir_.filePath("fonts/lcd.ttf"), "schrift");
+        ASSERT_TRUE(QFile::link(dir_.filePath("fonts/lcd.ttf"), installed() + "/daten/lcd.ttf"));
+    }
+
+    QString own() const { return dir_.filePath("app"); }
+    QString installed() const { return dir_.filePath("share/vondrik2000"); }
+    QString perUser() const { return dir_.filePath("home/.local/share/vondrik2000"); }
+    AppFolderPlaces places() const { return {own(), installed(), perUser()}; }
+
+    static void write(const QString& path, const QByteArray& bytes) {
+        ASSERT_TRUE(QDir().mkpath(QFileInfo(path).path()));
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+    static QByteArray read(const QString& path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(fehlt)");
+    }
+
+    QTemporaryDir dir_;
+};
+
+TEST_F(AppFolderChoiceTest, OwnFolderOrNoInstalledCopyKeepsTheOwnFolderAndCopiesNothing) {
+    struct Case {
+        const char* name;
+        bool ownHasDaten;
+        bool installedExists;
+    };
+    for (const Case& c : {Case{"build folder", true, true}, Case{"bare folder", false, false}}) {
+        SCOPED_TRACE(c.name);
+        QDir(own() + "/daten").removeRecursively();
+        if (c.ownHasDaten) {
+            ASSERT_TRUE(QDir().mkpath(own() + "/daten"));
+        }
+        AppFolderPlaces where = places();
+        if (!c.installedExists) {
+            where.installed = dir_.filePath("nirgends");
+        }
+        const AppFolderChoice choice = chooseAppFolder(where);
+        EXPECT_EQ(choice.folder.root(), own());
+        EXPECT_TRUE(choice.error.isEmpty());
+        EXPECT_FALSE(QFileInfo::exists(perUser()));
+    }
+}
+
+TEST_F(AppFolderChoiceTest, FirstStartFillsThePerUserFolderFromTheInstalledCopy) {
+    const AppFolderChoice choice = chooseAppFolder(places());
+    EXPECT_TRUE(choice.error.isEmpty()) << choice.error.toStdString();
+    EXPECT_EQ(choice.folder.root(), perUser());
+    EXPECT_EQ(read(perUser() + "/daten/daten.mdb"), "woerterbuch");
+    EXPECT_EQ(read(perUser() + "/ton/glocke.wav"), "klang");
+    EXPECT_EQ(read(perUser() + "/Vondrik-Hilfe/index.html"), "hilfe");
+    // The font is the user's own file, not a link that a removed package would break.
+    EXPECT_EQ(read(perUser() + "/daten/lcd.ttf"), "schrift");
+    EXPECT_FALSE(QFileInfo(perUser() + "/daten/lcd.ttf").isSymLink());
+    EXPECT_FALSE(QFileInfo::exists(perUser() + "/daten.neu"));
+    EXPECT_FALSE(QFileInfo::exists(own() + "/daten"));
+}
+
+TEST_F(AppFolderChoiceTest, LaterStartsKeepTheUsersFilesAndAddOnlyMissingProgramFiles) {
+    // The user's changed dictionary, and a state in which the program has moved its
+    // dictionary aside: the default one must not take its place.
+    struct Case {
+        const char* name;
+        const char* file;
+        QByteArray bytes;
+    };
+    for (const Case& c : {Case{"changed dictionary", "daten/daten.mdb", "meine woerter"},
+                          Case{"dictionary moved aside", "daten/daten.mdb.bisher", "meine"}}) {
+        SCOPED_TRACE(c.name);
+        ASSERT_TRUE(QDir(perUser()).removeRecursively());
+        write(perUser() + '/' + c.file, c.bytes);
+        write(perUser() + "/vondrik.ini", "einstellungen");
+
+        const AppFolderChoice choice = chooseAppFolder(places());
+        EXPECT_TRUE(choice.error.isEmpty()) << choice.error.toStdString();
+        EXPECT_EQ(read(perUser() + '/' + c.file), c.bytes);
+        EXPECT_EQ(QDir(perUser() + "/daten").entryList(QDir::Files), QStringList{c.file + 6});
+        EXPECT_EQ(read(perUser() + "/vondrik.ini"), "einstellungen");
+        EXPECT_EQ(read(perUser() + "/ton/glocke.wav"), "klang");
+    }
+}
+
+TEST_F(AppFolderChoiceTest, AnInterruptedFirstFillIsDoneAgainInFull) {
+    write(perUser() + "/daten.neu/daten.mdb", "woerter");  // cut off while copying
+    const AppFolderChoice choice = chooseAppFolder(places());
+    EXPECT_TRUE(choice.error.isEmpty()) << choice.error.toStdString();
+    EXPECT_EQ(read(perUser() + "/daten/daten.mdb"), "woerterbuch");
+    EXPECT_EQ(read(perUser() + "/daten/lcd.ttf"), "schrift");
+    EXPECT_FALSE(QFileInfo::exists(perUser() + "/daten.neu"));
+}
+
+TEST_F(AppFolderChoiceTest, AFolderThatCannotBeFilledIsNamedInTheMessage) {
+    struct Case {
+        const char* name;
+        QString blocker;  // a file where a folder must go
+    };
+    for (const Case& c : {Case{"no per-user folder", dir_.filePath("home/.local/share")},
+                          Case{"no daten folder", perUser() + "/daten"},
+                          Case{"no help folder", perUser() + "/Vondrik-Hilfe"}}) {
+        SCOPED_TRACE(c.name);
+        QDir(dir_.filePath("home")).removeRecursively();
+        write(c.blocker, "im Weg");
+
+        const AppFolderChoice choice = chooseAppFolder(places());
+        EXPECT_TRUE(choice.error.contains(perUser())) << choice.error.toStdString();
+        EXPECT_TRUE(choice.error.contains("nicht einrichten")) << choice.error.toStdString();
+        EXPECT_FALSE(QFileInfo::exists(perUser() + "/daten/daten.mdb"));
+    }
 }
 
 }  // namespace
