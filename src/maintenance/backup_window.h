@@ -25,8 +25,6 @@ class Form3 : public QDialog {
     // Loads and shows the window, centred over the main window.
     static Form3* load(DictionarySession& session, Platform& platform, QWidget* mainWindow);
 
-    bool isRunning() const { return running_; }
-
     QPushButton* Command1 = nullptr;  // backup
     QPushButton* Command3 = nullptr;  // restore
     QPushButton* Command2 = nullptr;  // close
