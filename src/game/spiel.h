@@ -33,15 +33,13 @@ class Spiel : public QMainWindow {
   public:
     // `notebookShift` (twips, from the notebook adjustment) shortens the background picture
     // and raises the keyboard and score frames by that much.
-    Spiel(DictionarySession& session, Platform& platform, QWidget* mainWindow,
-          int notebookShift = 0);
+    Spiel(DictionarySession& session, Platform& platform, int notebookShift, QWidget* mainWindow);
 
     // Loads and shows the game window, or brings the one already open to the front.
     static Spiel* open(DictionarySession& session, Platform& platform, QWidget* mainWindow,
                        int notebookShift = 0);
 
     const game::GuessingGame& game() const { return game_; }
-    const game::HighscoreList& highscores() const { return highscores_; }
 
     // One second of Timer1: the start button's highlight changes.
     void blinkStep();
