@@ -42,8 +42,7 @@ Haupt& mainWindow() {
 void handOverToList(benchmark::State& state, const QString& letters) {
     Haupt& haupt = mainWindow();
     for (auto _ : state) {
-        Text17(haupt)->setText(letters);
-        haupt.anagramm();
+        haupt.searches().anagramm(letters);
         benchmark::DoNotOptimize(List1(haupt)->count());
     }
     state.counters["lines"] = List1(haupt)->count();
