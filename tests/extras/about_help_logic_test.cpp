@@ -1,5 +1,5 @@
-// The about box's addresses and link pulse, the choice between the two help forms, the
-// shipped help's contents and the help search.
+// The about box's addresses (its link pulse is tested in the window), the choice between the two
+// help forms, the shipped help's contents and the help search.
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -10,7 +10,6 @@
 #include "extras/help_files.h"
 #include "extras/help_search.h"
 #include "extras/introduction.h"
-#include "extras/link_pulse.h"
 #include "support/helpers.h"
 #include "support/qt_printers.h"
 #include "ui/text_file.h"
@@ -19,17 +18,6 @@ namespace vondrik {
 namespace {
 
 using test::writeBytes;
-
-TEST(LinkPulse, TheLinksSwapSizesEveryStep) {
-    LinkPulse pulse;
-    QList<int> mail{pulse.sizes().mail}, homepage{pulse.sizes().homepage};
-    for (int i = 0; i < 3; ++i) {
-        mail << pulse.step().mail;
-        homepage << pulse.sizes().homepage;
-    }
-    EXPECT_EQ(mail, (QList<int>{10, 8, 10, 8}));
-    EXPECT_EQ(homepage, (QList<int>{8, 10, 8, 10}));
-}
 
 TEST(ContactAddresses, ReadFromTheFileOrWrittenWithPlaceholders) {
     const ContactAddresses both = contactAddressesFrom(
