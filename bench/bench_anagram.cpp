@@ -42,8 +42,7 @@ Haupt& mainWindow() {
 void handOverToList(benchmark::State& state, const QString& letters) {
     Haupt& haupt = mainWindow();
     for (auto _ : state) {
-        Text17(haupt)->setText(letters);
-        haupt.anagramm();
+        haupt.searches().anagramm(letters);
         benchmark::DoNotOptimize(List1(haupt)->count());
     }
     state.counters["lines"] = List1(haupt)->count();
@@ -68,9 +67,10 @@ void BM_AnagramStartButtonToList(benchmark::State& state) {
         state.PauseTiming();
         haupt.menuAction(QStringLiteral("budu"))->trigger();
         auto* dialog = haupt.findChild<Durcheinander*>();
-        dialog->Text1->setText(kElevenLetters);
+        child<QLineEdit>(dialog, "Text1")->setText(kElevenLetters);
+        auto* start = child<QPushButton>(dialog, "Command2");
         state.ResumeTiming();
-        dialog->Command2->click();
+        start->click();
         benchmark::DoNotOptimize(List1(haupt)->count());
         state.PauseTiming();
         QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -82,12 +82,14 @@ BENCHMARK(BM_AnagramStartButtonToList)->Unit(benchmark::kMillisecond);
 
 void BM_StatisticsWholeDictionary(benchmark::State& state) {
     Haupt& haupt = mainWindow();
+    auto* panel = control<StatisticsFrame>(haupt, "Frame7");
+    const auto* total =
+        panel->findChild<QLabel*>(QStringLiteral("Label12_%1").arg(StatisticsFrame::kTotalRow));
     for (auto _ : state) {
-        Frame7(haupt)->anzdasa(Frame1(haupt)->y());
-        benchmark::DoNotOptimize(Frame7(haupt)->Label12[StatisticsFrame::kTotalRow]->text());
+        panel->anzdasa(Frame1(haupt)->y());
+        benchmark::DoNotOptimize(total->text());
     }
-    state.counters["records"] =
-        Frame7(haupt)->Label12[StatisticsFrame::kTotalRow]->text().toDouble();
+    state.counters["records"] = total->text().toDouble();
 }
 BENCHMARK(BM_StatisticsWholeDictionary)->Unit(benchmark::kMillisecond);
 

@@ -54,10 +54,8 @@ BENCHMARK(BM_SameLetterMarks)->Unit(benchmark::kMillisecond);
 void BM_AllLengthsTextSearch(benchmark::State& state) {
     Haupt& haupt = mainWindow();
     for (auto _ : state) {
-        haupt.searches().state().ei = QStringLiteral("*dichter*");
-        haupt.searches().state().nur1 = 1;
-        haupt.searches().state().alle = 1;
-        haupt.allesuch();
+        haupt.searches().chooseLength(14);  // "alle"
+        haupt.searches().startTextSearch({QStringLiteral("*dichter*"), {}, true});
         benchmark::DoNotOptimize(List1(haupt)->count());
     }
     state.counters["lines"] = List1(haupt)->count();

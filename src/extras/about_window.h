@@ -26,14 +26,6 @@ class Information : public QWidget {
     // One pulse of the links (Timer1).
     void step();
 
-    QLabel* picIcon = nullptr;
-    QLabel* lblTitle = nullptr;
-    QLabel* lblVersion = nullptr;
-    std::array<QLabel*, 3> lblDescription{};  // index 1 mail, index 2 web page; 0 unused
-    std::array<QFrame*, 2> Line1{};
-    QPushButton* cmdOK = nullptr;
-    QTimer* Timer1 = nullptr;
-
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -44,6 +36,14 @@ class Information : public QWidget {
     Platform& platform_;
     ContactAddresses addresses_;
     LinkPulse pulse_;
+
+    QLabel* picIcon = nullptr;
+    QLabel* lblTitle = nullptr;
+    QLabel* lblVersion = nullptr;
+    std::array<QLabel*, 3> lblDescription{};  // index 1 mail, index 2 web page; 0 unused
+    std::array<QFrame*, 2> Line1{};
+    QPushButton* cmdOK = nullptr;
+    QTimer* Timer1 = nullptr;
 };
 
 }  // namespace vondrik

@@ -30,14 +30,15 @@ class AlarmDisplay : public QFrame {
     // The alarm was stopped: frame, pictures and button are hidden.
     void hideAll();
 
-    std::array<QLabel*, kClockFrames> Picture1{};
-    QPushButton* Command17 = nullptr;
-
   signals:
     void stopRequested();
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    std::array<QLabel*, kClockFrames> Picture1{};
+    QPushButton* Command17 = nullptr;
 };
 
 }  // namespace vondrik

@@ -19,6 +19,14 @@ class AlarmPanel : public QGroupBox {
     // Menu item wecker.
     void open();
 
+  signals:
+    // The panel has closed; the alarm is to wait for this time, or to be cancelled.
+    void activated(int hour, int minute);
+    void deactivated();
+
+  private:
+    void buildControls();
+
     QScrollBar* VScroll1 = nullptr;   // hour, 0 to 23
     QScrollBar* VScroll2 = nullptr;   // minute, 0 to 59
     QLabel* Label4 = nullptr;         // hour display
@@ -27,14 +35,6 @@ class AlarmPanel : public QGroupBox {
     QLabel* Label7 = nullptr;         // explanation
     QPushButton* Command2 = nullptr;  // Wecker aktivieren
     QPushButton* Command3 = nullptr;  // deaktivieren
-
-  signals:
-    // The panel has closed; the alarm is to wait for this time, or to be cancelled.
-    void activated(int hour, int minute);
-    void deactivated();
-
-  private:
-    void buildControls();
 };
 
 }  // namespace vondrik

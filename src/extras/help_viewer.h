@@ -36,16 +36,6 @@ class HelpViewer : public QWidget {
     // Back at the page the help opened with.
     void home();
 
-    QTabWidget* Register = nullptr;
-    QListWidget* Inhalt = nullptr;
-    QLineEdit* Suchtext = nullptr;
-    QPushButton* Suchen = nullptr;
-    QListWidget* Fundstellen = nullptr;
-    QTextBrowser* Seite = nullptr;
-    QPushButton* Zurueck = nullptr;
-    QPushButton* Vor = nullptr;
-    QPushButton* Startseite = nullptr;
-
   private:
     void buildControls();
     void followLink(const QUrl& link);
@@ -58,6 +48,16 @@ class HelpViewer : public QWidget {
     QList<HelpTopic> topics_;
     std::unique_ptr<HelpSearch> search_;  // built at the first search
     QList<int> hitTopics_;                // topic of each row of Fundstellen
+
+    QTabWidget* Register = nullptr;
+    QListWidget* Inhalt = nullptr;
+    QLineEdit* Suchtext = nullptr;
+    QPushButton* Suchen = nullptr;
+    QListWidget* Fundstellen = nullptr;
+    QTextBrowser* Seite = nullptr;
+    QPushButton* Zurueck = nullptr;
+    QPushButton* Vor = nullptr;
+    QPushButton* Startseite = nullptr;
 };
 
 // Menu "Hilfe anzeigen": the preferred help when it exists, else the other one, in the help

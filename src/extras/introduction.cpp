@@ -19,7 +19,10 @@ const std::array<IntroPage, kIntroPages>& introPages() {
              "Fragezeichen ein. Dann drücken Sie ENTER oder RETURN, danach erfolgt die Suche und "
              "Sie bekommen alle Ergebnisse aufgelistet."),
          QStringLiteral("#e#e#b#r"),
-         {}},
+         IntroTarget::PatternBox,
+         false,
+         {},
+         true},
         {QStringLiteral("Textsuche nutzen"),
          QStringLiteral(
              "Gesucht wird ein Dichter mit 8 Buchstaben! Klicken Sie mit der Maus auf den Knopf "
@@ -31,7 +34,10 @@ const std::array<IntroPage, kIntroPages>& introPages() {
              "'dichterisch', aber nicht 'Poet'. Sehen Sie sich hierzu in der HILFE das Thema "
              "Abkürzungen an."),
          QStringLiteral("dichter"),
-         {}},
+         IntroTarget::TextSearchDialog,
+         false,
+         {},
+         false},
         {QStringLiteral("Kombinierte Suche"),
          QStringLiteral(
              "Diese Art der Suche ist sinnvoll, wenn Sie von dem gesuchten Begriff mindestens "
@@ -41,7 +47,8 @@ const std::array<IntroPage, kIntroPages>& introPages() {
              "folgende Eingabe ##N##### und mit RETURN oder ENTER bestätigen. Nun werden Sie "
              "noch aufgefordert einen Suchtext einzugeben. Geben Sie dann hier 'hauptstadt' "
              "ein. "),
-         QStringLiteral("##n#####"), QStringLiteral("hauptstadt")},
+         QStringLiteral("##n#####"), IntroTarget::PatternBox, true, QStringLiteral("hauptstadt"),
+         true},
         {QStringLiteral("Ein Wort aus durcheinander geratenen Buchstaben bilden"),
          QStringLiteral(
              "Diese Funktion kann Ihnen sehr nützlich sein, falls Sie nur einzelne Buchstaben "
@@ -50,7 +57,10 @@ const std::array<IntroPage, kIntroPages>& introPages() {
              "Sie sich ansehen, was aus den Buchstaben 'HUNDSACH' und einem unbekannten "
              "Buchstaben ('?') werden kann."),
          QStringLiteral("hundsach?"),
-         {}},
+         IntroTarget::AnagramDialog,
+         false,
+         {},
+         true},
     }};
     return pages;
 }

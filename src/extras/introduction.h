@@ -7,11 +7,18 @@
 
 namespace vondrik {
 
+// Where a demonstration types its example: the main window's pattern box, or the first box
+// of the dialog the text search's length button or the anagram menu item opens.
+enum class IntroTarget { PatternBox, TextSearchDialog, AnagramDialog };
+
 struct IntroPage {
-    QString caption;  // window title while the page shows
-    QString text;     // the explanation
-    QString example;  // what the demonstration types, one more character per step
-    QString answer;   // the combined search's text, offered in its input box (page 3 only)
+    QString caption;     // window title while the page shows
+    QString text;        // the explanation
+    QString example;     // what the demonstration types, one more character per step
+    IntroTarget target;  // where it goes
+    bool combined;       // the combined search is ticked while typing and unticked after
+    QString answer;      // the combined search's text, offered in its input box
+    bool slidesAway;     // the window first moves down to the panel and over to the right
 };
 
 inline constexpr int kIntroPages = 4;

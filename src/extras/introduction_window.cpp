@@ -1,7 +1,6 @@
 // The introduction window and its demonstrations.
 #include "extras/introduction_window.h"
 
-#include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QGroupBox>
@@ -11,15 +10,11 @@
 #include <QScreen>
 #include <QTimer>
 
-#include "dictionary/cleaning.h"
 #include "extras/intro_placement.h"
-#include "extras/main_window_controls.h"
 #include "extras/program_icon.h"
-#include "search/search_controller.h"
 #include "ui/platform.h"
 #include "ui/twips.h"
 #include "ui/widgets/elliptic_dialog.h"
-#include "ui/widgets/result_list.h"
 #include "ui/widgets/task_list.h"
 
 namespace vondrik {
@@ -34,27 +29,22 @@ constexpr int kButtonHeight = 32;
 constexpr int kPageButtonWidth = 48;
 constexpr int kCloseButtonWidth = 120;
 
-QLineEdit* textBox(QWidget* window) {
-    return window ? window->findChild<QLineEdit*>(QStringLiteral("Text1")) : nullptr;
-}
-
 }  // namespace
 
-Form1::Form1(Platform& platform, SearchController& searches, QWidget* mainWindow,
-             IntroductionHooks hooks)
+Form1::Form1(Platform& platform, IntroductionHooks hooks)
     : QWidget(nullptr, Qt::Tool | Qt::WindowStaysOnTopHint),
       platform_(platform),
-      searches_(searches),
-      mainWindow_(mainWindow),
-      hooks_(std::move(hooks)) {
+      hooks_(std::move(hooks)),
+      mainWindow_(hooks_.mainWindow),
+      combinedSearch_(hooks_.combinedSearch) {
     setObjectName(QStringLiteral("Form1"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowIcon(programIcon(platform.appFolder));
     keepOutOfTaskList(*this);
     buildControls();
-    if (mainWindow) {
+    if (mainWindow_) {
         // Over the result area, clear of the control panel.
-        const QRect area = mainWindow->geometry();
+        const QRect area = mainWindow_->geometry();
         move(area.x() + (area.width() - width()) / 2, area.y() + area.height() / 6);
     }
 
@@ -153,22 +143,22 @@ void Form1::hopStep() {
 
 void Form1::demonstrate() {
     Timer2->stop();
-    const int page = intro_.page();
+    const IntroPage& page = intro_.current();
     const int interrupted = intro_.demonstrationPage();
     intro_.startDemonstration();
     QWidget* main = mainWindow_;
     if (!main) {
         return;
     }
-    if (interrupted == 3 && page != 3) {
+    if (interrupted != 0 && interrupted != intro_.page() &&
+        introPages()[interrupted - 1].combined) {
         untickCombinedSearch();  // or the next pattern search would be a combined one
     }
-    if (page != 2) {
+    if (page.slidesAway) {
         // Down to the control panel and over to the right edge: the pattern box, the list and
         // the dialogs in the middle stay free.
-        const auto* panel = mainWindowControl<QWidget>(main, QStringLiteral("Frame1"));
-        const int panelTop = panel ? panel->mapToGlobal(QPoint(0, 0)).y()
-                                   : main->geometry().y() + main->geometry().height();
+        const int panelTop = hooks_.panel ? hooks_.panel->mapToGlobal(QPoint(0, 0)).y()
+                                          : main->geometry().y() + main->geometry().height();
         const QRect mainFrame = main->frameGeometry();
         move(slideOutOfTheWay(frameGeometry(), panelTop, mainFrame.x() + mainFrame.width()));
     }
@@ -180,36 +170,19 @@ void Form1::demonstrate() {
     Timer1->start();
 }
 
-void Form1::prepare(int page) {
-    QWidget* main = mainWindow_;
-    closeOtherDialogs(page);
-    switch (page) {
-        case 1:
-        case 3:
-            if (QLineEdit* box = mainWindowControl<QLineEdit>(main, QStringLiteral("Text1"))) {
-                box->clear();
-            }
-            dialog_ = nullptr;
-            break;
-        case 2:
-            // A second click finds the dialog open and the length button locked with the
-            // main window; the typing goes on in that dialog.
-            if (auto* button = mainWindowControl<QPushButton>(main, QStringLiteral("Command1_6"))) {
-                button->click();
-            }
-            dialog_ = openChildWindow(main, QStringLiteral("Eingabetext"));
-            break;
-        case 4:
-            dialog_ = openChildWindow(main, QStringLiteral("Durcheinander"));
-            if (!dialog_) {
-                if (QAction* item = mainWindowMenuItem(main, QStringLiteral("budu"))) {
-                    item->trigger();
-                }
-                dialog_ = openChildWindow(main, QStringLiteral("Durcheinander"));
-            }
-            break;
-        default:
-            break;
+void Form1::prepare(const IntroPage& page) {
+    closeOtherDialogs(page.target);
+    if (page.target == IntroTarget::PatternBox) {
+        hooks_.patternBox->clear();
+        dialog_ = nullptr;
+    } else {
+        // A second click finds the dialog open (and its way in locked with the main window);
+        // the typing goes on in that dialog.
+        dialog_ = hooks_.openDialog(page.target);
+        if (!dialog_) {
+            hooks_.showDialog(page.target);
+            dialog_ = hooks_.openDialog(page.target);
+        }
     }
     if (dialog_) {
         placeBesideDialog();
@@ -220,32 +193,27 @@ void Form1::prepare(int page) {
 // A dialog another demonstration left open locks the main window: the length button would
 // not open the text search's dialog, and typing into the pattern box would go nowhere. It is
 // cancelled as its "Abbrechen" would.
-void Form1::closeOtherDialogs(int page) {
-    const QString own = page == 2   ? QStringLiteral("Eingabetext")
-                        : page == 4 ? QStringLiteral("Durcheinander")
-                                    : QString();
-    for (const QString& name : {QStringLiteral("Eingabetext"), QStringLiteral("Durcheinander")}) {
-        if (name == own) {
+void Form1::closeOtherDialogs(IntroTarget own) {
+    for (const IntroTarget kind : {IntroTarget::TextSearchDialog, IntroTarget::AnagramDialog}) {
+        if (kind == own) {
             continue;
         }
-        if (auto* dialog = qobject_cast<EllipticDialog*>(openChildWindow(mainWindow_, name))) {
+        if (EllipticDialog* dialog = hooks_.openDialog(kind)) {
             dialog->reject();
         }
-    }
-    if (dialog_ && dialog_->objectName() != own) {
-        dialog_ = nullptr;
     }
 }
 
 void Form1::untickCombinedSearch() {
-    if (auto* combine = mainWindowControl<QCheckBox>(mainWindow_, QStringLiteral("Check1"))) {
-        combine->setChecked(false);
+    if (combinedSearch_) {
+        combinedSearch_->setChecked(false);
     }
 }
 
 void Form1::closeEvent(QCloseEvent* event) {
     // Closing ends the demonstration; the switch it ticked goes back as at its end.
-    if (intro_.demonstrationPage() == 3) {
+    const int demonstrated = intro_.demonstrationPage();
+    if (demonstrated != 0 && introPages()[demonstrated - 1].combined) {
         untickCombinedSearch();
     }
     Timer1->stop();
@@ -265,58 +233,53 @@ void Form1::typingStep() {
         return;
     }
     platform_.sound.play(platform_.appFolder.appPath(u"ton/12.wav"));
+    const IntroPage& page = introPages()[step.page - 1];
     if (!step.finished) {
-        type(step.page, step.typed);
+        type(page, step.typed);
         return;
     }
     Timer1->stop();
-    startSearch(step.page);
+    startSearch(page);
 }
 
-void Form1::type(int page, const QString& typed) {
-    QWidget* main = mainWindow_;
-    if (page == 2 || page == 4) {
-        if (QLineEdit* box = textBox(dialog_)) {
-            box->setText(typed);
+void Form1::type(const IntroPage& page, const QString& typed) {
+    if (!mainWindow_) {
+        return;
+    }
+    if (page.target != IntroTarget::PatternBox) {
+        if (dialog_) {
+            dialog_->firstBox()->setText(typed);
         }
         return;
     }
-    if (page == 3) {
-        if (auto* combine = mainWindowControl<QCheckBox>(main, QStringLiteral("Check1"))) {
-            combine->setChecked(true);
-        }
+    if (page.combined && combinedSearch_) {
+        combinedSearch_->setChecked(true);
     }
-    if (QLineEdit* box = mainWindowControl<QLineEdit>(main, QStringLiteral("Text1"))) {
-        box->setText(typed);
-    }
+    hooks_.patternBox->setText(typed);
 }
 
-void Form1::startSearch(int page) {
-    QWidget* main = mainWindow_;
-    if (!main) {
+void Form1::startSearch(const IntroPage& page) {
+    if (!mainWindow_) {
         return;
     }
-    if (page == 2 || page == 4) {
+    if (page.target != IntroTarget::PatternBox) {
         // The dialog may have been cancelled meanwhile; then there is nothing to start.
         if (dialog_) {
-            if (auto* start = dialog_->findChild<QPushButton*>(QStringLiteral("Command2"))) {
-                start->click();
-            }
+            dialog_->submit();
         }
         dialog_ = nullptr;
         comeToFront();
         return;
     }
-    SearchState& state = searches_.state();
-    if (page == 3) {
+    std::optional<QString> answer;
+    if (page.combined) {
         // Unlike the user's own combined search, an empty answer still searches: "**" then
         // matches every meaning.
         const QPointer<Form1> alive(this);
-        const QPointer<QCheckBox> combine =
-            mainWindowControl<QCheckBox>(main, QStringLiteral("Check1"));
-        const QString answer = platform_.inputBox.ask(
-            QStringLiteral("Bitte Suchbegriff eingeben."),
-            QStringLiteral("'Suche kombinieren' ist aktiviert"), introPages()[page - 1].answer);
+        const QPointer<QCheckBox> combine = combinedSearch_;
+        answer = platform_.inputBox.ask(QStringLiteral("Bitte Suchbegriff eingeben."),
+                                        QStringLiteral("'Suche kombinieren' ist aktiviert"),
+                                        page.answer);
         if (!alive || !mainWindow_) {
             // The window or the program ended while the box was open: no search, and the
             // switch goes back as at the demonstration's end.
@@ -325,24 +288,10 @@ void Form1::startSearch(int page) {
             }
             return;
         }
-        state.kombitext = u'*' + cleanFreeText(answer) + u'*';
     }
-    auto* box = mainWindowControl<QLineEdit>(main, QStringLiteral("Text1"));
-    auto* list = mainWindowControl<ResultList>(main, QStringLiteral("List1"));
-    auto* combine = mainWindowControl<QCheckBox>(main, QStringLiteral("Check1"));
-    const int length = static_cast<int>(introPages()[page - 1].example.size());
-    if (page == 1 && list) {
-        list->clear();
-    }
-    state.ei = box ? box->text() : QString();
-    if (page == 3 && list) {
-        list->clear();
-    }
-    if (hooks_.runPatternSearch) {
-        hooks_.runPatternSearch(length);
-    }
-    if (page == 3 && combine) {
-        combine->setChecked(false);
+    hooks_.runPatternSearch(static_cast<int>(page.example.size()), answer);
+    if (page.combined) {
+        untickCombinedSearch();
     }
 }
 

@@ -6,9 +6,11 @@
 #include <QPointer>
 #include <QWidget>
 #include <functional>
+#include <optional>
 
 #include "extras/introduction.h"
 
+class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -17,13 +19,22 @@ class QTimer;
 namespace vondrik {
 
 struct Platform;
-class SearchController;
+class EllipticDialog;
 
-// What the introduction cannot reach through the main window's controls.
+// What the introduction drives in the main window, handed over by the shell.
 struct IntroductionHooks {
-    // The main window's search routine for words of `length` letters (acht for 8), run with
-    // the search state as it stands, as another window calls it.
-    std::function<void(int length)> runPatternSearch;
+    QWidget* mainWindow = nullptr;        // shown when a demonstration starts
+    QWidget* panel = nullptr;             // the control panel Frame1: the window slides above it
+    QLineEdit* patternBox = nullptr;      // Text1
+    QCheckBox* combinedSearch = nullptr;  // Check1
+    // The dialog of that kind while it is open, else nullptr.
+    std::function<EllipticDialog*(IntroTarget)> openDialog;
+    // Opens it as the user does: the length button for eight letters, the menu item budu.
+    std::function<void(IntroTarget)> showDialog;
+    // Clears the result list and runs the search routine of the table of `length` on the
+    // pattern box's text as it stands; with an answer, the combined search's text first
+    // becomes that answer (an empty one included).
+    std::function<void(int length, const std::optional<QString>& answer)> runPatternSearch;
 };
 
 class Form1 : public QWidget {
@@ -32,8 +43,7 @@ class Form1 : public QWidget {
     // A window of its own, on top of all others, so that it stays usable while the dialogs of
     // its demonstrations lock the main window; kept out of the task list. It unloads when
     // closed, and a combined-search demonstration it leaves unfinished unticks its switch.
-    Form1(Platform& platform, SearchController& searches, QWidget* mainWindow,
-          IntroductionHooks hooks);
+    Form1(Platform& platform, IntroductionHooks hooks);
 
     const Introduction& introduction() const { return intro_; }
 
@@ -41,14 +51,6 @@ class Form1 : public QWidget {
     void typingStep();
     // One hop of the "Beispiel ansehen" button (Timer2).
     void hopStep();
-
-    QLabel* Label1 = nullptr;
-    QPushButton* Command1 = nullptr;  // "Beispiel ansehen"
-    QPushButton* Command2 = nullptr;  // ">"
-    QPushButton* Command3 = nullptr;  // "beenden"
-    QPushButton* Command4 = nullptr;  // "<"
-    QTimer* Timer1 = nullptr;
-    QTimer* Timer2 = nullptr;
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -58,20 +60,28 @@ class Form1 : public QWidget {
     void showPage();
     void turnPage(bool forward);
     void demonstrate();
-    void prepare(int page);
-    void closeOtherDialogs(int page);
+    void prepare(const IntroPage& page);
+    void closeOtherDialogs(IntroTarget own);
     void untickCombinedSearch();
-    void type(int page, const QString& typed);
-    void startSearch(int page);
+    void type(const IntroPage& page, const QString& typed);
+    void startSearch(const IntroPage& page);
     void placeBesideDialog();
     void comeToFront();
 
     Platform& platform_;
-    SearchController& searches_;
-    QPointer<QWidget> mainWindow_;
     IntroductionHooks hooks_;
+    QPointer<QWidget> mainWindow_;
+    QPointer<QCheckBox> combinedSearch_;
     Introduction intro_;
-    QPointer<QWidget> dialog_;  // the dialog of pages 2 and 4 while the example goes in
+    QPointer<EllipticDialog> dialog_;  // the dialog of pages 2 and 4 while the example goes in
+
+    QLabel* Label1 = nullptr;
+    QPushButton* Command1 = nullptr;  // "Beispiel ansehen"
+    QPushButton* Command2 = nullptr;  // ">"
+    QPushButton* Command3 = nullptr;  // "beenden"
+    QPushButton* Command4 = nullptr;  // "<"
+    QTimer* Timer1 = nullptr;
+    QTimer* Timer2 = nullptr;
 };
 
 }  // namespace vondrik

@@ -27,15 +27,6 @@ class ReminderPanel : public QGroupBox {
 
     int changes() const { return list_.changes(); }
 
-    QListWidget* List2 = nullptr;
-    std::array<QLabel*, 2> Label8{};  // "Datum", "Anlass"
-    QLineEdit* Text2 = nullptr;       // date
-    QLineEdit* Text3 = nullptr;       // occasion
-    QPushButton* Command4 = nullptr;  // hinzufügen
-    QPushButton* Command5 = nullptr;  // löschen
-    QPushButton* Command6 = nullptr;  // speichern
-    QPushButton* Command7 = nullptr;  // Fertig
-
   private:
     void buildControls();
     void showLines();
@@ -47,6 +38,15 @@ class ReminderPanel : public QGroupBox {
 
     Platform& platform_;
     ReminderList list_;
+
+    QListWidget* List2 = nullptr;
+    std::array<QLabel*, 2> Label8{};  // "Datum", "Anlass"
+    QLineEdit* Text2 = nullptr;       // date
+    QLineEdit* Text3 = nullptr;       // occasion
+    QPushButton* Command4 = nullptr;  // hinzufügen
+    QPushButton* Command5 = nullptr;  // löschen
+    QPushButton* Command6 = nullptr;  // speichern
+    QPushButton* Command7 = nullptr;  // Fertig
 };
 
 }  // namespace vondrik

@@ -86,8 +86,6 @@ class GuessingGame {
     // The caption of the button clicked last (the invisible spare button's caption).
     QString lastLetter() const { return lastLetter_; }
 
-    int foundCount() const { return found_; }
-    int missCount() const { return misses_; }
     int remainingMisses() const { return kAllowedMisses - misses_; }
     int round() const { return round_; }
     int totalScore() const { return total_; }

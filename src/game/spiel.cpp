@@ -17,6 +17,7 @@
 #include "game/game_texts.h"
 #include "game/word_draw.h"
 #include "ui/platform.h"
+#include "ui/widgets/open_once.h"
 
 namespace vondrik {
 
@@ -30,7 +31,7 @@ constexpr int kSolvedPause = 8;  // flash steps
 
 }  // namespace
 
-Spiel::Spiel(DictionarySession& session, Platform& platform, QWidget* mainWindow, int notebookShift)
+Spiel::Spiel(DictionarySession& session, Platform& platform, int notebookShift, QWidget* mainWindow)
     : QMainWindow(mainWindow, Qt::Window), platform_(platform), game_(session, platform.random) {
     session.build(statement(Family::WholeTable, *tableForLength(game::kLongestGameWord), {}));
     setObjectName(QStringLiteral("Spiel"));
@@ -50,15 +51,7 @@ Spiel::Spiel(DictionarySession& session, Platform& platform, QWidget* mainWindow
 
 Spiel* Spiel::open(DictionarySession& session, Platform& platform, QWidget* mainWindow,
                    int notebookShift) {
-    Spiel* spiel =
-        mainWindow ? mainWindow->findChild<Spiel*>(QString(), Qt::FindDirectChildrenOnly) : nullptr;
-    if (!spiel) {
-        spiel = new Spiel(session, platform, mainWindow, notebookShift);
-    }
-    spiel->show();
-    spiel->raise();
-    spiel->activateWindow();
-    return spiel;
+    return openOnce<Spiel>(mainWindow, session, platform, notebookShift);
 }
 
 void Spiel::closeEvent(QCloseEvent* event) {

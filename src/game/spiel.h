@@ -33,15 +33,11 @@ class Spiel : public QMainWindow {
   public:
     // `notebookShift` (twips, from the notebook adjustment) shortens the background picture
     // and raises the keyboard and score frames by that much.
-    Spiel(DictionarySession& session, Platform& platform, QWidget* mainWindow,
-          int notebookShift = 0);
+    Spiel(DictionarySession& session, Platform& platform, int notebookShift, QWidget* mainWindow);
 
     // Loads and shows the game window, or brings the one already open to the front.
     static Spiel* open(DictionarySession& session, Platform& platform, QWidget* mainWindow,
                        int notebookShift = 0);
-
-    const game::GuessingGame& game() const { return game_; }
-    const game::HighscoreList& highscores() const { return highscores_; }
 
     // One second of Timer1: the start button's highlight changes.
     void blinkStep();
@@ -52,41 +48,6 @@ class Spiel : public QMainWindow {
     // Plays what is left of the animation at once.
     void finishFlashes();
     bool flashing() const { return !flashes_.isEmpty(); }
-
-    QLabel* Picture1 = nullptr;
-    QLabel* Label2 = nullptr;  // meaning of the hidden word
-    std::array<QLineEdit*, game::kLetterBoxes> Text1{};
-    QPushButton* Command2 = nullptr;  // start
-    QLabel* Label13 = nullptr;        // bonus message
-    QGroupBox* Frame1 = nullptr;      // keyboard; Command1 index 26 is the invisible spare
-    std::array<QPushButton*, game::kLetterButtons + 1> Command1{};
-    QGroupBox* Frame4 = nullptr;  // misses left and points reachable
-    QLabel* Label6 = nullptr;
-    QLabel* Label5 = nullptr;
-    QLabel* Label7 = nullptr;
-    QLabel* Label9 = nullptr;
-    QLabel* Label10 = nullptr;
-    QGroupBox* Frame5 = nullptr;  // total score
-    QLabel* Label8 = nullptr;
-    QLabel* Label11 = nullptr;
-    QGroupBox* Frame3 = nullptr;  // solution box
-    QLabel* Label3 = nullptr;
-    QLabel* Label4 = nullptr;
-    QPushButton* Command5 = nullptr;
-    QGroupBox* Frame6 = nullptr;  // rules box
-    QLabel* Label16 = nullptr;
-    QPushButton* Command6 = nullptr;
-    QGroupBox* Frame2 = nullptr;                                   // top ten
-    std::array<QLabel*, game::HighscoreList::kEntries> Label14{};  // names
-    std::array<QLabel*, game::HighscoreList::kEntries> Label15{};  // scores
-    QPushButton* Command3 = nullptr;
-    QTimer* Timer1 = nullptr;  // start button blink, every second
-    QAction* score = nullptr;
-    QMenu* sounds = nullptr;
-    QAction* ans = nullptr;
-    QAction* auss = nullptr;
-    QAction* hilf = nullptr;
-    QAction* ende = nullptr;
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -133,6 +94,41 @@ class Spiel : public QMainWindow {
     // The top-ten columns as fitted to the screen (left edge and width; the rows differ).
     QRect nameColumn_;
     QRect scoreColumn_;
+
+    QLabel* Picture1 = nullptr;
+    QLabel* Label2 = nullptr;  // meaning of the hidden word
+    std::array<QLineEdit*, game::kLetterBoxes> Text1{};
+    QPushButton* Command2 = nullptr;  // start
+    QLabel* Label13 = nullptr;        // bonus message
+    QGroupBox* Frame1 = nullptr;      // keyboard; Command1 index 26 is the invisible spare
+    std::array<QPushButton*, game::kLetterButtons + 1> Command1{};
+    QGroupBox* Frame4 = nullptr;  // misses left and points reachable
+    QLabel* Label6 = nullptr;
+    QLabel* Label5 = nullptr;
+    QLabel* Label7 = nullptr;
+    QLabel* Label9 = nullptr;
+    QLabel* Label10 = nullptr;
+    QGroupBox* Frame5 = nullptr;  // total score
+    QLabel* Label8 = nullptr;
+    QLabel* Label11 = nullptr;
+    QGroupBox* Frame3 = nullptr;  // solution box
+    QLabel* Label3 = nullptr;
+    QLabel* Label4 = nullptr;
+    QPushButton* Command5 = nullptr;
+    QGroupBox* Frame6 = nullptr;  // rules box
+    QLabel* Label16 = nullptr;
+    QPushButton* Command6 = nullptr;
+    QGroupBox* Frame2 = nullptr;                                   // top ten
+    std::array<QLabel*, game::HighscoreList::kEntries> Label14{};  // names
+    std::array<QLabel*, game::HighscoreList::kEntries> Label15{};  // scores
+    QPushButton* Command3 = nullptr;
+    QTimer* Timer1 = nullptr;  // start button blink, every second
+    QAction* score = nullptr;
+    QMenu* sounds = nullptr;
+    QAction* ans = nullptr;
+    QAction* auss = nullptr;
+    QAction* hilf = nullptr;
+    QAction* ende = nullptr;
 };
 
 }  // namespace vondrik

@@ -25,17 +25,13 @@ constexpr int kButtonHeight = 375;
 constexpr int kBarTop = 1560;
 constexpr int kBarMaximum = 16;
 
-QRect twipsRect(int left, int top, int width, int height) {
-    return {twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height)};
-}
-
 // A button in graphic style: its own background colour, and a paler one with grey text while
 // it is disabled, so that a running backup shows at a glance that it cannot be started again.
 QPushButton* makeButton(const char* name, const QString& caption, int top, const char* colour,
                         const char* paleColour, QWidget* parent) {
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(QLatin1String(name));
-    button->setGeometry(twipsRect(kLeft, top, kButtonWidth, kButtonHeight));
+    button->setGeometry(twipRect(kLeft, top, kButtonWidth, kButtonHeight));
     button->setStyleSheet(
         QStringLiteral("QPushButton { background-color: %1; color: black; border: 1px solid "
                        "#404040; border-radius: 2px; }"
@@ -103,7 +99,7 @@ void Form3::buildControls() {
     Bar1->setRange(0, kBarMaximum);
     Bar1->setValue(0);
     Bar1->setTextVisible(false);
-    Bar1->setGeometry(twipsRect(kLeft, kBarTop, kButtonWidth, kButtonHeight));
+    Bar1->setGeometry(twipRect(kLeft, kBarTop, kButtonWidth, kButtonHeight));
     Bar1->hide();
 
     // Shown over the whole window at the end of a restore, where nothing else needs reading.

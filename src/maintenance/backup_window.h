@@ -25,14 +25,6 @@ class Form3 : public QDialog {
     // Loads and shows the window, centred over the main window.
     static Form3* load(DictionarySession& session, Platform& platform, QWidget* mainWindow);
 
-    bool isRunning() const { return running_; }
-
-    QPushButton* Command1 = nullptr;  // backup
-    QPushButton* Command3 = nullptr;  // restore
-    QPushButton* Command2 = nullptr;  // close
-    QProgressBar* Bar1 = nullptr;
-    QLabel* Label2 = nullptr;  // "fertig" after a restore
-
   public slots:
     // The close box and Escape end here too; both are ignored while a run is going on.
     void reject() override;
@@ -48,6 +40,12 @@ class Form3 : public QDialog {
     DictionarySession& session_;
     Platform& platform_;
     bool running_ = false;
+
+    QPushButton* Command1 = nullptr;  // backup
+    QPushButton* Command3 = nullptr;  // restore
+    QPushButton* Command2 = nullptr;  // close
+    QProgressBar* Bar1 = nullptr;
+    QLabel* Label2 = nullptr;  // "fertig" after a restore
 };
 
 }  // namespace vondrik

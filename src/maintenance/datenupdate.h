@@ -32,17 +32,6 @@ class Datenupdate : public QWidget {
     // One tick of Timer1: the next picture of the busy animation.
     void animate();
 
-    QLabel* Label3 = nullptr;
-    QLabel* Label1 = nullptr;
-    QListWidget* List1 = nullptr;
-    QLabel* Label2 = nullptr;
-    QPushButton* Command1 = nullptr;
-    QPushButton* Command2 = nullptr;
-    std::array<QLabel*, BusyAnimation::kFrames> Picture1{};
-    QTimer* Timer1 = nullptr;
-    QLineEdit* Text1 = nullptr;
-    QLineEdit* Text2 = nullptr;
-
   protected:
     void closeEvent(QCloseEvent* event) override;
 
@@ -59,6 +48,17 @@ class Datenupdate : public QWidget {
     DataUpdate update_;
     BusyAnimation animation_;
     bool closeAfterRun_ = false;
+
+    QLabel* Label3 = nullptr;
+    QLabel* Label1 = nullptr;
+    QListWidget* List1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QPushButton* Command1 = nullptr;
+    QPushButton* Command2 = nullptr;
+    std::array<QLabel*, BusyAnimation::kFrames> Picture1{};
+    QTimer* Timer1 = nullptr;
+    QLineEdit* Text1 = nullptr;
+    QLineEdit* Text2 = nullptr;
 };
 
 }  // namespace vondrik

@@ -39,7 +39,6 @@ class DictionaryEditor {
 
     int laenge() const { return laenge_; }                 // 0: no length chosen yet
     qint64 recordNumber() const { return recordNumber_; }  // 0: nothing loaded
-    const QString& altbegriff() const { return altbegriff_; }
     const QString& altbedeutung() const { return altbedeutung_; }
 
     // All entries of a length. Forgets the loaded entry's record number, which belongs to

@@ -39,34 +39,8 @@ class Erweitern : public QWidget {
     // Selects a row of List1 or List2 and loads its entry, as a click on it does.
     void selectRow(ResultList* list, int row);
 
-    const DictionaryEditor& editor() const { return editor_; }
-
-    QLabel* Label4 = nullptr;
-    ResultList* List1 = nullptr;
-    QLabel* Label5 = nullptr;
-    ResultList* List2 = nullptr;
-    QGroupBox* Frame1 = nullptr;
-    std::array<QPushButton*, 14> Command1{};
-    QLabel* Label1 = nullptr;
-    QLineEdit* Text1 = nullptr;
-    QLabel* Label2 = nullptr;
-    QLineEdit* Text2 = nullptr;
-    QGroupBox* Frame2 = nullptr;
-    QPushButton* Command2 = nullptr;  // add
-    QPushButton* Command3 = nullptr;  // change
-    QPushButton* Command4 = nullptr;  // delete
-    QPushButton* Command7 = nullptr;  // search by word
-    QPushButton* Command5 = nullptr;  // search by meaning
-    QPushButton* Command6 = nullptr;  // close
-    QLabel* Label3 = nullptr;         // record number of the loaded entry
-
     // Typing in Text2 stops here; a stored meaning may be longer (up to 100).
     static constexpr int kMeaningTypingLimit = 90;
-
-    int quelle = 0;  // list the loaded entry came from: 1 List1, 2 List2, 0 none
-    int index1 = 0;
-    int index2 = 0;
-    std::array<int, 2> listtabs{0, 0};
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -92,9 +66,32 @@ class Erweitern : public QWidget {
     void reportFailure(const QString& what, const QString& engineMessage);
     void finishSaved(const QString& unwrittenLog);
 
+    int quelle = 0;  // list the loaded entry came from: 1 List1, 2 List2, 0 none
+    int index1 = 0;
+    int index2 = 0;
+    std::array<int, 2> listtabs{0, 0};
     Platform& platform_;
     DictionaryEditor editor_;
     MainWindowLock lock_;
+
+    QLabel* Label4 = nullptr;
+    ResultList* List1 = nullptr;
+    QLabel* Label5 = nullptr;
+    ResultList* List2 = nullptr;
+    QGroupBox* Frame1 = nullptr;
+    std::array<QPushButton*, 14> Command1{};
+    QLabel* Label1 = nullptr;
+    QLineEdit* Text1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QLineEdit* Text2 = nullptr;
+    QGroupBox* Frame2 = nullptr;
+    QPushButton* Command2 = nullptr;  // add
+    QPushButton* Command3 = nullptr;  // change
+    QPushButton* Command4 = nullptr;  // delete
+    QPushButton* Command7 = nullptr;  // search by word
+    QPushButton* Command5 = nullptr;  // search by meaning
+    QPushButton* Command6 = nullptr;  // close
+    QLabel* Label3 = nullptr;         // record number of the loaded entry
 };
 
 }  // namespace vondrik

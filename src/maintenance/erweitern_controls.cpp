@@ -4,11 +4,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <algorithm>
 
 #include "maintenance/erweitern.h"
 #include "ui/platform.h"
+#include "ui/widgets/open_once.h"
 #include "ui/widgets/result_list.h"
 
 namespace vondrik {
@@ -64,14 +64,7 @@ Erweitern::Erweitern(DictionarySession& session, Platform& platform, QWidget* ma
 }
 
 Erweitern* Erweitern::open(DictionarySession& session, Platform& platform, QWidget* mainWindow) {
-    auto* editor = new Erweitern(session, platform, mainWindow);
-    if (const QScreen* screen = editor->screen()) {
-        editor->move(screen->geometry().center() - editor->rect().center());
-    }
-    editor->show();
-    editor->raise();
-    editor->activateWindow();
-    return editor;
+    return openOnce<Erweitern>(mainWindow, session, platform);
 }
 
 void Erweitern::buildControls() {

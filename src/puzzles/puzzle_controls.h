@@ -6,6 +6,8 @@
 #include <QLineEdit>
 #include <QRect>
 
+#include "ui/twips.h"
+
 class QLabel;
 class QPushButton;
 
@@ -13,8 +15,6 @@ namespace vondrik {
 
 inline const QColor kPuzzleGrey(212, 208, 200);
 inline const QColor kPuzzleLightYellow(255, 255, 192);
-
-QRect twipRect(int left, int top, int width, int height);
 
 // A letter box: a click selects its letter, so the next key typed replaces it.
 class LetterBox final : public QLineEdit {

@@ -26,11 +26,9 @@ class PyramidChecker {
     // so the right letters in another order do not count.
     PyramidCheck check(const std::array<QString, kPyramidBoxes>& boxes);
 
-    // Consecutive checks in which row 2 to 7 was right; 0 after a check that found it wrong.
-    int rightInARow(int row) const { return streak_.at(row); }
-
   private:
     Pyramid pyramid_;
+    // Consecutive checks in which row 2 to 7 was right; 0 after a check that found it wrong.
     std::array<int, kPyramidRows + 1> streak_{};
 };
 

@@ -2,11 +2,9 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMouseEvent>
 #include <QPainter>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QTimer>
 
 #include "puzzles/clue_list.h"
 #include "puzzles/puzzle_controls.h"

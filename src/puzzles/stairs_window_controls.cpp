@@ -3,10 +3,8 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMouseEvent>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QTimer>
 
 #include "puzzles/clue_list.h"
 #include "puzzles/puzzle_controls.h"

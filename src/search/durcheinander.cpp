@@ -2,7 +2,6 @@
 // cleans them and hands them over for the anagram search.
 #include "search/durcheinander.h"
 
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>

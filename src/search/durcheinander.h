@@ -17,12 +17,6 @@ class Durcheinander : public EllipticDialog {
   public:
     Durcheinander(Platform& platform, QWidget* mainWindow);
 
-    QLabel* Label1 = nullptr;
-    QLineEdit* Text1 = nullptr;
-    QLabel* Label2 = nullptr;
-    QPushButton* Command2 = nullptr;
-    QPushButton* Command1 = nullptr;
-
   signals:
     // The cleaned letters; the dialog closes right after.
     void lettersChosen(const QString& letters);
@@ -37,6 +31,12 @@ class Durcheinander : public EllipticDialog {
     void cancel() override;
 
     Platform& platform_;
+
+    QLabel* Label1 = nullptr;
+    QLineEdit* Text1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QPushButton* Command2 = nullptr;
+    QPushButton* Command1 = nullptr;
 };
 
 }  // namespace vondrik

@@ -2,7 +2,6 @@
 // one or two search texts, cleans them and hands them to the main window's search.
 #include "search/eingabetext.h"
 
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -31,7 +30,7 @@ Eingabetext::Eingabetext(SearchController& searches, QWidget* mainWindow)
     if (mainWindow) {
         move(mainWindow->frameGeometry().center() - QPoint(kWidth / 2, kHeight / 2));
     }
-    searches_.state().nur1 = 1;
+    searches_.textDialogOpened();
 }
 
 void Eingabetext::buildControls() {
@@ -95,26 +94,15 @@ void Eingabetext::startSearch() {
     // The user sees the texts as they were searched.
     Text1->setText(first);
     Text2->setText(second);
-    SearchState& state = searches_.state();
-    state.ei = input->ei;
-    if (!input->nur1) {
-        state.eii = input->eii;
-    }
-    state.nur1 = input->nur1 ? 1 : 0;
-
     dropTopMost();
-    if (state.alle == 0) {
-        searches_.textsuche();
-    } else {
-        searches_.allesuch();
-    }
+    searches_.startTextSearch(*input);
     close();
 }
 
 void Eingabetext::cancel() {
     dropTopMost();
     // Without this, the next search from a length button would still run over all lengths.
-    searches_.state().alle = 0;
+    searches_.textSearchCancelled();
     emit cancelled();
     close();
 }

@@ -17,13 +17,6 @@ class Eingabetext : public EllipticDialog {
   public:
     Eingabetext(SearchController& searches, QWidget* mainWindow);
 
-    QLabel* Label1 = nullptr;
-    QLineEdit* Text1 = nullptr;
-    QLabel* Label2 = nullptr;
-    QLineEdit* Text2 = nullptr;
-    QPushButton* Command2 = nullptr;
-    QPushButton* Command3 = nullptr;
-
   signals:
     // Closed without a search.
     void cancelled();
@@ -36,6 +29,13 @@ class Eingabetext : public EllipticDialog {
     void cancel() override;
 
     SearchController& searches_;
+
+    QLabel* Label1 = nullptr;
+    QLineEdit* Text1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QLineEdit* Text2 = nullptr;
+    QPushButton* Command2 = nullptr;
+    QPushButton* Command3 = nullptr;
 };
 
 }  // namespace vondrik

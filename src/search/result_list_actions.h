@@ -24,9 +24,6 @@ class ResultListActions : public QObject {
     // Adds the meaning box and its measuring label beside the list.
     ResultListActions(ResultList& list, Platform& platform);
 
-    QLineEdit* Text5 = nullptr;  // the meaning box
-    QLabel* Label16 = nullptr;   // never shown; measures the meaning box
-
     // Shows the meaning of the selected line; stays hidden when there is none.
     void showMeaning();
     void hideMeaning();
@@ -49,6 +46,9 @@ class ResultListActions : public QObject {
     ResultList& list_;
     Platform& platform_;
     bool clickOnMeaning_ = false;  // the press went to the meaning box: so does its release
+
+    QLineEdit* Text5 = nullptr;  // the meaning box
+    QLabel* Label16 = nullptr;   // never shown; measures the meaning box
 };
 
 }  // namespace vondrik

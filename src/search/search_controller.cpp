@@ -2,6 +2,7 @@
 #include "search/search_controller.h"
 
 #include "dictionary/box_spelling.h"
+#include "dictionary/cleaning.h"
 #include "dictionary/statements.h"
 #include "dictionary/text.h"
 #include "search/anagram.h"
@@ -31,7 +32,34 @@ int SearchController::patternLength(const QString& typed) const {
     return int(boxSpelling_ ? patternBoxes(typed).size() : typed.size());
 }
 
-void SearchController::musterSuche(int length, bool kombiniert, const QString& typed) {
+bool SearchController::answerCombined(const QString& answer) {
+    if (answer.isEmpty()) {
+        return false;
+    }
+    setCombinedText(answer);
+    return true;
+}
+
+void SearchController::setCombinedText(const QString& answer) {
+    state_.kombitext = u'*' + cleanFreeText(answer) + u'*';
+}
+
+bool SearchController::enterPattern(const QString& typed, bool kombiniert) {
+    if (typed.size() < 2) {
+        return false;
+    }
+    state_.markenflag = hasSameLetterMarks(typed);
+    state_.ei = marksToPlaceholders(typed);
+    runPattern(patternLength(typed), kombiniert, typed);
+    return true;
+}
+
+void SearchController::musterSuche(int length, const QString& typed, bool kombiniert) {
+    state_.ei = typed;
+    runPattern(length, kombiniert, typed);
+}
+
+void SearchController::runPattern(int length, bool kombiniert, const QString& typed) {
     const auto table = tableForLength(length);
     if (!table) {
         return;
@@ -55,6 +83,29 @@ void SearchController::musterSuche(int length, bool kombiniert, const QString& t
     finish(runSearch(session_, sql, filter), tabStopForLength(length));
 }
 
+void SearchController::chooseLength(int buttonIndex) {
+    if (buttonIndex < 14) {
+        state_.dagr = buttonIndex + 2;
+        state_.tabstopps[0] = tabStopForLength(state_.dagr);
+        state_.alle = 0;  // a length button always means this one length
+    } else {
+        state_.alle = 1;
+    }
+}
+
+void SearchController::startTextSearch(const TextSearchInput& input) {
+    state_.ei = input.ei;
+    if (!input.nur1) {
+        state_.eii = input.eii;
+    }
+    state_.nur1 = input.nur1 ? 1 : 0;
+    if (state_.alle == 0) {
+        textsuche();
+    } else {
+        allesuch();
+    }
+}
+
 void SearchController::textsuche() {
     emit started();
     const TextSearchInput input{state_.ei, state_.eii, state_.nur1 == 1};
@@ -72,7 +123,18 @@ void SearchController::allesuch() {
     finish(std::move(result), kAllLengthsTabStop);
 }
 
-void SearchController::anagramm(const QString& letters) {
+QString SearchController::anagramm(const QString& handedOver) {
+    const QString trimmed = trimBlanks(handedOver);
+    if (trimmed.isEmpty()) {
+        return trimmed;
+    }
+    // The length chooses the table: lower case must not lengthen "İ" into two characters.
+    const QString letters = lowerKeepLength(trimmed);
+    searchAnagram(letters);
+    return letters;
+}
+
+void SearchController::searchAnagram(const QString& letters) {
     if (boxSpelling_) {
         const int boxes = int(patternBoxes(letters).size());
         if (!tableForLength(boxes)) {

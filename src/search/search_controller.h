@@ -1,13 +1,16 @@
-// The main window's searches without the window: pattern (with same-letter marks and the
-// combined meaning condition), text search over one length or all of them, and the anagram
-// search. Each runs over the dictionary session and hands its result to whoever shows it.
+// The main window's searches without the window: the input rules of the pattern box (marks,
+// the combined meaning condition), of the length buttons and the text search's dialog, and of
+// the anagram hand-over, and the searches they start. Each search runs over the dictionary
+// session and hands its result to whoever shows it. The state between a dialog and the search
+// it starts lives here and nowhere else.
 #pragma once
 
 #include <QObject>
+#include <array>
 
 #include "dictionary/dictionary_session.h"
 #include "search/search_run.h"
-#include "search/search_state.h"
+#include "search/text_search.h"
 
 namespace vondrik {
 
@@ -23,21 +26,35 @@ class SearchController : public QObject {
     // The length a typed pattern searches: its characters, or its boxes.
     int patternLength(const QString& typed) const;
 
-    SearchState& state() { return state_; }
-    const SearchState& state() const { return state_; }
     DictionarySession& session() { return session_; }
 
-    // Searches the table of `length` with state().ei; with `kombiniert` the meaning must
-    // also match state().kombitext. `typed` is the pattern as typed, whose same-letter marks
-    // filter the rows when state().markenflag is set.
-    void musterSuche(int length, bool kombiniert, const QString& typed);
-    // The texts state().ei (and eii unless nur1) in the table of state().dagr.
-    void textsuche();
-    // The same over every length; state().alle is reset.
-    void allesuch();
-    // The words of the letters' length that hold every typed letter; other characters stand
-    // for unknown letters. Nothing happens for letters of no table's length.
-    void anagramm(const QString& letters);
+    // The combined search's answer. An empty one (or a cancelled box) stops the user's
+    // search and changes nothing: false. Otherwise it becomes the meaning condition, cleaned.
+    bool answerCombined(const QString& answer);
+    // The meaning condition from any answer, an empty one included ("**" matches every
+    // meaning), as the introduction's demonstration takes it.
+    void setCombinedText(const QString& answer);
+
+    // Enter in the pattern box, with the pattern cleaned as the box shows it: the table of its
+    // length, its marks filtering the rows; with `kombiniert` the meaning must match too.
+    // False, and nothing searched, when it is shorter than two characters.
+    bool enterPattern(const QString& typed, bool kombiniert);
+    // The search routine of the table of `length` called directly, as the introduction does:
+    // the pattern is taken as it stands, and marks keep the meaning of the last pattern typed.
+    void musterSuche(int length, const QString& typed, bool kombiniert);
+
+    // A length button: 0 to 13 choose the lengths 2 to 15 and this length alone, 14 all.
+    void chooseLength(int buttonIndex);
+    // The text search's dialog has opened: one text until a second one is given.
+    void textDialogOpened() { state_.nur1 = 1; }
+    // The dialog's texts: the chosen length, or every length after "alle".
+    void startTextSearch(const TextSearchInput& input);
+    // The dialog was cancelled: the next search from a length button is of that length only.
+    void textSearchCancelled() { state_.alle = 0; }
+
+    // The letters handed over by the anagram dialog; returns them as the hand-over field then
+    // holds them (trimmed, in lower case). Nothing is searched without a table of their length.
+    QString anagramm(const QString& handedOver);
 
   signals:
     // A search begins; it may take a moment.
@@ -45,8 +62,25 @@ class SearchController : public QObject {
     void finished(const vondrik::SearchResult& result);
 
   private:
+    // What the searches remember between a dialog and the search it starts.
+    struct SearchState {
+        QString ei;                          // pattern or first search text
+        QString eii;                         // second search text
+        QString kombitext;                   // meaning condition of the combined search
+        int dagr = 0;                        // word length chosen with a length button
+        int nur1 = 1;                        // 1: only one search text
+        int alle = 0;                        // 1: the next text search runs over all lengths
+        bool markenflag = false;             // the pattern holds same-letter marks
+        std::array<int, 2> tabstopps{0, 0};  // the result list's tab stop, dialog units
+    };
+
     void finish(SearchResult result, int tabStop);
     static int boxTabStop(int boxes);
+    // The search routine of a table with the pattern in ei.
+    void runPattern(int length, bool kombiniert, const QString& typed);
+    void textsuche();
+    void allesuch();
+    void searchAnagram(const QString& letters);
 
     DictionarySession& session_;
     SearchState state_;

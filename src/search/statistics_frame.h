@@ -25,15 +25,6 @@ class StatisticsFrame : public QGroupBox {
     // A child of the main window's client area, hidden until the statistics are asked for.
     StatisticsFrame(DictionarySession& session, Platform& platform, QWidget* parent);
 
-    std::array<QLabel*, kRows> Label10{};  // row captions "2er" .. "15er", "Gesamt"
-    std::array<QLabel*, 4> Label11{};      // column headers
-    std::array<QLabel*, kRows> Label12{};  // Datensätze
-    std::array<QLabel*, kRows> Label13{};  // Begriffe
-    std::array<QLabel*, kRows> Label14{};  // Erklärungen
-    std::array<QLabel*, kRows> Label15{};  // Wörter
-    QFrame* Line1 = nullptr;
-    QPushButton* Command10 = nullptr;
-
     // Shows the panel centred in the top `areaHeight` pixels of its parent and counts every
     // length table, filling the rows one by one while the window stays responsive. A call
     // while counting is still going on is ignored.
@@ -52,6 +43,15 @@ class StatisticsFrame : public QGroupBox {
     DictionarySession& session_;
     Platform& platform_;
     bool counting_ = false;
+
+    std::array<QLabel*, kRows> Label10{};  // row captions "2er" .. "15er", "Gesamt"
+    std::array<QLabel*, 4> Label11{};      // column headers
+    std::array<QLabel*, kRows> Label12{};  // Datensätze
+    std::array<QLabel*, kRows> Label13{};  // Begriffe
+    std::array<QLabel*, kRows> Label14{};  // Erklärungen
+    std::array<QLabel*, kRows> Label15{};  // Wörter
+    QFrame* Line1 = nullptr;
+    QPushButton* Command10 = nullptr;
 };
 
 }  // namespace vondrik

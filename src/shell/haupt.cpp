@@ -40,7 +40,8 @@ Haupt::Haupt(Platform& platform, QWidget* parent)
     : QMainWindow(parent),
       platform_(platform),
       searches_(session_),
-      prefs_(Preferences::defaults(platform.appFolder)) {
+      prefs_(Preferences::defaults(platform.appFolder)),
+      extras_(platform.appFolder, platform.clock, platform.sound) {
     setObjectName(QStringLiteral("Haupt"));
     setWindowTitle(QStringLiteral("Vondrik 2000"));
     // Fitted to the screen once at load, the window keeps its size: no maximise button.
@@ -50,6 +51,11 @@ Haupt::Haupt(Platform& platform, QWidget* parent)
     buildControls();
     buildMenu();
     connectSearches();
+    // Function keys reach the window before its controls, the panels' included.
+    for (QWidget* w : client_->findChildren<QWidget*>()) {
+        w->installEventFilter(this);
+    }
+    client_->installEventFilter(this);
     resize(kDesignWidth, kPanelTop + kPanelHeight + menuBar()->sizeHint().height());
 }
 
@@ -144,12 +150,6 @@ void Haupt::buildControls() {
 
     listActions = new ResultListActions(*List1, platform_);
     connect(listActions, &ResultListActions::editRequested, this, &Haupt::openEditorOn);
-
-    // Function keys reach the window before its controls.
-    for (QWidget* w : client_->findChildren<QWidget*>()) {
-        w->installEventFilter(this);
-    }
-    client_->installEventFilter(this);
 }
 
 bool Haupt::eventFilter(QObject* watched, QEvent* event) {
@@ -215,17 +215,10 @@ void Haupt::selectPattern() {
 }
 
 void Haupt::onLengthButton(int index) {
-    SearchState& state = searches_.state();
-    if (index < 14) {
-        state.dagr = index + 2;
-        state.tabstopps[0] = 30 + 5 * index;
-        state.alle = 0;  // a length button always means this one length
-    } else {
-        state.alle = 1;
-    }
-    auto* dialog = new Eingabetext(searches_, this);
-    connect(dialog, &Eingabetext::cancelled, Frame2, &QWidget::show);
-    dialog->show();
+    searches_.chooseLength(index);
+    textDialog_ = new Eingabetext(searches_, this);
+    connect(textDialog_, &Eingabetext::cancelled, Frame2, &QWidget::show);
+    textDialog_->show();
 }
 
 void Haupt::openEditorOn(const QString& word, const QString& meaning) {

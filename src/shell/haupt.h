@@ -3,12 +3,16 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 #include <QRect>
 #include <QString>
 #include <array>
 #include <functional>
 
 #include "dictionary/dictionary_session.h"
+#include "extras/additional_tooltips.h"
+#include "extras/extras_controller.h"
+#include "extras/introduction_window.h"
 #include "search/search_controller.h"
 #include "shell/preferences.h"
 #include "ui/platform.h"
@@ -19,6 +23,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QAction;
+class QTimer;
 
 namespace vondrik {
 
@@ -27,6 +32,9 @@ class StatisticsFrame;
 class PictureChooser;
 class SoundPanel;
 class ResultListActions;
+class Eingabetext;
+class Durcheinander;
+class EllipticDialog;
 
 class Haupt : public QMainWindow {
     Q_OBJECT
@@ -44,34 +52,6 @@ class Haupt : public QMainWindow {
     SearchController& searches() { return searches_; }
     const Preferences& preferences() const { return prefs_; }
 
-    // Search routines, one per length table; each searches with the pattern state (and the
-    // combined meaning when Check1 is ticked).
-    void zwei() { musterSuche(2); }
-    void drei() { musterSuche(3); }
-    void vier() { musterSuche(4); }
-    void fuenf() { musterSuche(5); }
-    void sechs() { musterSuche(6); }
-    void sieben() { musterSuche(7); }
-    void acht() { musterSuche(8); }
-    void neun() { musterSuche(9); }
-    void zehn() { musterSuche(10); }
-    void elf() { musterSuche(11); }
-    void zwoelf() { musterSuche(12); }
-    void dreizehn() { musterSuche(13); }
-    void vierzehn() { musterSuche(14); }
-    void fuenfzehn() { musterSuche(15); }
-    void musterSuche(int length);
-
-    // Text searches with the texts of the search state: one length (dagr) or all lengths.
-    void textsuche() { searches_.textsuche(); }
-    void allesuch() { searches_.allesuch(); }
-
-    // The anagram search with the letters handed over in Text17.
-    void anagramm();
-
-    // Count, result frame, list or picture, and the result sound after a search.
-    void zeigeErgebnis();
-
     // The list font as designed (after scaling), the default of the font preference.
     QString designedFontName() const { return designedFontName_; }
     double designedFontSize() const { return designedFontSize_; }
@@ -79,9 +59,6 @@ class Haupt : public QMainWindow {
     // Notebook base values in twips, measured at the end of loading.
     qint16 listBaseHeight() const { return listBaseHeight_; }
     qint16 panelBaseTop() const { return panelBaseTop_; }
-    // Shortens the list and picture and raises the panel by `twips` from the base values, as
-    // far as the panel stays inside the window.
-    void applyNotebookShift(int twips);
 
     QAction* menuAction(const QString& name) const;
 
@@ -101,8 +78,13 @@ class Haupt : public QMainWindow {
     // Reminders and the alarm clock: panels, timers and menu items (haupt_extras.cpp).
     void connectExtrasMenu();
     void startReminderTimer();
+    // Starts and stops the four timers as the extras controller says.
+    void followExtras();
     // Help menu: about box, help, introduction, additional tooltips (haupt_help.cpp).
     void connectHelpMenu();
+    TooltipTargets tooltipTargets() const;
+    IntroductionHooks introductionHooks();
+    EllipticDialog* openSearchDialog(IntroTarget kind) const;
     void runLoadStep(const std::function<void()>& step);
     void addFont(const char16_t* file, QWidget* target);
     void onPatternEnter();
@@ -118,7 +100,14 @@ class Haupt : public QMainWindow {
     void applyListLook();
     void readSettings();
     void writeSettings();
+    // Shortens the list and picture and raises the panel by `twips` from the base values, as
+    // far as the panel stays inside the window.
+    void applyNotebookShift(int twips);
+    // The anagram search with the letters handed over in Text17.
+    void anagramm();
     void showResult(const SearchResult& result);
+    // Count, result frame, list or picture, and the result sound after a search.
+    void zeigeErgebnis();
     void reportSearchError(const QString& engineMessage);
     void selectPattern();
 
@@ -126,6 +115,7 @@ class Haupt : public QMainWindow {
     DictionarySession session_;
     SearchController searches_;
     Preferences prefs_;
+    ExtrasController extras_;
 
     QWidget* client_ = nullptr;
     QLineEdit* Text1 = nullptr;
@@ -143,11 +133,17 @@ class Haupt : public QMainWindow {
     PictureChooser* Frame6 = nullptr;          // background picture chooser
     SoundPanel* Frame8 = nullptr;              // sound settings
     ResultListActions* listActions = nullptr;  // meaning box, editor hand-over
+    QTimer* Timer1 = nullptr;                  // alarm: time check
+    QTimer* Timer2 = nullptr;                  // alarm: clock animation
+    QTimer* Timer3 = nullptr;                  // alarm: sound
+    QTimer* Timer5 = nullptr;                  // reminders
 
     QString designedFontName_;
     double designedFontSize_ = 0;
     qint16 listBaseHeight_ = 0;
     qint16 panelBaseTop_ = 0;
+    QPointer<Eingabetext> textDialog_;       // the text search's dialog while open
+    QPointer<Durcheinander> anagramDialog_;  // the anagram dialog while open
     QList<int> fontIds_;
     bool closed_ = false;
 };

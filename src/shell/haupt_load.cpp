@@ -1,13 +1,11 @@
 // The main window's load sequence: database, fonts, scaling, preferences, greeting and the
 // notebook shift, each step on its own so one failure does not stop the rest.
-#include <QCheckBox>
 #include <QFontDatabase>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
 #include <QPixmap>
-#include <QPushButton>
 #include <QScreen>
 #include <algorithm>
 #include <stdexcept>
@@ -98,15 +96,7 @@ bool Haupt::load(const QRect& area) {
     runLoadStep([&] { readSettings(); });
     runLoadStep([&] { loadBackgroundPicture(); });
     runLoadStep([&] { writeGreeting(); });
-    runLoadStep([&] {
-        for (QWidget* w : {static_cast<QWidget*>(Text1), static_cast<QWidget*>(Label3),
-                           static_cast<QWidget*>(Label2), static_cast<QWidget*>(Check1)}) {
-            w->setToolTip(QString());
-        }
-        for (QPushButton* button : Command1) {
-            button->setToolTip(QString());
-        }
-    });
+    runLoadStep([&] { setAdditionalTooltips(tooltipTargets(), false); });
     runLoadStep([&] { startReminderTimer(); });
     runLoadStep([&] {
         listBaseHeight_ = static_cast<qint16>(pixelsToTwips(List1->height()));

@@ -1,5 +1,5 @@
-// The main window's menu bar: every item with its caption; items whose windows do not
-// exist yet stay disabled.
+// The main window's menu bar: every item with its caption, and the items that open the
+// search dialogs, the statistics and the editor.
 #include <QMenuBar>
 
 #include <QGroupBox>
@@ -59,22 +59,6 @@ constexpr MenuEntry kMenu[] = {
     {u"enden", u"Ende", 0, false},
 };
 
-// Items that already lead somewhere; the rest wait for their windows.
-constexpr const char16_t* kWorking[] = {
-    u"enden",   u"budu",     u"anzdasa", u"datarb", u"notebook", u"hfarb",    u"tfarb",
-    u"schrift", u"standard", u"higru",   u"töne",   u"geban",    u"gebaus",   u"spielen",
-    u"wecker",  u"gebbe",    u"sic",     u"pyra",   u"schneck",  u"trepp",    u"daupaus",
-    u"info",    u"hian",     u"kleif",   u"akti",   u"deakti",   u"kaestchen"};
-
-bool isWorking(QStringView name) {
-    for (const char16_t* working : kWorking) {
-        if (name == QStringView(working)) {
-            return true;
-        }
-    }
-    return false;
-}
-
 }  // namespace
 
 void Haupt::buildMenu() {
@@ -92,7 +76,6 @@ void Haupt::buildMenu() {
         }
         QAction* action = parent ? parent->addAction(caption) : menuBar()->addAction(caption);
         action->setObjectName(name);
-        action->setEnabled(isWorking(name));
     }
     menuAction(QStringLiteral("geban"))->setCheckable(true);
     menuAction(QStringLiteral("gebaus"))->setCheckable(true);
@@ -100,13 +83,14 @@ void Haupt::buildMenu() {
     connect(menuAction(QStringLiteral("enden")), &QAction::triggered, this, &QWidget::close);
     connectPreferenceMenu();
     connect(menuAction(QStringLiteral("budu")), &QAction::triggered, this, [this] {
-        auto* dialog = new Durcheinander(platform_, this);
-        connect(dialog, &Durcheinander::lettersChosen, this, [this](const QString& letters) {
-            Text17->setText(letters);
-            anagramm();
-        });
-        connect(dialog, &Durcheinander::cancelled, Frame2, &QWidget::show);
-        dialog->show();
+        anagramDialog_ = new Durcheinander(platform_, this);
+        connect(anagramDialog_, &Durcheinander::lettersChosen, this,
+                [this](const QString& letters) {
+                    Text17->setText(letters);
+                    anagramm();
+                });
+        connect(anagramDialog_, &Durcheinander::cancelled, Frame2, &QWidget::show);
+        anagramDialog_->show();
     });
     connect(menuAction(QStringLiteral("anzdasa")), &QAction::triggered, this,
             [this] { Frame7->anzdasa(Frame1->y()); });

@@ -9,6 +9,7 @@
 #include "shell/picture_chooser.h"
 #include "shell/settings_file.h"
 #include "shell/sound_panel.h"
+#include "ui/widgets/open_once.h"
 #include "ui/widgets/result_list.h"
 
 namespace vondrik {
@@ -67,14 +68,9 @@ void Haupt::connectPreferenceMenu() {
     onMenu("higru", [this] { Frame6->open(prefs_.picture); });
     onMenu("töne", [this] { Frame8->open(prefs_); });
     onMenu("notebook", [this] {
-        notbook* window = findChild<notbook*>();
-        if (!window) {
-            window = new notbook(platform_, this);
-            connect(window, &notbook::shiftChanged, this, &Haupt::applyNotebookShift);
-        }
-        window->show();
-        window->raise();
-        window->activateWindow();
+        notbook* window = openOnce<notbook>(this, platform_);
+        connect(window, &notbook::shiftChanged, this, &Haupt::applyNotebookShift,
+                Qt::UniqueConnection);
     });
     // Triggering a checkable item flips its mark; these two set theirs as a pair instead.
     onMenu("geban", [this] {

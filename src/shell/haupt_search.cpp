@@ -7,9 +7,6 @@
 #include <QLineEdit>
 
 #include "dictionary/cleaning.h"
-#include "dictionary/length_tables.h"
-#include "dictionary/text.h"
-#include "search/pattern_search.h"
 #include "shell/haupt.h"
 #include "ui/widgets/result_list.h"
 
@@ -23,45 +20,27 @@ void Haupt::connectSearches() {
 
 void Haupt::onPatternEnter() {
     Text1->setText(cleanPattern(Text1->text()));
-    const qsizetype length = Text1->text().size();
-    SearchState& state = searches_.state();
-    if (Check1->isChecked()) {
+    const bool kombiniert = Check1->isChecked();
+    if (kombiniert) {
         const QString answer =
             platform_.inputBox.ask(QStringLiteral("Bitte Suchbegriff eingeben."),
                                    QStringLiteral("'Suche kombinieren' ist aktiviert"), QString());
-        if (answer.isEmpty()) {
+        if (!searches_.answerCombined(answer)) {
             return;  // the list keeps what it showed
         }
-        state.kombitext = u'*' + cleanFreeText(answer) + u'*';
     }
     List1->clear();
-    if (length < 2) {
+    if (!searches_.enterPattern(Text1->text(), kombiniert)) {
         platform_.messageBox.show(QStringLiteral("Sie müssen schon ein paar Buchstaben eingeben!"),
                                   QStringLiteral("Also sowas"), MessageIcon::Exclamation);
         Text1->setFocus();
         return;
     }
-    state.markenflag = hasSameLetterMarks(Text1->text());
-    state.ei = marksToPlaceholders(Text1->text());
-    const int searched = searches_.patternLength(Text1->text());
-    if (tableForLength(searched)) {
-        musterSuche(searched);
-    }
-}
-
-void Haupt::musterSuche(int length) {
-    searches_.musterSuche(length, Check1->isChecked(), Text1->text());
     selectPattern();
 }
 
 void Haupt::anagramm() {
-    Text17->setText(trimBlanks(Text17->text()));
-    if (Text17->text().isEmpty()) {
-        return;
-    }
-    // The length chooses the table: lower case must not lengthen "İ" into two characters.
-    Text17->setText(lowerKeepLength(Text17->text()));
-    searches_.anagramm(Text17->text());
+    Text17->setText(searches_.anagramm(Text17->text()));
 }
 
 void Haupt::showResult(const SearchResult& result) {

@@ -18,12 +18,6 @@ class notbook : public QWidget {
     // A window of its own beside the main window, which owns it; it unloads when closed.
     notbook(Platform& platform, QWidget* mainWindow);
 
-    QLabel* Label1 = nullptr;
-    QScrollBar* HScroll1 = nullptr;
-    QLabel* Label2 = nullptr;
-    QPushButton* Command1 = nullptr;  // save
-    QPushButton* Command2 = nullptr;  // delete
-
   signals:
     // The main window's list, picture and panel follow the slider at once.
     void shiftChanged(int twips);
@@ -34,6 +28,12 @@ class notbook : public QWidget {
     void remove();
 
     Platform& platform_;
+
+    QLabel* Label1 = nullptr;
+    QScrollBar* HScroll1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QPushButton* Command1 = nullptr;  // save
+    QPushButton* Command2 = nullptr;  // delete
 };
 
 }  // namespace vondrik

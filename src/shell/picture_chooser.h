@@ -31,15 +31,6 @@ class PictureChooser : public QGroupBox {
     // The folder whose files File1 lists.
     QString folder() const { return folder_; }
 
-    QComboBox* Drive1 = nullptr;
-    QTreeView* Dir1 = nullptr;
-    QListView* File1 = nullptr;
-    QLineEdit* Text4 = nullptr;
-    QLabel* Label9 = nullptr;
-    QLabel* Image2 = nullptr;
-    QPushButton* Command8 = nullptr;
-    QPushButton* Command9 = nullptr;
-
   signals:
     // A picture was taken as the new background.
     void pictureChosen(const QString& path, const QPixmap& picture);
@@ -65,6 +56,15 @@ class PictureChooser : public QGroupBox {
     QString folder_;
     bool settingUp_ = false;      // opening sets drive and folder without touching Text4
     bool revealPending_ = false;  // the chosen folder still has to be scrolled into view
+
+    QComboBox* Drive1 = nullptr;
+    QTreeView* Dir1 = nullptr;
+    QListView* File1 = nullptr;
+    QLineEdit* Text4 = nullptr;
+    QLabel* Label9 = nullptr;
+    QLabel* Image2 = nullptr;
+    QPushButton* Command8 = nullptr;
+    QPushButton* Command9 = nullptr;
 };
 
 }  // namespace vondrik

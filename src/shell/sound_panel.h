@@ -25,17 +25,6 @@ class SoundPanel : public QGroupBox {
     // copy, OK and the defaults hand it back.
     void open(const Preferences& current);
 
-    std::array<QGroupBox*, 3> Frame9{};
-    std::array<QLabel*, 3> Label17{};
-    // Option1 to Option3, each with index 0 "an" and index 1 "aus".
-    std::array<std::array<QRadioButton*, 2>, 3> Option{};
-    QPushButton* Command11 = nullptr;  // Abbrechen
-    QPushButton* Command12 = nullptr;  // defaults
-    QPushButton* Command13 = nullptr;  // choose the success sound
-    QPushButton* Command14 = nullptr;  // choose the failure sound
-    QPushButton* Command15 = nullptr;  // choose the alarm sound
-    QPushButton* Command16 = nullptr;  // OK
-
   signals:
     // Only the sound switches and files of `sounds` are meant.
     void soundsChanged(const vondrik::Preferences& sounds);
@@ -51,6 +40,17 @@ class SoundPanel : public QGroupBox {
 
     Platform& platform_;
     Preferences edited_;
+
+    // Option1 to Option3, each with index 0 "an" and index 1 "aus".
+    std::array<std::array<QRadioButton*, 2>, 3> Option{};
+    std::array<QGroupBox*, 3> Frame9{};
+    std::array<QLabel*, 3> Label17{};
+    QPushButton* Command11 = nullptr;  // Abbrechen
+    QPushButton* Command12 = nullptr;  // defaults
+    QPushButton* Command13 = nullptr;  // choose the success sound
+    QPushButton* Command14 = nullptr;  // choose the failure sound
+    QPushButton* Command15 = nullptr;  // choose the alarm sound
+    QPushButton* Command16 = nullptr;  // OK
 };
 
 }  // namespace vondrik

@@ -35,12 +35,6 @@ class starter : public QWidget {
     // user left another computer its lock, and after a start that went on.
     int exitStatus() const { return exitStatus_; }
 
-    QLabel* Label1 = nullptr;
-    QLabel* Label2 = nullptr;
-    QLabel* Label3 = nullptr;
-    QProgressBar* Bar1 = nullptr;
-    QTimer* Timer1 = nullptr;
-
     // One tick of Timer1: the bar moves on, and after the last tick the main window loads.
     void step();
 
@@ -62,6 +56,12 @@ class starter : public QWidget {
     QImage tile_;
     int ticks_ = 0;
     int exitStatus_ = 0;
+
+    QLabel* Label1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QLabel* Label3 = nullptr;
+    QProgressBar* Bar1 = nullptr;
+    QTimer* Timer1 = nullptr;
 };
 
 }  // namespace vondrik

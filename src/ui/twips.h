@@ -2,6 +2,8 @@
 // (dots per inch, positive) is a parameter so other screen densities can be handled.
 #pragma once
 
+#include <QRect>
+
 namespace vondrik {
 
 inline constexpr int kTwipsPerInch = 1440;
@@ -24,6 +26,12 @@ constexpr int twipsToPixels(int twips, int dpi = kScreenDpi) {
 // Rounded to the nearest twip, halves away from zero.
 constexpr int pixelsToTwips(int pixels, int dpi = kScreenDpi) {
     return detail::roundedQuotient(static_cast<long long>(pixels) * kTwipsPerInch, dpi);
+}
+
+// A place given in twips, in pixels.
+inline QRect twipRect(int left, int top, int width, int height) {
+    return QRect(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width),
+                 twipsToPixels(height));
 }
 
 }  // namespace vondrik

@@ -1,5 +1,5 @@
-// The about box's addresses and link pulse, the choice between the two help forms, the
-// shipped help's contents and the help search.
+// The about box's addresses (its link pulse is tested in the window), the choice between the two
+// help forms, the shipped help's contents and the help search.
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -10,53 +10,28 @@
 #include "extras/help_files.h"
 #include "extras/help_search.h"
 #include "extras/introduction.h"
-#include "extras/link_pulse.h"
+#include "support/helpers.h"
 #include "support/qt_printers.h"
 #include "ui/text_file.h"
 
 namespace vondrik {
 namespace {
 
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
+using test::writeBytes;
 
-TEST(LinkPulse, TheLinksSwapSizesEveryStep) {
-    LinkPulse pulse;
-    LinkPulse::Sizes before = pulse.sizes();
-    EXPECT_NE(before.mail, before.homepage);
-    for (int i = 0; i < 5; ++i) {
-        const LinkPulse::Sizes after = pulse.step();
-        EXPECT_EQ(after.mail, before.homepage);
-        EXPECT_EQ(after.homepage, before.mail);
-        EXPECT_TRUE((after.mail == 8 && after.homepage == 10) ||
-                    (after.mail == 10 && after.homepage == 8));
-        before = after;
-    }
-}
-
-TEST(ContactAddresses, ReadFromTheFileWithPlaceholdersForWhatIsMissing) {
+TEST(ContactAddresses, ReadFromTheFileOrWrittenWithPlaceholders) {
     const ContactAddresses both = contactAddressesFrom(
         {"; Kommentar", " homepage = www.raetsel.example ", "E-MAIL=post@raetsel.example"});
-    EXPECT_EQ(both.homepage, "www.raetsel.example");
-    EXPECT_EQ(both.mail, "post@raetsel.example");
     EXPECT_EQ(homepageUrl(both).toString(), "http://www.raetsel.example");
     EXPECT_EQ(mailUrl(both).toString(QUrl::FullyEncoded),
               "mailto:post@raetsel.example?Subject=Vondrik%202000&Body=Hallo");
-
     const ContactAddresses none = contactAddressesFrom({"Homepage=", "Unsinn"});
     EXPECT_EQ(none.homepage, kDefaultHomepage);
     EXPECT_EQ(none.mail, kDefaultMailAddress);
-}
 
-TEST(ContactAddresses, AMissingFileIsWrittenWithThePlaceholders) {
     QTemporaryDir dir;
     const AppFolder folder(dir.path());
-    const ContactAddresses read = readContactAddresses(folder);
-    EXPECT_EQ(read.mail, kDefaultMailAddress);
+    EXPECT_EQ(readContactAddresses(folder).mail, kDefaultMailAddress);
     const auto lines = readLines(folder.appPath(kContactFile));
     ASSERT_TRUE(lines.has_value());
     EXPECT_EQ(contactAddressesFrom(*lines).homepage, kDefaultHomepage);
@@ -66,9 +41,9 @@ TEST(HelpFiles, ThePagesArePreferredOverTheSinglePage) {
     QTemporaryDir dir;
     const AppFolder folder(dir.path());
     EXPECT_EQ(findHelp(folder).kind, HelpKind::None);
-    writeFile(folder.appPath(kHelpSinglePage), "<html></html>");
+    writeBytes(folder.appPath(kHelpSinglePage), "<html></html>");
     EXPECT_EQ(findHelp(folder).kind, HelpKind::SinglePage);
-    writeFile(folder.appPath(kHelpPagesContents), "<html></html>");
+    writeBytes(folder.appPath(kHelpPagesContents), "<html></html>");
     const HelpDocument both = findHelp(folder);
     EXPECT_EQ(both.kind, HelpKind::Pages);
     EXPECT_EQ(both.contentsPage, folder.appPath(kHelpPagesContents));
@@ -100,13 +75,13 @@ TEST(HelpFiles, EveryTopicOfTheShippedHelpExists) {
 TEST(HelpFiles, SinglePageTopicsAreSectionsOfThatPage) {
     QTemporaryDir dir;
     const QString page = dir.filePath("vondrik.html");
-    writeFile(page,
-              "<html><head><meta charset=\"utf-8\"><title>T</title></head><body>"
-              "<nav id=\"inhalt\"><a href=\"#suche\">Suche &amp; Finden</a>"
-              "<a href=\"#spiel\">Spiel</a><a href=\"https://example.org\">Web</a></nav>"
-              "<h2 id=\"suche\">Suche</h2><p>Platzhalter Raute und Fragezeichen.</p>"
-              "<h2 id=\"spiel\">Spiel</h2><p>Raten mit Punkten. Raute? Nein.</p>"
-              "<h2 id=\"fehlt\">Mehr</h2></body></html>");
+    writeBytes(page,
+               "<html><head><meta charset=\"utf-8\"><title>T</title></head><body>"
+               "<nav id=\"inhalt\"><a href=\"#suche\">Suche &amp; Finden</a>"
+               "<a href=\"#spiel\">Spiel</a><a href=\"https://example.org\">Web</a></nav>"
+               "<h2 id=\"suche\">Suche</h2><p>Platzhalter Raute und Fragezeichen.</p>"
+               "<h2 id=\"spiel\">Spiel</h2><p>Raten mit Punkten. Raute? Nein.</p>"
+               "<h2 id=\"fehlt\">Mehr</h2></body></html>");
     const QList<HelpTopic> topics = helpContents(page);
     ASSERT_EQ(topics.size(), 2);
     EXPECT_EQ(topics[0].title, "Suche & Finden");

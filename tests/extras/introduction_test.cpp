@@ -12,62 +12,54 @@ namespace {
 
 TEST(Introduction, PageButtonsShowOnlyWhereThereIsAPageToGoTo) {
     Introduction intro;
-    EXPECT_EQ(intro.page(), 1);
-    EXPECT_FALSE(intro.previousVisible());
-    EXPECT_TRUE(intro.nextVisible());
-    intro.next();
-    EXPECT_TRUE(intro.previousVisible());
-    intro.next();
-    intro.next();
-    EXPECT_EQ(intro.page(), 4);
-    EXPECT_EQ(intro.current().caption, "Ein Wort aus durcheinander geratenen Buchstaben bilden");
-    EXPECT_TRUE(intro.previousVisible());
-    EXPECT_FALSE(intro.nextVisible());
-    intro.previous();
-    EXPECT_TRUE(intro.nextVisible());
-    intro.previous();
-    intro.previous();
-    EXPECT_EQ(intro.page(), 1);
-    EXPECT_FALSE(intro.previousVisible());
-    EXPECT_TRUE(intro.nextVisible());
+    QStringList seen;  // page, "<" shown, ">" shown
+    const auto note = [&] {
+        seen << QStringLiteral("%1%2%3")
+                    .arg(intro.page())
+                    .arg(intro.previousVisible())
+                    .arg(intro.nextVisible());
+    };
+    note();
+    for (int i = 0; i < 4; ++i) {
+        intro.next();
+        note();
+    }
+    for (int i = 0; i < 4; ++i) {
+        intro.previous();
+        note();
+    }
+    EXPECT_EQ(seen, QStringList({"101", "211", "311", "410", "410", "311", "211", "101", "101"}));
 }
 
 TEST(Introduction, ButtonHopsDownAndUpInTurn) {
     Introduction intro;
     int offset = 0;
     for (int i = 0; i < 2001; ++i) {
-        const int hop = intro.hop();
-        EXPECT_EQ(std::abs(hop), 30);
-        offset += hop;
+        offset += intro.hop();
         ASSERT_TRUE(offset == 0 || offset == 30) << "after hop " << i;
     }
 }
 
-// The pages explain what their demonstrations type: the examples of pages 2 to 4 and the
-// text page 3 offers for the combined search appear in their pages' texts.
+// The pages explain what their demonstrations type.
 TEST(Introduction, PageTextsQuoteWhatTheDemonstrationsType) {
     const struct {
         int page;
         QStringList quoted;
-    } cases[] = {
-        {2, {"'dichter'", "Knopf mit der 8"}},
-        {3, {"##N#####", "'hauptstadt'"}},
-        {4, {"'HUNDSACH'", "('?')"}},
-    };
+    } cases[] = {{2, {"'dichter'", "Knopf mit der 8"}},
+                 {3, {"##N#####", "'hauptstadt'"}},
+                 {4, {"'HUNDSACH'", "('?')"}}};
     for (const auto& c : cases) {
-        const IntroPage& page = introPages()[c.page - 1];
         for (const QString& quote : c.quoted) {
-            EXPECT_TRUE(page.text.contains(quote)) << c.page << " " << quote.toStdString();
+            EXPECT_TRUE(introPages()[c.page - 1].text.contains(quote))
+                << c.page << " " << quote.toStdString();
         }
     }
-    EXPECT_EQ(introPages()[1].example, "dichter");
     EXPECT_EQ(introPages()[2].example.toUpper(), "##N#####");
-    EXPECT_EQ(introPages()[2].answer, "hauptstadt");
     EXPECT_EQ(introPages()[3].example.toUpper(), "HUNDSACH?");
     EXPECT_TRUE(introPages()[2].text.endsWith("ein. "));  // the page's trailing blank
 }
 
-TEST(Introduction, TypesOneMoreCharacterPerStepThenFinishes) {
+TEST(Introduction, TypesOneMoreCharacterPerStepAndASecondClickGoesOn) {
     Introduction intro;
     intro.startDemonstration();
     for (int n = 1; n <= 8; ++n) {
@@ -75,26 +67,20 @@ TEST(Introduction, TypesOneMoreCharacterPerStepThenFinishes) {
         EXPECT_EQ(step.page, 1);
         EXPECT_EQ(step.typed, QString("#e#e#b#r").left(n));
         EXPECT_FALSE(step.finished);
+        if (n == 2) {
+            intro.startDemonstration();  // clicked again: the typing goes on
+        }
     }
     EXPECT_TRUE(intro.step().finished);
     EXPECT_FALSE(intro.demonstrating());
     EXPECT_EQ(intro.step().page, 0);
-}
 
-TEST(Introduction, SecondClickGoesOnButAnotherPageStartsAfresh) {
-    Introduction intro;
-    intro.startDemonstration();
-    intro.step();
-    intro.step();
-    intro.startDemonstration();
-    EXPECT_EQ(intro.step().typed, "#e#");
+    // Another page starts afresh, and a long example's counter never strands a shorter one.
     intro.next();
     intro.next();
     intro.next();
     intro.startDemonstration();
-    EXPECT_EQ(intro.step().typed, "h");
-    // A long example's counter never strands a shorter one: it still ends.
-    for (int i = 0; i < 8; ++i) {
+    for (int i = 0; i < 9; ++i) {
         intro.step();
     }
     intro.previous();
@@ -108,13 +94,9 @@ TEST(Introduction, SecondClickGoesOnButAnotherPageStartsAfresh) {
     EXPECT_EQ(steps, 8);
 }
 
-TEST(IntroPlacement, SlidesDownToThePanelAndOverToTheRightEdge) {
+TEST(IntroPlacement, OutOfTheWayAndBesideTheDialogWhereThereIsRoom) {
     EXPECT_EQ(slideOutOfTheWay(QRect(100, 50, 400, 300), 600, 1200), QPoint(800, 300));
-    // Already lower and further right: stays.
     EXPECT_EQ(slideOutOfTheWay(QRect(900, 400, 400, 300), 600, 1200), QPoint(900, 400));
-}
-
-TEST(IntroPlacement, BesideTheDialogWhereThereIsRoom) {
     const QRect screen(0, 0, 1366, 768);
     const QRect window(0, 0, 450, 330);
     EXPECT_EQ(besideDialog(window, QRect(300, 200, 500, 300), screen), QPoint(808, 200));

@@ -10,6 +10,7 @@
 
 #include "extras/reminder_check.h"
 #include "extras/reminder_list.h"
+#include "support/helpers.h"
 #include "support/test_app_folder.h"
 #include "ui/fake_platform.h"
 
@@ -21,15 +22,7 @@ using namespace std::string_view_literals;
 class ReminderTest : public ::testing::Test {
   protected:
     QString termPath() const { return app.file("daten/term.dat"); }
-    void writeBytes(const QByteArray& bytes) {
-        QFile file(termPath());
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
-    QByteArray bytes() const {
-        QFile file(termPath());
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
+    QByteArray bytes() const { return bytesOf(termPath()); }
 
     TestAppFolder app;
     FakePlatform fake{app.path()};  // 5 March 2024
@@ -78,6 +71,8 @@ TEST_F(ReminderTest, EntryChecksRefuseWithTheirMessagesAndAllowWhatTheRulesAllow
 }
 
 TEST_F(ReminderTest, OpeningCreatesTheDefaultFileAndCountsAddsAndDeletesUntilSaved) {
+    EXPECT_TRUE(ReminderCheck(fake.appFolder, fake.clock).step().isEmpty());
+    EXPECT_FALSE(QFile::exists(termPath())) << "only the editor creates the file";
     ReminderList list(fake.appFolder);
     ASSERT_EQ(list.open(), "");
     EXPECT_EQ(bytes(), "24.12   Weihnachten, ich brauche noch Geschenke.\r\n");
@@ -107,7 +102,7 @@ TEST_F(ReminderTest, GarbledFilesReadLineByLineAndAFailedSaveKeepsFileAndCount) 
     QByteArray garbled("05.03   Geburtstag \xe4\x81\xff\r\n");
     garbled += '\0';
     garbled += "\x01\n05.0\r05.03   M\xc3\xbcller\r\n\r\n05.03   Ende";
-    writeBytes(garbled);
+    writeBytes(termPath(), garbled);
     ReminderList list(fake.appFolder);
     ASSERT_EQ(list.open(), "");
     ASSERT_EQ(list.lines().size(), 4);
@@ -137,12 +132,6 @@ TEST_F(ReminderTest, GarbledFilesReadLineByLineAndAFailedSaveKeepsFileAndCount) 
     EXPECT_TRUE(problem.contains("term.dat")) << problem.toStdString();
     EXPECT_EQ(list.changes(), 1);
     EXPECT_EQ(bytes(), before);
-}
-
-TEST_F(ReminderTest, CheckWithoutAFileFindsNothing) {
-    ReminderCheck check(fake.appFolder, fake.clock);
-    EXPECT_TRUE(check.step().isEmpty());
-    EXPECT_FALSE(QFile::exists(termPath())) << "only the editor creates the file";
 }
 
 }  // namespace

@@ -9,22 +9,14 @@
 #include "support/qt_printers.h"
 #include "support/test_app_folder.h"
 #include "ui/fake_platform.h"
+#include "word_pick.h"
 
 namespace vondrik::game {
 namespace {
 
 class GuessingGameTest : public ::testing::Test {
   protected:
-    // Scripts the two numbers of a draw so that it takes this fixture word.
-    void pick(const QString& word) {
-        const auto entries = test::fixtureEntriesOfLength(static_cast<int>(word.size()));
-        const auto found = std::find_if(entries.begin(), entries.end(),
-                                        [&](const auto& e) { return e.begriff == word; });
-        ASSERT_NE(found, entries.end()) << word.toStdString();
-        const double index = static_cast<double>(found - entries.begin());
-        random.script({(word.size() - kShortestGameWord + 0.5) / 8,
-                       (index + 0.5) / static_cast<double>(entries.size())});
-    }
+    void pick(const QString& word) { test::pickWord(random, word); }
     GameEvents guessLetters(const char* letters) {
         GameEvents last;
         for (const char* c = letters; *c != 0; ++c) {

@@ -12,22 +12,15 @@
 #include "maintenance/dictionary_restore.h"
 #include "maintenance/interrupted_work.h"
 #include "maintenance/scrambler.h"
+#include "support/helpers.h"
 #include "support/qt_printers.h"
 #include "support/test_app_folder.h"
 
 namespace vondrik {
 namespace {
 
-QByteArray bytesOf(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<none>");
-}
-
-void writeBytes(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(bytes);
-}
+using test::bytesOf;
+using test::writeBytes;
 
 std::map<QString, QByteArray> folderBytes(const QString& path) {
     std::map<QString, QByteArray> files;

@@ -34,23 +34,22 @@ class BackupWindowTest : public HauptTest {
 
     // Clicks a button and meanwhile, at the first chance the run gives events, tries to close
     // the window by its close box and notes what the window shows.
-    void clickWatchingRun(QPushButton* button) {
+    void clickWatchingRun(QPushButton* start) {
         QTimer::singleShot(0, form, [this] {
             during.taken = true;
-            during.buttonsEnabled = form->Command1->isEnabled() || form->Command2->isEnabled() ||
-                                    form->Command3->isEnabled();
-            during.barVisible = form->Bar1->isVisible();
+            during.buttonsEnabled = button("Command1")->isEnabled() ||
+                                    button("Command2")->isEnabled() ||
+                                    button("Command3")->isEnabled();
+            during.barVisible = child(form, "Bar1")->isVisible();
             form->close();
             during.stillOpenAfterClose = form->isVisible();
         });
-        button->click();
+        start->click();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
-    QByteArray bytesOf(const QString& relative) const {
-        QFile file(app.file(relative));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<none>");
-    }
+    QPushButton* button(const char* name) const { return child<QPushButton>(form, name); }
+    QByteArray bytes(const char* relative) const { return bytesOf(app.file(relative)); }
 
     void expectUsableAfterFailure(const QString& text) {
         ASSERT_FALSE(fake.messageBox.shown().isEmpty());
@@ -59,8 +58,8 @@ class BackupWindowTest : public HauptTest {
         EXPECT_TRUE(m.text.contains(text)) << m.text.toStdString();
         ASSERT_FALSE(form.isNull());
         EXPECT_TRUE(form->isVisible());
-        EXPECT_TRUE(form->Command1->isEnabled());
-        EXPECT_FALSE(form->Bar1->isVisible());
+        EXPECT_TRUE(button("Command1")->isEnabled());
+        EXPECT_FALSE(child(form, "Bar1")->isVisible());
     }
 
     QPointer<Form3> form;
@@ -69,13 +68,8 @@ class BackupWindowTest : public HauptTest {
 
 TEST_F(BackupWindowTest, BackupWritesTheSetWhileTheWindowHoldsStillAndThenCloses) {
     openForm();
-    EXPECT_EQ(form->windowTitle(), "Datensicherung");
-    EXPECT_EQ(form->Command1->text(), "Datenbank sichern");
-    EXPECT_EQ(form->Command3->text(), "gesicherte Daten zurückschreiben");
-    EXPECT_EQ(form->Command2->text(), "ABBRECHEN");
     EXPECT_TRUE(form->isModal());
-
-    clickWatchingRun(form->Command1);
+    clickWatchingRun(button("Command1"));
     EXPECT_FALSE(during.buttonsEnabled);
     EXPECT_TRUE(during.barVisible);
     EXPECT_TRUE(during.stillOpenAfterClose);
@@ -95,49 +89,41 @@ TEST_F(BackupWindowTest, RestoreBringsTheDictionaryBackAndTheMainWindowFindsItAt
     openForm();
     bool finishedWithFertig = false;
     QObject::connect(form, &QDialog::finished, form, [&] {
-        finishedWithFertig = form->Label2->text() == "fertig" && !form->Label2->isHidden();
+        auto* label = child<QLabel>(form, "Label2");
+        finishedWithFertig = label->text() == "fertig" && !label->isHidden();
     });
-    clickWatchingRun(form->Command3);
+    clickWatchingRun(button("Command3"));
     EXPECT_TRUE(during.stillOpenAfterClose);
     EXPECT_TRUE(finishedWithFertig);
     EXPECT_TRUE(fake.messageBox.shown().isEmpty());
 
     EXPECT_TRUE(search("h#m#r").contains("HOMER\tgriechischer Dichter der Odyssee"));
-    EXPECT_EQ(bytesOf("daten/anzup.sis"), bytesOf("Sicherung/upd.int"));
+    EXPECT_EQ(bytes("daten/anzup.sis"), bytes("Sicherung/upd.int"));
 }
 
 TEST_F(BackupWindowTest, FailuresAreToldAndLeaveTheWindowAndTheOldDictionaryUsable) {
     openForm();
-    form->Command3->click();
-    ASSERT_EQ(fake.messageBox.shown().size(), 1);
-    EXPECT_EQ(fake.messageBox.shown()[0].text, "Es liegt keine Sicherung vor");
-    EXPECT_EQ(fake.messageBox.shown()[0].title, "HINWEIS");
-    EXPECT_EQ(fake.messageBox.shown()[0].icon, MessageIcon::None);
-    EXPECT_TRUE(form->Command3->isEnabled());
+    button("Command3")->click();
+    EXPECT_EQ(messageTexts(), QStringList{"Es liegt keine Sicherung vor"});
+    EXPECT_TRUE(button("Command3")->isEnabled());
 
     // A file where the new set's folder would go stops the backup before it writes anything.
-    QFile blocker(app.file("Sicherung.neu"));
-    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
-    blocker.close();
-    form->Command1->click();
+    writeBytes(app.file("Sicherung.neu"), "");
+    button("Command1")->click();
     expectUsableAfterFailure("Sicherung.neu");
     QFile::remove(app.file("Sicherung.neu"));
 
     // A garbled second line of the five-letter file.
     ASSERT_TRUE(backupDictionary(haupt->session(), fake.appFolder).ok);
-    QFile five(app.file("Sicherung/5.dat"));
-    ASSERT_TRUE(five.open(QIODevice::ReadWrite));
-    QByteArray bytes = five.readAll();
-    bytes.replace(bytes.indexOf('\n') + 1, 2, "XY");
-    five.seek(0);
-    five.write(bytes);
-    five.close();
-    const QByteArray before = bytesOf("daten/daten.mdb");
+    QByteArray five = bytes("Sicherung/5.dat");
+    five.replace(five.indexOf('\n') + 1, 2, "XY");
+    writeBytes(app.file("Sicherung/5.dat"), five);
+    const QByteArray before = bytes("daten/daten.mdb");
 
-    form->Command3->click();
+    button("Command3")->click();
     expectUsableAfterFailure("5.dat ist in Zeile 2 fehlerhaft");
-    EXPECT_EQ(bytesOf("daten/daten.mdb"), before);
-    form->Command2->click();
+    EXPECT_EQ(bytes("daten/daten.mdb"), before);
+    button("Command2")->click();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(form.isNull());
     EXPECT_TRUE(search("h#m#r").contains("HOMER\tgriechischer Dichter der Odyssee"));

@@ -23,10 +23,10 @@ QStringList linesOf(const QListWidget* list) {
     return lines;
 }
 
-int shownPicture(const Datenupdate& window) {
+int shownPicture(const Datenupdate* window) {
     int shown = -1;
     for (int k = 0; k < 4; ++k) {
-        if (!window.Picture1[k]->isHidden()) {
+        if (!child(window, "Picture1", k)->isHidden()) {
             EXPECT_EQ(shown, -1) << "two pictures at once";
             shown = k;
         }
@@ -45,45 +45,32 @@ class DatenupdateMenuTest : public HauptTest {
     }
 };
 
-TEST_F(DatenupdateMenuTest, OpensOnceAndStartsIdle) {
-    ASSERT_TRUE(haupt->menuAction(QStringLiteral("daupaus"))->isEnabled());
-    Datenupdate* window = openFromMenu();
-    ASSERT_TRUE(window);
-    EXPECT_EQ(openFromMenu(), window);
-    EXPECT_TRUE(haupt->isEnabled());  // an ordinary window beside the main window
-    EXPECT_EQ(window->Label3->text(), "Um diese Funktion auszuführen, müssen Sie ONLINE sein.");
-    EXPECT_EQ(window->Command1->text(), "Datenupdate starten");
-    EXPECT_EQ(window->Command2->text(), "Beenden");
-}
-
 TEST_F(DatenupdateMenuTest, RunFillsTheLogSaysFertigAndAnnouncesTheNewVersion) {
     fake.http.setBody(kIndex, "erfolgreich 1\r\nVersion 3.7\r\n");
     fake.http.setBody(kFirst, "Quorx\tFrisch geladen\r\nX\tzu kurz\r\n");
     Datenupdate* window = openFromMenu();
     ASSERT_TRUE(window);
-    window->Command1->click();
+    child<QPushButton>(window, "Command1")->click();
 
-    EXPECT_EQ(linesOf(window->List1),
+    EXPECT_EQ(linesOf(child<QListWidget>(window, "List1")),
               QStringList({"Verbindung zu http//127.0.0.1:8000 ist hergestellt!",
                            "Lade Update Nr. 1", "schreibe Daten von Update Nr. 1",
                            "Zeile 2 übersprungen, Wort nicht 2 bis 15 Zeichen lang: X",
                            "1 neue Datensätze wurden erfolgreich eingefügt!"}));
-    EXPECT_EQ(window->Label3->text(), " FERTIG ");
-    EXPECT_FALSE(window->Timer1->isActive());
-    EXPECT_EQ(shownPicture(*window), -1);
-    ASSERT_EQ(fake.messageBox.shown().size(), 1);
-    const ShownMessage& info = fake.messageBox.shown()[0];
-    EXPECT_EQ(info.text, "Es liegt eine neue Version von Vondrik 2000 zum Download bereit!");
-    EXPECT_EQ(info.title, "kleine Info");
+    EXPECT_EQ(child<QLabel>(window, "Label3")->text(), " FERTIG ");
+    EXPECT_FALSE(child<QTimer>(window, "Timer1")->isActive());
+    EXPECT_EQ(shownPicture(window), -1);
+    EXPECT_EQ(messageTexts(),
+              QStringList{"Es liegt eine neue Version von Vondrik 2000 zum Download bereit!"});
     // The server setting was missing, so the run wrote the default for the user to change.
     EXPECT_EQ(bytesOf(app.file("daten/updserver.dat")), "http://127.0.0.1:8000/\r\n");
     EXPECT_EQ(search("quorx"), QStringList{"QUORX\tFrisch geladen"});
 
     // A run without a valid index leaves no " FERTIG ".
     fake.http.setBody(kIndex, "");
-    window->Command1->click();
-    EXPECT_FALSE(window->Label3->isVisible());
-    EXPECT_EQ(window->Label2->text(),
+    child<QPushButton>(window, "Command1")->click();
+    EXPECT_FALSE(child(window, "Label3")->isVisible());
+    EXPECT_EQ(child<QLabel>(window, "Label2")->text(),
               "Vondrik 2000 kann keine Verbindung zum http//127.0.0.1:8000 herstellen!");
 }
 
@@ -130,7 +117,7 @@ TEST_F(DatenupdateRunTest, AnimationShowsTheFourPicturesInTurn) {
     QList<int> shown;
     for (int tick = 0; tick < 6; ++tick) {
         window->animate();
-        shown << shownPicture(*window);
+        shown << shownPicture(window);
     }
     EXPECT_EQ(shown, QList<int>({0, 1, 2, 3, 0, 1}));
 }
@@ -142,14 +129,14 @@ TEST_F(DatenupdateRunTest, ClosingDuringARunEndsItWithoutApplyingAnything) {
         if (url.path().endsWith(u"upd.dat")) {
             return "erfolgreich 1\r\nVersion 3.6\r\n";
         }
-        animating = window->Timer1->isActive();
-        startEnabled = window->Command1->isEnabled();
-        window->Command2->click();
+        animating = child<QTimer>(window, "Timer1")->isActive();
+        startEnabled = child(window, "Command1")->isEnabled();
+        child<QPushButton>(window, "Command2")->click();
         EXPECT_TRUE(window);  // still there while the run is on the stack
         EXPECT_FALSE(window->isVisible());
         return "Quorx\tEins\r\n";
     };
-    window->Command1->click();
+    child<QPushButton>(window, "Command1")->click();
     EXPECT_TRUE(animating);
     EXPECT_FALSE(startEnabled);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -167,21 +154,21 @@ TEST_F(DatenupdateRunTest, ReopenedDuringAStalledDownloadIsReady) {
     http.stalled = true;
     QPointer<Datenupdate> reopened;
     QTimer::singleShot(0, window, [&] {
-        window->Command2->click();
+        child<QPushButton>(window, "Command2")->click();
         QTimer::singleShot(0, &mainWindow, [&] {
             // As when the user's click comes from the main event loop.
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
             reopened = Datenupdate::open(session, platform, &mainWindow);
         });
     });
-    window->Command1->click();
+    child<QPushButton>(window, "Command1")->click();
     for (int i = 0; i < 100 && !reopened; ++i) {
         QCoreApplication::processEvents();
     }
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     ASSERT_TRUE(reopened);
     EXPECT_TRUE(reopened->isVisible());
-    EXPECT_TRUE(reopened->Command1->isEnabled());
+    EXPECT_TRUE(child(reopened, "Command1")->isEnabled());
     EXPECT_FALSE(reopened->update().running());
 }
 

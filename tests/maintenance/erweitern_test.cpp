@@ -1,115 +1,215 @@
-// The editor window: opening and closing, the length buttons, loading rows and the searches;
-// the hand-over from the main list is tested with the result list's right-click.
-#include <QApplication>
+// The editor window opened from the main window's menu: what its lists, fields, messages and
+// beeps show; the statements and logs themselves are tested with the editor's logic.
+#include <QAction>
+#include <QDir>
+#include <QItemSelectionModel>
 #include <QLabel>
-#include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 
-#include "erweitern_fixture.h"
+#include "editor_checks.h"
+#include "maintenance/editor_rows.h"
+#include "maintenance/erweitern.h"
+#include "shell/haupt_fixture.h"
 #include "support/qt_printers.h"
 
 namespace vondrik::test {
 namespace {
 
-void flushDeletes() {
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
+class ErweiternTest : public HauptTest {
+  protected:
+    void SetUp() override {
+        HauptTest::SetUp();
+        haupt->menuAction("datarb")->trigger();
+        editor = haupt->findChild<Erweitern*>("erweitern");
+        ASSERT_TRUE(editor);
+    }
+    ResultList* list(const char* name = "List1") const { return child<ResultList>(editor, name); }
+    QLineEdit* field(const char* name) const { return child<QLineEdit>(editor, name); }
+    QString label3() const { return child<QLabel>(editor, "Label3")->text(); }
+    void click(const char* button) const { child<QPushButton>(editor, button)->click(); }
+    void chooseLength(int length) const {
+        child<QPushButton>(editor, "Command1", length - 2)->click();
+    }
+    static void clickRow(ResultList* list, int row) {
+        const QModelIndex index = list->model()->index(row, 0);
+        list->scrollTo(index);
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(index).center());
+    }
+    // The first row of a word, or -1.
+    static int rowOf(const ResultList* list, const QString& word) {
+        for (int i = 0; i < list->count(); ++i) {
+            if (list->line(i).startsWith(word + u'\t')) {
+                return i;
+            }
+        }
+        return -1;
+    }
+    void loadWord(const QString& word) {
+        chooseLength(static_cast<int>(word.size()));
+        ASSERT_GE(rowOf(list(), word), 0) << word.toStdString();
+        clickRow(list(), rowOf(list(), word));
+        ASSERT_EQ(field("Text1")->text(), word);
+    }
+    QStringList meanings(const QString& table, const QString& word) {
+        return meaningsOf(haupt->session(), table, word);
+    }
+
+    QPointer<Erweitern> editor;
+};
 
 TEST_F(ErweiternTest, KeepsTheMainWindowDisabledUntilClosedEitherWay) {
-    EXPECT_TRUE(editor->isVisible());
-    EXPECT_TRUE(editor->isEnabled());
+    EXPECT_TRUE(editor->isVisible() && editor->isEnabled());
     EXPECT_FALSE(haupt->isEnabled());
-    editor->Command6->click();
-    flushDeletes();
-    EXPECT_TRUE(editor.isNull());
-    EXPECT_TRUE(haupt->isEnabled());
-
+    click("Command6");
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(editor.isNull() && haupt->isEnabled());
     haupt->menuAction("datarb")->trigger();
-    editor = haupt->findChild<Erweitern*>("erweitern");
-    ASSERT_TRUE(editor);
     EXPECT_FALSE(haupt->isEnabled());
-    editor->close();  // the close box
-    flushDeletes();
+    haupt->findChild<Erweitern*>("erweitern")->close();  // the close box
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(haupt->isEnabled());
 }
 
-TEST_F(ErweiternTest, ALengthButtonListsItsTableSortedAndForgetsTheLoadedEntry) {
+TEST_F(ErweiternTest, RowsLoadByClickOrKeyAndAVanishedEntryIsToldAbout) {
     loadWord("Ast");
-    editor->Text2->setText("vom Tippen");
-    chooseLength(4);
-    EXPECT_EQ(editor->List1->tabStop(), 40);
-    EXPECT_EQ(editor->Text1->text(), "");
-    EXPECT_EQ(editor->Text2->text(), "");
-    EXPECT_EQ(editor->Label3->text(), "Label3");
+    const int row = rowOf(list(), "Ast");
+    EXPECT_EQ(field("Text2")->text(), "Teil eines Baumes");
+    EXPECT_EQ(label3().toLongLong(), recordNumberOfRow(list()->line(row)));
+    QTest::keyClick(list(), Qt::Key_Down);
+    EXPECT_EQ(field("Text1")->text(), list()->line(row + 1).section(u'\t', 0, 0));
 
-    EXPECT_EQ(editor->List1->count(), qsizetype(fixtureEntriesOfLength(4).size()));
-
-    // The entry shown last still guards against adding it unchanged.
-    chooseLength(3);
-    editor->Text1->setText("Ast");
-    editor->Text2->setText("Teil eines Baumes");
-    editor->Command2->click();
-    ASSERT_EQ(fake.messageBox.shown().size(), 1);
-    EXPECT_EQ(fake.messageBox.shown()[0].text, "Dieser Text ist genau der gleiche!");
-    EXPECT_EQ(meanings("drei", "Ast").size(), 1);
-}
-
-TEST_F(ErweiternTest, AClickOrAKeyLoadsARowAndAVanishedEntryIsToldAbout) {
-    chooseLength(3);
-    const int row = rowOf(editor->List1, "Ast");
-    clickRow(editor->List1, row);
-    EXPECT_EQ(editor->Text1->text(), "Ast");
-    EXPECT_EQ(editor->Text2->text(), "Teil eines Baumes");
-    EXPECT_EQ(editor->Label3->text().toLongLong(), recordNumberOfRow(editor->List1->line(row)));
-    QTest::keyClick(editor->List1, Qt::Key_Down);
-    EXPECT_EQ(editor->index1, row + 1);
-    EXPECT_EQ(editor->Text1->text(), editor->List1->line(row + 1).section(u'\t', 0, 0));
-
-    clickRow(editor->List1, row);
-    const QString loaded = editor->Label3->text();
-    const int gone = rowOf(editor->List1, "Ehe");
+    clickRow(list(), row);
+    const int gone = rowOf(list(), "Ehe");
     haupt->session().execute(QStringLiteral("DELETE FROM drei WHERE id = %1")
-                                 .arg(recordNumberOfRow(editor->List1->line(gone))));
-    clickRow(editor->List1, gone);
+                                 .arg(recordNumberOfRow(list()->line(gone))));
+    clickRow(list(), gone);
     ASSERT_EQ(fake.messageBox.shown().size(), 1);
     EXPECT_TRUE(fake.messageBox.shown()[0].text.startsWith("Diesen Eintrag gibt es nicht mehr"));
-    EXPECT_EQ(editor->Text1->text(), "Ast");
-    EXPECT_EQ(editor->Text2->text(), "Teil eines Baumes");
-    EXPECT_EQ(editor->Label3->text(), loaded);
-    EXPECT_EQ(editor->index1, row);
+    EXPECT_EQ(field("Text1")->text(), "Ast");
+
+    // A length button forgets the loaded entry, which still guards against adding it unchanged.
+    chooseLength(3);
+    EXPECT_EQ(field("Text1")->text(), "");
+    EXPECT_EQ(label3(), "Label3");
+    field("Text1")->setText("Ast");
+    field("Text2")->setText("Teil eines Baumes");
+    click("Command2");
+    EXPECT_EQ(fake.messageBox.shown().last().text, "Dieser Text ist genau der gleiche!");
+    EXPECT_EQ(meanings("drei", "Ast").size(), 1);
 }
 
 TEST_F(ErweiternTest, TypingStopsAtNinetyWhileAStoredMeaningOfAHundredStaysWhole) {
     chooseLength(11);
-    QTest::keyClicks(editor->Text2, QString(95, u'y'));
-    EXPECT_EQ(editor->Text2->text().size(), 90);
-
-    clickRow(editor->List1, rowOf(editor->List1, "Oktoberfest"));
-    EXPECT_EQ(editor->Text2->text().size(), 100);
-    editor->Text2->end(false);
-    QTest::keyClicks(editor->Text2, "x");
-    EXPECT_EQ(editor->Text2->text().size(), 100);
-
+    QTest::keyClicks(field("Text2"), QString(95, u'y'));
+    EXPECT_EQ(field("Text2")->text().size(), 90);
+    clickRow(list(), rowOf(list(), "Oktoberfest"));
+    EXPECT_EQ(field("Text2")->text().size(), 100);
+    field("Text2")->end(false);
+    QTest::keyClicks(field("Text2"), "x");
+    EXPECT_EQ(field("Text2")->text().size(), 100);
     chooseLength(11);  // the emptied field takes the typing limit back
-    QTest::keyClicks(editor->Text2, QString(95, u'y'));
-    EXPECT_EQ(editor->Text2->text().size(), 90);
+    QTest::keyClicks(field("Text2"), QString(95, u'y'));
+    EXPECT_EQ(field("Text2")->text().size(), 90);
 }
 
-TEST_F(ErweiternTest, TheSearchButtonsAskForATextAndListWhatTheyFindInList2) {
+TEST_F(ErweiternTest, AddShowsTheCleanedTextsAndEnterAddsButNeverChanges) {
+    field("Text1")->setText("Rock'n'Roll");
+    field("Text2")->setText("Maß[1]");
+    click("Command2");
+    EXPECT_EQ(fake.beeper.beeps, 1);  // no length chosen
+    EXPECT_EQ(field("Text1")->text(), "RocknRoll");
+    EXPECT_EQ(field("Text2")->text(), "Maß(1)");
+
+    loadWord("Ast");
+    const QStringList before = list()->lines();
+    field("Text2")->setText("Zweig");
+    QTest::keyClick(field("Text2"), Qt::Key_Return);
+    EXPECT_EQ(meanings("drei", "Ast"), (QStringList{"Teil eines Baumes", "Zweig"}));
+    EXPECT_EQ(field("Text1")->text(), "");
+    EXPECT_EQ(list()->lines(), before) << "the new entry shows when the length is chosen again";
+    chooseLength(3);
+    EXPECT_EQ(list()->count(), before.size() + 1);
+}
+
+TEST_F(ErweiternTest, ChangeUpdatesTheRowItCameFromAndDeleteShowsTheNextRow) {
+    addDachsAndBiber(haupt->session());
+    loadWord("Biber");
+    const int row = list()->currentIndex().row();
+    EXPECT_EQ(label3(), "123456");
+    field("Text1")->setText("Bibers");
+    click("Command3");
+    EXPECT_EQ(fake.beeper.beeps, 1);
+    EXPECT_EQ(messageTexts(), QStringList{"Buchstabenanzahl stimmt nicht"});
+    field("Text1")->setText("Biber");
+    field("Text2")->setText("Nagetier");
+    click("Command3");
+    EXPECT_EQ(meanings("fuenf", "Biber"), QStringList{"Nagetier"});
+    EXPECT_EQ(list()->line(row), editorRow(u"Biber", u"Nagetier", 123456));
+    EXPECT_EQ(list()->currentIndex().row(), row);
+    // Loaded from the search list, it is that list's row that changes.
+    fake.inputBox.script({"Dachs"});
+    click("Command7");
+    ASSERT_EQ(list("List2")->count(), 1);
+    clickRow(list("List2"), 0);
+    field("Text2")->setText("Marder");
+    click("Command3");
+    EXPECT_TRUE(list("List2")->line(0).startsWith("Dachs\tMarder"));
+
+    chooseLength(3);
+    const int rows = list()->count();
+    clickRow(list(), 2);
+    const QString following = list()->line(3);
+    fake.messageBox.script({MessageAnswer::No, MessageAnswer::Yes, MessageAnswer::Yes});
+    click("Command4");
+    EXPECT_EQ(list()->count(), rows);
+    click("Command4");
+    EXPECT_EQ(countRows(haupt->session(), "drei"), rows - 1);
+    EXPECT_EQ(list()->line(2), following);
+    // The entry that moved up is shown in the fields: a second delete reaches what is seen.
+    EXPECT_EQ(field("Text1")->text(), following.section(u'\t', 0, 0));
+    EXPECT_EQ(label3().toLongLong(), recordNumberOfRow(following));
+    clickRow(list(), rows - 2);
+    click("Command4");
+    EXPECT_FALSE(list()->selectionModel()->hasSelection());
+    EXPECT_EQ(label3(), "Label3");
+}
+
+TEST_F(ErweiternTest, TheSearchButtonsAskAndListWhatTheyFindInList2) {
     chooseLength(4);
     fake.inputBox.script({"   ", "durch"});
-    editor->Command7->click();
-    ASSERT_EQ(fake.inputBox.asked().size(), 1);
-    EXPECT_EQ(fake.inputBox.asked()[0].prompt, "Bitte Suchstring eingeben");
-    EXPECT_EQ(fake.inputBox.asked()[0].title, "Begriffsuche");
-    EXPECT_EQ(editor->List2->count(), qsizetype(fixtureEntriesOfLength(4).size()));
-
-    editor->Command5->click();
-    ASSERT_EQ(fake.inputBox.asked().size(), 2);
-    EXPECT_EQ(fake.inputBox.asked()[1].title, "Begriffsuche");
+    click("Command7");
+    EXPECT_EQ(fake.inputBox.asked().value(0).title, "Begriffsuche");
+    EXPECT_EQ(list("List2")->count(), qsizetype(fixtureEntriesOfLength(4).size()));
+    click("Command5");
     EXPECT_EQ(haupt->session().sql(), "Select * from vier WHERE bedeutung LIKE '*durch*'");
-    EXPECT_EQ(editor->List2->count(), 3);  // Main, Elbe, Isar
-    EXPECT_TRUE(fake.problems().isEmpty()) << fake.problems().join(", ").toStdString();
+    EXPECT_EQ(list("List2")->count(), 3);  // Main, Elbe, Isar
+}
+
+TEST_F(ErweiternTest, AnUnwritableLogAndFailingStatementsAreToldWithTheirCause) {
+    ASSERT_TRUE(QDir(app.path()).mkpath("daten/anders.dat"));  // a folder where the log belongs
+    loadWord("Ast");
+    field("Text2")->setText("Zweig");
+    click("Command3");
+    EXPECT_EQ(meanings("drei", "Ast"), QStringList{"Zweig"});
+    ASSERT_EQ(fake.messageBox.shown().size(), 1);
+    EXPECT_EQ(fake.messageBox.shown()[0].title, "Protokoll nicht geschrieben");
+
+    loadWord("Ehe");
+    haupt->session().close();
+    field("Text2")->setText("Bund");
+    click("Command3");
+    ASSERT_EQ(fake.messageBox.shown().size(), 2);
+    EXPECT_TRUE(
+        fake.messageBox.shown()[1].text.startsWith("Die Änderung wurde nicht gespeichert."));
+    EXPECT_TRUE(fake.messageBox.shown()[1].text.contains("Die Datenbank ist nicht geöffnet."));
+    EXPECT_EQ(field("Text2")->text(), "Bund");  // kept for another try
+    fake.messageBox.script({MessageAnswer::Yes});
+    click("Command4");
+    ASSERT_EQ(fake.messageBox.shown().size(), 4);
+    EXPECT_TRUE(fake.messageBox.shown()[3].text.startsWith("Der Datensatz wurde nicht gelöscht."));
+    EXPECT_GE(rowOf(list(), "Ehe"), 0);
+    EXPECT_TRUE(editor->isEnabled());
 }
 
 }  // namespace

@@ -12,21 +12,11 @@
 #include "dictionary/dictionary_session.h"
 #include "dictionary/length_tables.h"
 #include "maintenance/update_files.h"
+#include "support/helpers.h"
 #include "support/static_http_server.h"
 #include "support/test_app_folder.h"
 
 namespace vondrik::test {
-
-inline QByteArray bytesOf(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<keine Datei>");
-}
-
-inline void writeBytes(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate)) << path.toStdString();
-    file.write(bytes);
-}
 
 class UpdateTestFolder : public ::testing::Test {
   protected:

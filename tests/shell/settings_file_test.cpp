@@ -1,5 +1,5 @@
-// The settings file vondrik.ini: writing and reading back, the rule for every line, and
-// short files.
+// The settings file vondrik.ini: writing and reading back, and the rule for every line. A
+// short file's errors are tested through the main window's load.
 #include "shell/settings_file.h"
 
 #include <gtest/gtest.h>
@@ -155,28 +155,6 @@ TEST_F(SettingsFileTest, EveryNumericLineHasItsRuleForTextsThatAreNoUsableValue)
     expectLinesReadAs({4}, sizes);
     expectLinesReadAs({5}, reminders);
     expectLinesReadAs({7, 8, 9}, switches);
-}
-
-TEST_F(SettingsFileTest, AShortFileGivesOneErrorPerMissingLineAndKeepsWhatWasRead) {
-    QStringList lines = validLines().mid(0, 7);
-    writeIni(lines);
-    const SettingsRead read = readSettingsFile(folder);
-    ASSERT_EQ(read.errors.size(), 5);
-    for (int i = 0; i < 5; ++i) {
-        EXPECT_TRUE(read.errors[i].contains(QStringLiteral("Zeile %1").arg(8 + i)))
-            << read.errors[i].toStdString();
-    }
-    EXPECT_EQ(read.prefs.listBackground, 255);
-    EXPECT_TRUE(read.prefs.reminders);
-    EXPECT_FALSE(read.prefs.successSound);
-    EXPECT_TRUE(read.prefs.failureSound);  // missing: default
-    const Preferences defaults = Preferences::defaults(folder);
-    EXPECT_EQ(read.prefs.successSoundFile, defaults.successSoundFile);
-    EXPECT_EQ(read.prefs.alarmSoundFile, defaults.alarmSoundFile);
-
-    writeIni({});
-    EXPECT_EQ(readSettingsFile(folder).errors.size(), 12);
-    EXPECT_EQ(readSettingsFile(folder).prefs, defaults);
 }
 
 }  // namespace

@@ -1,18 +1,16 @@
-// The real message and input boxes, answered by clicking their buttons.
+// The real message, input and colour boxes, answered from inside the running box.
 #include "ui/qt_dialogs.h"
 
 #include <gtest/gtest.h>
 
-#include <QApplication>
-#include <QInputDialog>
+#include <QColorDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QTimer>
 
-#include <functional>
 #include "support/modal_dialog.h"
+#include "ui/qt_common_dialogs.h"
 
 namespace vondrik {
 namespace {
@@ -30,6 +28,7 @@ void clickButton(QWidget* dialog, const QString& text) {
     dialog->close();
 }
 
+// The buttons carry their German texts; Escape answers as "Nein" or "Abbrechen".
 TEST(QtMessageBox, EachButtonOrEscapeGivesItsAnswer) {
     const struct {
         MessageButtons buttons;
@@ -44,39 +43,13 @@ TEST(QtMessageBox, EachButtonOrEscapeGivesItsAnswer) {
         {MessageButtons::YesNoCancel, "&Nein", MessageAnswer::No},
         {MessageButtons::YesNoCancel, "Abbrechen", MessageAnswer::Cancel},
     };
-    QtMessageBox messages;
     for (const auto& c : cases) {
         whenModalAppears([&](QWidget* dialog) {
             c.click ? clickButton(dialog, c.click) : qobject_cast<QDialog*>(dialog)->reject();
         });
-        EXPECT_EQ(messages.show("Text", "Titel", MessageIcon::None, c.buttons), c.expected)
+        EXPECT_EQ(QtMessageBox().show("Text", "Titel", MessageIcon::None, c.buttons), c.expected)
             << (c.click ? c.click : "Escape");
     }
-}
-
-// The buttons' German texts are those clicked above.
-TEST(QtMessageBox, ShowsTextTitleAndIcon) {
-    QString text, title;
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
-    whenModalAppears([&](QWidget* dialog) {
-        auto* box = qobject_cast<QMessageBox*>(dialog);
-        if (box == nullptr) {
-            ADD_FAILURE() << "no message box";
-            dialog->close();
-            return;
-        }
-        text = box->text();
-        title = box->windowTitle();
-        icon = box->icon();
-        box->reject();
-    });
-    QtMessageBox messages;
-    EXPECT_EQ(messages.show("Wirklich löschen?", "Löschen", MessageIcon::Exclamation,
-                            MessageButtons::YesNoCancel),
-              MessageAnswer::Cancel);
-    EXPECT_EQ(text, "Wirklich löschen?");
-    EXPECT_EQ(title, "Löschen");
-    EXPECT_EQ(icon, QMessageBox::Warning);
 }
 
 // A long text wraps inside the box: with blanks at them, without (a 500-character reminder
@@ -88,19 +61,12 @@ TEST(QtMessageBox, LongTextsWrapInsideTheBox) {
     }
     for (const QString& text : {words, "05.03   " + QString(492, u'x')}) {
         QString shown;
-        int labelWidth = 0;
-        int neededWidth = 0;
-        int boxWidth = 0;
+        int labelWidth = 0, neededWidth = 0, boxWidth = 0;
         whenModalAppears([&](QWidget* dialog) {
             auto* label = dialog->findChild<QLabel*>("qt_msgbox_label");
-            if (label == nullptr) {
-                ADD_FAILURE() << "no label";
-                dialog->close();
-                return;
-            }
-            shown = label->text();
-            labelWidth = label->width();
-            neededWidth = label->minimumSizeHint().width();
+            shown = label ? label->text() : QString();
+            labelWidth = label ? label->width() : 0;
+            neededWidth = label ? label->minimumSizeHint().width() : 1;
             boxWidth = dialog->width();
             qobject_cast<QDialog*>(dialog)->reject();
         });
@@ -111,42 +77,42 @@ TEST(QtMessageBox, LongTextsWrapInsideTheBox) {
     }
 }
 
-TEST(QtInputBox, ConfirmedTextComesBackAndCancelGivesEmpty) {
-    QtInputBox input;
+// Cancel gives the empty text; the box is wide enough for its title, which a window manager
+// shows in the box's own width beside its icon and buttons.
+TEST(QtInputBox, ConfirmedTextComesBackCancelGivesEmptyAndTheTitleFits) {
+    const QString title = "'Suche kombinieren' ist aktiviert";
     QString shownDefault;
+    int width = 0, titleWidth = 0;
     whenModalAppears([&](QWidget* dialog) {
-        auto* line = dialog->findChild<QLineEdit*>();
-        if (line == nullptr) {
-            ADD_FAILURE() << "no line edit";
-            dialog->close();
-            return;
-        }
-        shownDefault = line->text();
-        line->setText("Meier");
+        shownDefault = dialog->findChild<QLineEdit*>()->text();
+        width = dialog->width();
+        titleWidth = dialog->fontMetrics().horizontalAdvance(title);
+        dialog->findChild<QLineEdit*>()->setText("Meier");
         clickButton(dialog, "OK");
     });
-    EXPECT_EQ(input.ask("Ihr Name:", "Bestenliste", "Spieler"), "Meier");
+    EXPECT_EQ(QtInputBox().ask("Ihr Name:", title, "Spieler"), "Meier");
     EXPECT_EQ(shownDefault, "Spieler");
-
+    EXPECT_GE(width, titleWidth + 100);
     whenModalAppears([](QWidget* dialog) {
         dialog->findChild<QLineEdit*>()->setText("Meier");
         clickButton(dialog, "Abbrechen");
     });
-    EXPECT_EQ(input.ask("Ihr Name:", "Bestenliste", "Spieler"), "");
+    EXPECT_EQ(QtInputBox().ask("Ihr Name:", "Bestenliste", "Spieler"), "");
 }
 
-// A window manager shows the title in the box's own width, beside its icon and buttons.
-TEST(QtInputBox, IsWideEnoughForItsTitle) {
-    const QString title = "'Suche kombinieren' ist aktiviert";
-    int width = 0;
-    int titleWidth = 0;
-    whenModalAppears([&](QWidget* dialog) {
-        width = dialog->width();
-        titleWidth = dialog->fontMetrics().horizontalAdvance(title);
-        clickButton(dialog, "Abbrechen");
+// Colours travel as red + 256 × green + 65536 × blue.
+TEST(QtCommonDialogs, ColourDialogStartsFromTheGivenColourAndReportsTheChoice) {
+    QColor shown;
+    whenModalAppears([&](QWidget* w) {
+        auto* dialog = qobject_cast<QColorDialog*>(w);
+        shown = dialog->currentColor();
+        dialog->setCurrentColor(QColor(10, 20, 30));
+        dialog->accept();
     });
-    QtInputBox().ask("Bitte Suchbegriff eingeben.", title, QString());
-    EXPECT_GE(width, titleWidth + 100);
+    EXPECT_EQ(QtCommonDialogs().chooseColour(12648447), 10 + 256 * 20 + 65536 * 30);
+    EXPECT_EQ(shown, QColor(255, 255, 192));
+    whenModalAppears([](QWidget* w) { qobject_cast<QDialog*>(w)->reject(); });
+    EXPECT_EQ(QtCommonDialogs().chooseColour(0), std::nullopt);
 }
 
 }  // namespace

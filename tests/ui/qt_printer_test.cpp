@@ -9,6 +9,7 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
+#include "support/helpers.h"
 #include "ui/fake_platform.h"
 
 namespace vondrik {
@@ -22,10 +23,7 @@ class QtPrinterTest : public ::testing::Test {
         }
     }
 
-    QByteArray pdf(const QString& name) const {
-        QFile file(dir_.filePath(name));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
+    QByteArray pdf(const QString& name) const { return test::bytesOf(dir_.filePath(name)); }
 
     // Page objects of the PDF (the page tree itself is "/Type /Pages").
     static int pageCount(const QByteArray& pdf) {
@@ -63,25 +61,17 @@ TEST_F(QtPrinterTest, WithoutPrinterWritesAPdfAndNamesItInAMessage) {
     EXPECT_EQ(message.icon, MessageIcon::Information);
 }
 
-TEST_F(QtPrinterTest, LinesBeyondThePageBottomContinueOnTheNextPage) {
+// About 55 lines of 12 point fit on an A4 page, and about 80 characters on a line.
+TEST_F(QtPrinterTest, LinesBeyondThePageBottomGoOnTheNextPageAndWideOnesDoNotFit) {
     auto job = printer_.begin("Lang");
     job->setFontSize(12);
+    EXPECT_TRUE(job->fits(QString(60, u'x')));
+    EXPECT_FALSE(job->fits(QString(100, u'x')));
     for (int i = 0; i < 150; ++i) {
         job->printLine(QStringLiteral("Zeile %1").arg(i));
     }
     ASSERT_TRUE(job->end());
-    // About 55 lines of 12 point fit on an A4 page.
     EXPECT_EQ(pageCount(pdf("druck-20240305-140709.pdf")), 3);
-}
-
-TEST_F(QtPrinterTest, ALineFitsWhenItIsNoWiderThanThePaper) {
-    auto job = printer_.begin("Breit");
-    job->setFontSize(12);
-    EXPECT_TRUE(job->fits(QString(60, u'x')));  // about 80 characters of 12 point on A4
-    EXPECT_FALSE(job->fits(QString(100, u'x')));
-    job->setFontSize(8);
-    EXPECT_TRUE(job->fits(QString(100, u'x')));
-    EXPECT_TRUE(job->end());
 }
 
 // A job left open is finished when dropped; a second print in the same second must not

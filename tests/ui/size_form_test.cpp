@@ -2,8 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <QLabel>
-#include <QLayout>
-#include <QMainWindow>
 #include <QPushButton>
 
 #include "ui/widgets/size_form.h"
@@ -38,28 +36,6 @@ TEST(SizeForm, DoublingTheWidthDoublesEveryControlAndFontOnce) {
     EXPECT_EQ(frame->geometry(), QRect(200, 300, 400, 200));
     EXPECT_EQ(inner->geometry(), QRect(10, 12, 80, 40));
     EXPECT_DOUBLE_EQ(inner->font().pointSizeF(), 16);  // scaled once, not twice
-}
-
-// A main window's central widget gets its scaled size at once, not only when the hidden
-// window is shown: the load sequence measures against it before.
-TEST(SizeForm, TheClientOfAHiddenMainWindowHasItsNewSizeAtOnce) {
-    QMainWindow window;
-    auto* client = new QWidget;
-    window.setCentralWidget(client);
-    window.resize(400, 300);
-    window.layout()->activate();
-    const QSize before = client->size();
-    auto* label = new QLabel("x", client);
-    label->setGeometry(0, before.height() - 20, 40, 20);  // at the bottom of the client
-
-    const int borderX = window.frameGeometry().width() - client->width();
-    modSizeForm(window, *client, 2 * before.width() + borderX);
-
-    EXPECT_FALSE(window.isVisible());
-    EXPECT_EQ(client->size(), 2 * before);
-    EXPECT_EQ(label->geometry().bottom() + 1, client->height());
-    window.show();
-    EXPECT_EQ(client->size(), 2 * before);  // and the layout agrees once it is shown
 }
 
 // The main window's designed client area is 1000 x 685 under a menu bar; it must fit every

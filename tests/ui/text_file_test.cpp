@@ -4,38 +4,33 @@
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 
-#include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 #include <csignal>
 
+#include "support/helpers.h"
 #include "ui/cp1252.h"
 
 namespace vondrik {
 namespace {
 
+using test::bytesOf;
+
 class TextFile : public ::testing::Test {
   protected:
     QString path(const QString& name) const { return dir_.filePath(name); }
-
-    QByteArray bytesOf(const QString& name) const {
-        QFile file(path(name));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-    }
-
-    void putBytes(const QString& name, const QByteArray& bytes) const {
-        QFile file(path(name));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
-
     QTemporaryDir dir_;
 };
 
-TEST_F(TextFile, WritesCodePage1252WithCrLfAfterEveryLine) {
-    ASSERT_TRUE(writeLines(path("a.dat"), {"Straße", "", "Ärger €"}));
-    EXPECT_EQ(bytesOf("a.dat"), QByteArray("Stra\xDF"
-                                           "e\r\n\r\n\xC4rger \x80\r\n"));
+TEST_F(TextFile, WritesCodePage1252WithCrLfAfterEveryLineAndALineEndInsideAsABlank) {
+    ASSERT_TRUE(writeLines(path("a.dat"), {"Straße", "", "Ärger €", "Anna\nMaria", "a\r\nb\r"}));
+    EXPECT_EQ(bytesOf(path("a.dat")),
+              QByteArray("Stra\xDF"
+                         "e\r\n\r\n\xC4rger \x80\r\nAnna Maria\r\na  b \r\n"));
+    ASSERT_TRUE(appendLine(path("a.dat"), "x\ny"));
+    ASSERT_TRUE(appendLines(path("a.dat"), {"zweite", "dritte"}));
+    EXPECT_TRUE(bytesOf(path("a.dat")).endsWith("a  b \r\nx y\r\nzweite\r\ndritte\r\n"));
+    ASSERT_TRUE(writeLines(path("a.dat"), {"neu"}));
+    EXPECT_EQ(bytesOf(path("a.dat")), QByteArray("neu\r\n"));
 }
 
 TEST_F(TextFile, EveryByteButTheLineEndsSurvivesWriteAndRead) {
@@ -47,7 +42,7 @@ TEST_F(TextFile, EveryByteButTheLineEndsSurvivesWriteAndRead) {
     }
     const QString text = decodeCp1252(line);
     ASSERT_TRUE(writeLines(path("all.dat"), {text, text}));
-    EXPECT_EQ(bytesOf("all.dat"), line + "\r\n" + line + "\r\n");
+    EXPECT_EQ(bytesOf(path("all.dat")), line + "\r\n" + line + "\r\n");
     EXPECT_EQ(readLines(path("all.dat")), QStringList({text, text}));
 }
 
@@ -69,30 +64,19 @@ TEST_F(TextFile, OnlyCrLfEndsALineAndALoneCrOrLfReadsAsABlank) {
         {"M\xFC\x64\x65", {"Müde"}},
     };
     for (const auto& [bytes, lines] : cases) {
-        putBytes("l.dat", bytes);
+        test::writeBytes(path("l.dat"), bytes);
         EXPECT_EQ(readLines(path("l.dat")), lines) << bytes.toStdString();
     }
 }
 
-TEST_F(TextFile, ALineEndInsideALineIsWrittenAsABlank) {
-    ASSERT_TRUE(writeLines(path("w.dat"), {"Anna\nMaria", "90", "a\r\nb\r"}));
-    EXPECT_EQ(bytesOf("w.dat"), QByteArray("Anna Maria\r\n90\r\na  b \r\n"));
-    ASSERT_TRUE(appendLine(path("w.dat"), "x\ny"));
-    EXPECT_EQ(readLines(path("w.dat")), QStringList({"Anna Maria", "90", "a  b ", "x y"}));
-}
-
-TEST_F(TextFile, ReadingAMissingFileOrAFolderGivesNothing) {
+TEST_F(TextFile, MissingFilesAndFoldersAreNeitherReadNorMade) {
     EXPECT_EQ(readLines(path("fehlt.dat")), std::nullopt);
     ASSERT_TRUE(QDir(dir_.path()).mkdir("ordner"));
     EXPECT_EQ(readLines(path("ordner")), std::nullopt);
-}
-
-TEST_F(TextFile, AppendAddsAndReplaceSwapsTheWholeContent) {
-    ASSERT_TRUE(appendLine(path("neu.dat"), "erste"));
-    ASSERT_TRUE(appendLines(path("neu.dat"), {"zweite", "dritte"}));
-    EXPECT_EQ(bytesOf("neu.dat"), QByteArray("erste\r\nzweite\r\ndritte\r\n"));
-    ASSERT_TRUE(writeLines(path("neu.dat"), {"neu"}));
-    EXPECT_EQ(bytesOf("neu.dat"), QByteArray("neu\r\n"));
+    EXPECT_FALSE(FileExists(path("ordner")) || FileExists(path("fehlt.dat")) || FileExists({}));
+    EXPECT_FALSE(appendLine(path("fehlt/neu.dat"), "x"));
+    EXPECT_FALSE(writeLines(path("fehlt/r.dat"), {"x"}));
+    EXPECT_FALSE(QFileInfo::exists(path("fehlt")));
 }
 
 // The disk "fills up" through a file size limit, which holds even for root, so the write of
@@ -117,24 +101,9 @@ TEST_F(TextFile, FailedReplaceLeavesTheOldFileIntactAndNoTemporaryBehind) {
         std::signal(SIGXFSZ, previousHandler);
 
         EXPECT_FALSE(written);
-        EXPECT_EQ(bytesOf("r.dat"), QByteArray("alt\r\n"));
+        EXPECT_EQ(bytesOf(path("r.dat")), QByteArray("alt\r\n"));
         EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files), QStringList{"r.dat"});
     }
-}
-
-TEST_F(TextFile, WritingIntoAMissingFolderFailsWithoutCreatingIt) {
-    EXPECT_FALSE(appendLine(path("fehlt/neu.dat"), "x"));
-    EXPECT_FALSE(writeLines(path("fehlt/r.dat"), {"x"}));
-    EXPECT_FALSE(QFileInfo::exists(path("fehlt")));
-}
-
-TEST_F(TextFile, FileExistsOnlyForRegularFiles) {
-    putBytes("da.dat", "x");
-    ASSERT_TRUE(QDir(dir_.path()).mkdir("ordner"));
-    EXPECT_TRUE(FileExists(path("da.dat")));
-    EXPECT_FALSE(FileExists(path("ordner")));
-    EXPECT_FALSE(FileExists(path("fehlt.dat")));
-    EXPECT_FALSE(FileExists(QString()));
 }
 
 }  // namespace

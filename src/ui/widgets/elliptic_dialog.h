@@ -21,10 +21,12 @@ class EllipticDialog : public QWidget {
     // Which colour channel runs from 255 at the top down to 0 at the bottom.
     enum class Gradient { Blue, Green };
 
-    QTimer* Timer1 = nullptr;
-
     // Closes the dialog without a search, as its cancel button does; so does Escape.
     void reject() { cancel(); }
+    // Starts as its start button does; the introduction's demonstrations type into the first
+    // box and then start.
+    void submit() { confirm(); }
+    QLineEdit* firstBox() const { return firstBox_; }
 
   protected:
     EllipticDialog(QWidget* mainWindow, const QString& name, const QString& title,
@@ -62,6 +64,7 @@ class EllipticDialog : public QWidget {
     void closeEvent(QCloseEvent* event) override;
 
   private:
+    QTimer* Timer1 = nullptr;  // gives the first box the focus once, a moment after showing
     Gradient gradient_;
     QLineEdit* firstBox_ = nullptr;
     QList<QLineEdit*> submitBoxes_;
