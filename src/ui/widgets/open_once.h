@@ -1,6 +1,6 @@
 // Windows beside the main window that exist once: opening one again brings the open window
 // to the front instead of making a second. A new one that has not placed itself appears in
-// the middle of the screen.
+// the middle of the screen. The windows delete themselves when closed.
 #pragma once
 
 #include <QApplication>
@@ -32,10 +32,11 @@ template <class Window, class... Args>
 Window* openOnce(QWidget* mainWindow, Args&&... args) {
     Window* window = nullptr;
     if (mainWindow) {
-        // A closed window that only waits for its deletion does not count.
+        // These windows delete themselves when closed: one that is not shown only waits for
+        // its deletion and must not be shown again.
         for (Window* open :
              mainWindow->findChildren<Window*>(QString(), Qt::FindDirectChildrenOnly)) {
-            if (open->isVisible() || !open->testAttribute(Qt::WA_DeleteOnClose)) {
+            if (open->isVisible()) {
                 window = open;
                 break;
             }
