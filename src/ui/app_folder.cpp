@@ -33,8 +33,8 @@ QString failure(const QString& folder, const QString& reason) {
 // Copies every file below source that target lacks; an existing file is never touched. Each
 // file is written beside its place and renamed into it, so a start cut short leaves whole
 // files only. Returns the reason of the first failure, or the empty text.
-QString copyMissing(const QString& source, const QString& target, const QString& skipped = {}) {
-    const FileSteps files;
+QString copyMissing(const FileSteps& files, const QString& source, const QString& target,
+                    const QString& skipped = {}) {
     const QDir from(source);
     QDirIterator it(source, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
     while (it.hasNext()) {
@@ -60,6 +60,7 @@ QString copyMissing(const QString& source, const QString& target, const QString&
             return QStringLiteral("Die Datei „%1“ lässt sich nicht schreiben.")
                 .arg(QDir::toNativeSeparators(copy));
         }
+        files.mark();
     }
     return {};
 }
@@ -67,18 +68,18 @@ QString copyMissing(const QString& source, const QString& target, const QString&
 // daten/ appears in one step, complete: it is filled beside its place and then renamed, so
 // an interrupted first start is simply repeated. Later starts never copy into it, because
 // a missing dictionary there may be one the program has just moved aside.
-QString fillDaten(const QString& installed, const QString& perUser) {
+QString fillDaten(const FileSteps& files, const QString& installed, const QString& perUser) {
     const QString daten = perUser + u'/' + kDaten;
     if (QFileInfo(daten).isDir()) {
         return {};
     }
     const QString staging = daten + QStringLiteral(".neu");
-    const FileSteps files;
     if (!files.removeFolder(staging) || !QDir().mkpath(staging)) {
         return QStringLiteral("Der Ordner „%1“ lässt sich nicht anlegen.")
             .arg(QDir::toNativeSeparators(staging));
     }
-    if (QString reason = copyMissing(installed + u'/' + kDaten, staging); !reason.isEmpty()) {
+    if (QString reason = copyMissing(files, installed + u'/' + kDaten, staging);
+        !reason.isEmpty()) {
         return reason;
     }
     if (!files.replace(staging, daten)) {
@@ -111,7 +112,7 @@ AppFolderPlaces AppFolderPlaces::ofThisProgram() {
             dataHome.isEmpty() ? QString() : QDir::cleanPath(dataHome + u'/' + kPerUserName)};
 }
 
-AppFolderChoice chooseAppFolder(const AppFolderPlaces& places) {
+AppFolderChoice chooseAppFolder(const AppFolderPlaces& places, const FileSteps& files) {
     const AppFolder own(places.own);
     if (isUsable(places.own) || !QFileInfo(places.installed + u'/' + kDaten).isDir()) {
         return {own, {}};
@@ -126,9 +127,9 @@ AppFolderChoice chooseAppFolder(const AppFolderPlaces& places) {
                 failure(perUser.root(), QStringLiteral("Der Ordner lässt sich nicht anlegen."))};
     }
     // Help, sounds and pictures a newer installation brings along reach existing folders too.
-    QString reason = copyMissing(places.installed, perUser.root(), kDaten);
+    QString reason = copyMissing(files, places.installed, perUser.root(), kDaten);
     if (reason.isEmpty()) {
-        reason = fillDaten(places.installed, perUser.root());
+        reason = fillDaten(files, places.installed, perUser.root());
     }
     return {perUser, reason.isEmpty() ? QString() : failure(perUser.root(), reason)};
 }

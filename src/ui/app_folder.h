@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringView>
 
+#include "ui/file_steps.h"
+
 namespace vondrik {
 
 class AppFolder {
@@ -44,6 +46,7 @@ struct AppFolderChoice {
 // where it lacks files; the per-user daten/ is copied only once, on the first start, so the
 // user's dictionary and state files are never replaced. Without an installed copy the own
 // folder is used anyway, and the load sequence reports what is missing.
-AppFolderChoice chooseAppFolder(const AppFolderPlaces& places);
+// files marks the steps for the crash test.
+AppFolderChoice chooseAppFolder(const AppFolderPlaces& places, const FileSteps& files = {});
 
 }  // namespace vondrik

@@ -7,6 +7,8 @@
 //   crash_helper update <folder> <k> <server>    the same; updates are read from the folder
 //                                               <server>/datenupdate/ instead of over HTTP
 //   crash_helper start <folder>                  clean-up, then the report below
+//   crash_helper fill <installed> <per-user> <k> an installed program's first start filling
+//                                               the user's folder; "steps N" likewise
 #include <signal.h>
 
 #include <QCoreApplication>
@@ -81,6 +83,20 @@ int run(const QStringList& args) {
         return 2;
     }
     const QString mode = args[1];
+    if (mode == u"fill") {
+        long long steps = 0;
+        const long long killAt = args.value(4).toLongLong();
+        const FileSteps files([&] {
+            if (++steps == killAt) {
+                ::raise(SIGKILL);
+            }
+        });
+        // No own folder with daten/: the per-user folder is chosen and filled.
+        const AppFolderChoice choice =
+            chooseAppFolder({args[2] + QStringLiteral("/bin"), args[2], args[3]}, files);
+        out << "steps " << steps << '\n';
+        return choice.error.isEmpty() ? 0 : 1;
+    }
     const AppFolder folder(args[2]);
     const long long killAt = args.size() > 3 ? args[3].toLongLong() : 0;
     long long steps = 0;

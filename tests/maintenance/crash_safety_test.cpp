@@ -5,9 +5,11 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <map>
 
 #include "dictionary/statements.h"
 #include "maintenance/dictionary_backup.h"
@@ -222,6 +224,42 @@ TEST_F(CrashSafetyTest, UpdateKilledAtAnyStepLosesNothingAndDoublesNothing) {
     });
     RecordProperty("steps", steps);
     EXPECT_GE(steps, 10);
+}
+
+// An installed program's first start fills the user's folder from the installed copy. Killed
+// at any step, the next start must leave a complete folder: every file of the copy, whole,
+// and nothing else.
+TEST_F(CrashSafetyTest, FirstStartKilledAtAnyStepLeavesACompleteUserFolderNextTime) {
+    const auto tree = [](const QString& root) {
+        std::map<QString, QByteArray> files;
+        QDirIterator all(root, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+        while (all.hasNext()) {
+            const QString path = all.next();
+            QFile file(path);
+            file.open(QIODevice::ReadOnly);
+            files[QDir(root).relativeFilePath(path)] = file.readAll();
+        }
+        return files;
+    };
+    const std::map<QString, QByteArray> installed = tree(start.path());
+    for (int k = 1;; ++k) {
+        SCOPED_TRACE(k);
+        const QString user = work.filePath(QStringLiteral("user%1").arg(k));
+        const HelperRun run = [&] {
+            const QString out = helper({"fill", start.path(), user, QString::number(k)});
+            return HelperRun{lastKilled, out.section(u' ', 1).trimmed().toInt()};
+        }();
+        if (!run.killed) {
+            EXPECT_EQ(run.steps, k - 1);
+            RecordProperty("steps", run.steps);
+            EXPECT_GE(run.steps, int(installed.size()));
+            break;
+        }
+        helper({"fill", start.path(), user, "0"});  // the next start
+        EXPECT_FALSE(lastKilled);
+        ASSERT_EQ(tree(user), installed);
+        ASSERT_LT(k, 500);
+    }
 }
 
 }  // namespace
