@@ -52,8 +52,7 @@ UpdateResult DataUpdate::run(const UpdateLog& given) {
         return result;
     }
     // An empty answer is stored too: it reads as an invalid index below.
-    if (readFileBytes(localIndexFile(folder_)) != body &&
-        !files_.writeFile(localIndexFile(folder_), body)) {
+    if (!keepLocalCopy(localIndexFile(folder_), body)) {
         log.melden(QStringLiteral("Vondrik 2000 kann keine Verbindung zum Server herstellen!"));
         result.outcome = UpdateOutcome::NoFile;
         return result;
@@ -122,6 +121,11 @@ UpdateResult DataUpdate::fetchUpdates(const UpdateLog& log, const UpdateServer& 
     return result;
 }
 
+bool DataUpdate::keepLocalCopy(const QString& path, const QByteArray& bytes) {
+    // A local copy holds exactly what the server sent; an identical file is left alone.
+    return readFileBytes(path) == bytes || files_.writeFile(path, bytes);
+}
+
 bool DataUpdate::store(const UpdateLog& log, qint64 number, const QByteArray& body) {
     // An update file is never empty, so an empty answer is a failed download; stopping here
     // leaves the counter before it and the next run fetches it again.
@@ -130,7 +134,7 @@ bool DataUpdate::store(const UpdateLog& log, qint64 number, const QByteArray& bo
         return false;
     }
     const QString local = localUpdateFile(folder_, number);
-    if (readFileBytes(local) != body && !files_.writeFile(local, body)) {
+    if (!keepLocalCopy(local, body)) {
         log.melden(QStringLiteral("Update Nr. %1 kann nicht im Ordner daten gespeichert werden!")
                        .arg(number));
         return false;

@@ -75,6 +75,7 @@ class DataUpdate {
     // Keeps the local copy of update `number`; false (and said why) when there is nothing to
     // keep or it cannot be written.
     bool store(const UpdateLog& log, qint64 number, const QByteArray& body);
+    bool keepLocalCopy(const QString& path, const QByteArray& bytes);
     // Inserts the lines of update `number` in one transaction, then moves the counter to it.
     bool apply(const UpdateLog& log, qint64 number, const QByteArray& body, int& inserted);
     int insertLines(const UpdateLog& log, const QByteArray& body);

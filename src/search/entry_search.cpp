@@ -125,13 +125,18 @@ std::optional<SearchResult> searchTextInCopy(DictionarySession& session, int len
             result.lines << lineFor(index.entries()[entry], boxes);
             return true;
         };
+        const FieldPattern first(input.ei);
+        const std::optional<FieldPattern> second =
+            input.nur1 ? std::nullopt : std::optional<FieldPattern>(input.eii);
+        // Both texts, for the searches the buffer search cannot answer.
+        const auto takeIfMatching = [&](std::size_t entry) {
+            const bool matching =
+                first.matchesEntry(index, entry) && (!second || second->matchesEntry(index, entry));
+            return !matching || add(entry);
+        };
         if (boxes && length != 0) {
-            const FieldPattern first(input.ei);
-            const std::optional<FieldPattern> second =
-                input.nur1 ? std::nullopt : std::optional<FieldPattern>(input.eii);
             for (const std::size_t entry : index.withBoxes(length)) {
-                if (first.matchesEntry(index, entry) &&
-                    (!second || second->matchesEntry(index, entry)) && !add(entry)) {
+                if (!takeIfMatching(entry)) {
                     break;
                 }
             }
@@ -143,12 +148,8 @@ std::optional<SearchResult> searchTextInCopy(DictionarySession& session, int len
             index.findText(*texts, length, add);
         } else {
             // Wildcards over all lengths in box spelling: every entry is a candidate.
-            const FieldPattern first(input.ei);
-            const std::optional<FieldPattern> second =
-                input.nur1 ? std::nullopt : std::optional<FieldPattern>(input.eii);
             for (std::size_t entry = 0; entry < index.entries().size(); ++entry) {
-                if (first.matchesEntry(index, entry) &&
-                    (!second || second->matchesEntry(index, entry)) && !add(entry)) {
+                if (!takeIfMatching(entry)) {
                     break;
                 }
             }
