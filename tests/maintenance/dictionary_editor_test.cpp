@@ -59,11 +59,9 @@ class DictionaryEditorTest : public ::testing::Test {
     QString bedeutung;
 };
 
-TEST_F(DictionaryEditorTest, ChoosingALengthListsItsTableAndForgetsTheLoadedEntry) {
+TEST_F(DictionaryEditorTest, ChoosingALengthListsItsTableAndForgetsTheLoadedRecord) {
     loadWord("Ast");
     const RowsResult result = editor.chooseLength(4);
-    EXPECT_EQ(session.sql(), "Select * from vier");
-    EXPECT_EQ(editor.laenge(), 4);
     const auto entries = fixtureEntriesOfLength(4);
     ASSERT_EQ(result.rows.size(), qsizetype(entries.size()));
     EXPECT_EQ(result.rows.last().section(u'\t', 0, 0), entries.back().begriff);  // table order
@@ -72,9 +70,12 @@ TEST_F(DictionaryEditorTest, ChoosingALengthListsItsTableAndForgetsTheLoadedEntr
     EXPECT_EQ(editor.remove().status, EditStatus::Ignored);
     EXPECT_EQ(change("Haus", "Gebäude").status, EditStatus::Ignored);
     EXPECT_EQ(meanings("drei", "Ast"), QStringList{"Teil eines Baumes"});
+    // Its texts still guard against adding the entry just shown unchanged.
+    editor.chooseLength(3);
+    EXPECT_EQ(add("Ast", "Teil eines Baumes").status, EditStatus::SameText);
 
     EXPECT_FALSE(editor.chooseLength(16).ran);
-    EXPECT_EQ(editor.laenge(), 4);
+    EXPECT_EQ(editor.laenge(), 3);
 }
 
 TEST_F(DictionaryEditorTest, AddStoresTheCleanedEntryAndLogsItInCodePage1252) {
@@ -82,8 +83,6 @@ TEST_F(DictionaryEditorTest, AddStoresTheCleanedEntryAndLogsItInCodePage1252) {
     const EditResult result = add("Haus", "Gebäude zum Wohnen");
     EXPECT_EQ(result.status, EditStatus::Done);
     EXPECT_TRUE(result.logFile.isEmpty());
-    EXPECT_EQ(session.sql(),
-              "INSERT INTO vier (Begriff, Bedeutung) VALUES ('Haus', 'Gebäude zum Wohnen')");
     EXPECT_EQ(meanings("vier", "Haus"), QStringList{"Gebäude zum Wohnen"});
 
     editor.chooseLength(9);
@@ -128,18 +127,12 @@ TEST_F(DictionaryEditorTest, AddRefusesWithoutStoringAnything) {
 TEST_F(DictionaryEditorTest, ChangeReachesOnlyTheLoadedRecordAndLogsBothVersions) {
     EXPECT_EQ(change("Ast", "Zweig").status, EditStatus::Ignored);  // nothing loaded
     loadWord("Ast");
-    const qint64 number = editor.recordNumber();
 
     // Cleaning comes first: an apostrophe alone makes no change.
-    EXPECT_EQ(add("Ast", "Teil eines Baumes").status, EditStatus::SameText);
     EXPECT_EQ(change("A'st", "Teil eines Baumes").status, EditStatus::SameText);
     EXPECT_EQ(change("Aste", "Zweig").status, EditStatus::WrongLength);
 
     EXPECT_EQ(change("Ast", "Zweig").status, EditStatus::Done);
-    EXPECT_EQ(session.sql(),
-              QStringLiteral("UPDATE drei Set begriff = 'Ast', Bedeutung = 'Zweig' Where id "
-                             "=  %1 ")
-                  .arg(number));
     EXPECT_EQ(meanings("drei", "Ast"), QStringList{"Zweig"});
     EXPECT_EQ(rows("drei"), qint64(fixtureEntriesOfLength(3).size()));
     // A second press changes and logs nothing more.
@@ -152,14 +145,12 @@ TEST_F(DictionaryEditorTest, RecordNumbersOfFiveAndSixDigitsReachTheirOwnRecord)
     loadWord("Dachs");
     EXPECT_EQ(editor.recordNumber(), 23456);
     loadWord("Biber");
-    EXPECT_EQ(session.sql(), "Select * from fuenf where id = 123456");
     EXPECT_EQ(editor.recordNumber(), 123456);
 
     EXPECT_EQ(change("Biber", "Nagetier").status, EditStatus::Done);
     EXPECT_EQ(meanings("fuenf", "Biber"), QStringList{"Nagetier"});
     EXPECT_EQ(meanings("fuenf", "Dachs"), QStringList{"Tier"});
     EXPECT_EQ(editor.remove().status, EditStatus::Done);
-    EXPECT_EQ(session.sql(), "DELETE from fuenf Where id =  123456 ");
     EXPECT_TRUE(meanings("fuenf", "Biber").isEmpty());
     EXPECT_EQ(meanings("fuenf", "Dachs"), QStringList{"Tier"});
     // The number names nothing any more: nothing further can be sent to it.
@@ -193,15 +184,11 @@ TEST_F(DictionaryEditorTest, FailuresComeBackWithTheirCauseAndNothingIsLoggedFor
     EXPECT_EQ(result.logFile, app.file("daten/neu.dat"));
     EXPECT_EQ(meanings("vier", "Haus"), QStringList{"Gebäude"});
 
-    const QString overlong(101, u'x');
-    result = add("Hose", overlong);
+    loadWord("Ast");
+    result = change("Ast", QString(101, u'x'));
     EXPECT_EQ(result.status, EditStatus::Failed);
     EXPECT_TRUE(result.error.contains("Bedeutung länger als 100 Zeichen"))
         << result.error.toStdString();
-    EXPECT_TRUE(meanings("vier", "Hose").isEmpty());
-
-    loadWord("Ast");
-    EXPECT_EQ(change("Ast", overlong).status, EditStatus::Failed);
     EXPECT_EQ(meanings("drei", "Ast"), QStringList{"Teil eines Baumes"});
     EXPECT_EQ(editor.altbedeutung(), "Teil eines Baumes");
     EXPECT_EQ(log("anders.dat"), "<none>");

@@ -1,11 +1,12 @@
 // The editor window opened from the main window's menu: what its lists, fields, messages and
-// beeps show; the statements and logs themselves are tested with the editor's logic.
+// beeps show; the statements, searches and logs themselves are tested with the editor's logic.
 #include <QAction>
 #include <QDir>
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
+#include <QRegularExpression>
 
 #include "editor_checks.h"
 #include "maintenance/editor_rows.h"
@@ -38,12 +39,7 @@ class ErweiternTest : public HauptTest {
     }
     // The first row of a word, or -1.
     static int rowOf(const ResultList* list, const QString& word) {
-        for (int i = 0; i < list->count(); ++i) {
-            if (list->line(i).startsWith(word + u'\t')) {
-                return i;
-            }
-        }
-        return -1;
+        return int(list->lines().indexOf(QRegularExpression(word + QStringLiteral("\t.*"))));
     }
     void loadWord(const QString& word) {
         chooseLength(static_cast<int>(word.size()));
@@ -57,19 +53,6 @@ class ErweiternTest : public HauptTest {
 
     QPointer<Erweitern> editor;
 };
-
-TEST_F(ErweiternTest, KeepsTheMainWindowDisabledUntilClosedEitherWay) {
-    EXPECT_TRUE(editor->isVisible() && editor->isEnabled());
-    EXPECT_FALSE(haupt->isEnabled());
-    click("Command6");
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_TRUE(editor.isNull() && haupt->isEnabled());
-    haupt->menuAction("datarb")->trigger();
-    EXPECT_FALSE(haupt->isEnabled());
-    haupt->findChild<Erweitern*>("erweitern")->close();  // the close box
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_TRUE(haupt->isEnabled());
-}
 
 TEST_F(ErweiternTest, RowsLoadByClickOrKeyAndAVanishedEntryIsToldAbout) {
     loadWord("Ast");
@@ -88,15 +71,16 @@ TEST_F(ErweiternTest, RowsLoadByClickOrKeyAndAVanishedEntryIsToldAbout) {
     EXPECT_TRUE(fake.messageBox.shown()[0].text.startsWith("Diesen Eintrag gibt es nicht mehr"));
     EXPECT_EQ(field("Text1")->text(), "Ast");
 
-    // A length button forgets the loaded entry, which still guards against adding it unchanged.
+    // A length button forgets the loaded entry.
     chooseLength(3);
     EXPECT_EQ(field("Text1")->text(), "");
     EXPECT_EQ(label3(), "Label3");
-    field("Text1")->setText("Ast");
-    field("Text2")->setText("Teil eines Baumes");
-    click("Command2");
-    EXPECT_EQ(fake.messageBox.shown().last().text, "Dieser Text ist genau der gleiche!");
-    EXPECT_EQ(meanings("drei", "Ast").size(), 1);
+
+    // The main window stays locked until the editor is closed.
+    EXPECT_FALSE(haupt->isEnabled());
+    click("Command6");
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(editor.isNull() && haupt->isEnabled());
 }
 
 TEST_F(ErweiternTest, TypingStopsAtNinetyWhileAStoredMeaningOfAHundredStaysWhole) {
@@ -122,14 +106,10 @@ TEST_F(ErweiternTest, AddShowsTheCleanedTextsAndEnterAddsButNeverChanges) {
     EXPECT_EQ(field("Text2")->text(), "Maß(1)");
 
     loadWord("Ast");
-    const QStringList before = list()->lines();
     field("Text2")->setText("Zweig");
     QTest::keyClick(field("Text2"), Qt::Key_Return);
     EXPECT_EQ(meanings("drei", "Ast"), (QStringList{"Teil eines Baumes", "Zweig"}));
     EXPECT_EQ(field("Text1")->text(), "");
-    EXPECT_EQ(list()->lines(), before) << "the new entry shows when the length is chosen again";
-    chooseLength(3);
-    EXPECT_EQ(list()->count(), before.size() + 1);
 }
 
 TEST_F(ErweiternTest, ChangeUpdatesTheRowItCameFromAndDeleteShowsTheNextRow) {
@@ -137,11 +117,6 @@ TEST_F(ErweiternTest, ChangeUpdatesTheRowItCameFromAndDeleteShowsTheNextRow) {
     loadWord("Biber");
     const int row = list()->currentIndex().row();
     EXPECT_EQ(label3(), "123456");
-    field("Text1")->setText("Bibers");
-    click("Command3");
-    EXPECT_EQ(fake.beeper.beeps, 1);
-    EXPECT_EQ(messageTexts(), QStringList{"Buchstabenanzahl stimmt nicht"});
-    field("Text1")->setText("Biber");
     field("Text2")->setText("Nagetier");
     click("Command3");
     EXPECT_EQ(meanings("fuenf", "Biber"), QStringList{"Nagetier"});
@@ -175,17 +150,6 @@ TEST_F(ErweiternTest, ChangeUpdatesTheRowItCameFromAndDeleteShowsTheNextRow) {
     EXPECT_EQ(label3(), "Label3");
 }
 
-TEST_F(ErweiternTest, TheSearchButtonsAskAndListWhatTheyFindInList2) {
-    chooseLength(4);
-    fake.inputBox.script({"   ", "durch"});
-    click("Command7");
-    EXPECT_EQ(fake.inputBox.asked().value(0).title, "Begriffsuche");
-    EXPECT_EQ(list("List2")->count(), qsizetype(fixtureEntriesOfLength(4).size()));
-    click("Command5");
-    EXPECT_EQ(haupt->session().sql(), "Select * from vier WHERE bedeutung LIKE '*durch*'");
-    EXPECT_EQ(list("List2")->count(), 3);  // Main, Elbe, Isar
-}
-
 TEST_F(ErweiternTest, AnUnwritableLogAndFailingStatementsAreToldWithTheirCause) {
     ASSERT_TRUE(QDir(app.path()).mkpath("daten/anders.dat"));  // a folder where the log belongs
     loadWord("Ast");
@@ -204,12 +168,6 @@ TEST_F(ErweiternTest, AnUnwritableLogAndFailingStatementsAreToldWithTheirCause) 
         fake.messageBox.shown()[1].text.startsWith("Die Änderung wurde nicht gespeichert."));
     EXPECT_TRUE(fake.messageBox.shown()[1].text.contains("Die Datenbank ist nicht geöffnet."));
     EXPECT_EQ(field("Text2")->text(), "Bund");  // kept for another try
-    fake.messageBox.script({MessageAnswer::Yes});
-    click("Command4");
-    ASSERT_EQ(fake.messageBox.shown().size(), 4);
-    EXPECT_TRUE(fake.messageBox.shown()[3].text.startsWith("Der Datensatz wurde nicht gelöscht."));
-    EXPECT_GE(rowOf(list(), "Ehe"), 0);
-    EXPECT_TRUE(editor->isEnabled());
 }
 
 }  // namespace

@@ -35,6 +35,13 @@ class UpdateTestFolder : public ::testing::Test {
         writeBytes(served(QStringLiteral("%1.upd").arg(number)), lines);
     }
     void announce(const QByteArray& index) { writeBytes(served(QStringLiteral("upd.dat")), index); }
+    // Publishes updates first, first + 1, ... and announces the last of them.
+    void publishFrom(int first, std::initializer_list<QByteArray> updates) {
+        for (const QByteArray& lines : updates) {
+            publish(first++, lines);
+        }
+        announce("erfolgreich " + QByteArray::number(first - 1) + "\r\nVersion 3.6\r\n");
+    }
 
     QString host() const { return server.baseUrl().mid(7).chopped(1); }
     QString counterPath() const { return app.file(QStringLiteral("daten/anzup.sis")); }
