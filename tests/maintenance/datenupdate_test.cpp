@@ -1,5 +1,5 @@
 // The data update window: opened from the main window's menu, a run shown in its log and
-// status line, and what closing it during a run does.
+// status line, and closing it during a run.
 #include "maintenance/datenupdate.h"
 
 #include <QLabel>
@@ -47,77 +47,40 @@ TEST_F(DatenupdateMenuTest, RunFillsTheLogSaysFertigAndAnnouncesTheNewVersion) {
               "Vondrik 2000 kann keine Verbindung zum http//127.0.0.1:8000 herstellen!");
 }
 
-// Answers every request through a function, so a test can act while a run waits; a stalled
-// server keeps the run waiting until it is cancelled.
-class ScriptedGetter final : public HttpGetter {
+// A server that never answers: a run waits until it is cancelled or the getter gives up.
+class StalledGetter final : public HttpGetter {
   public:
-    QByteArray get(const QUrl& url, int) override {
-        if (stalled) {
-            QEventLoop waiting;
-            stop = [&] { waiting.quit(); };
-            QTimer::singleShot(2000, &waiting, &QEventLoop::quit);  // the getter's own timeout
-            waiting.exec();
-            stop = nullptr;
-            return {};
-        }
-        return answer(url);
+    QByteArray get(const QUrl&, int) override {
+        QEventLoop waiting;
+        stop = [&] { waiting.quit(); };
+        QTimer::singleShot(2000, &waiting, &QEventLoop::quit);  // the getter's own timeout
+        waiting.exec();
+        stop = nullptr;
+        return {};
     }
     void cancel() override {
         if (stop) {
             stop();
         }
     }
-    std::function<QByteArray(const QUrl&)> answer;
-    bool stalled = false;
     std::function<void()> stop;
 };
 
-class DatenupdateRunTest : public ::testing::Test {
-  protected:
-    ~DatenupdateRunTest() override { delete window.data(); }
-
+// Closed while the server stalls and opened again: the new window is ready at once and stays.
+TEST(DatenupdateRunTest, ReopenedDuringAStalledDownloadIsReady) {
     TestAppFolder app;
     DictionarySession session{app.openDictionary()};
     FakePlatform fake{app.path()};
-    ScriptedGetter http;
+    StalledGetter http;
     Platform platform{fake.messageBox, fake.inputBox,      fake.beeper,   fake.sound,
                       fake.printer,    fake.clock,         fake.random,   http,
                       fake.appFolder,  fake.commonDialogs, fake.urlOpener};
-    QPointer<Datenupdate> window = Datenupdate::open(session, platform, nullptr);
-};
-
-TEST_F(DatenupdateRunTest, ClosingDuringARunEndsItWithoutApplyingAnything) {
-    bool animating = false;
-    bool startEnabled = true;
-    http.answer = [&](const QUrl& url) -> QByteArray {
-        if (url.path().endsWith(u"upd.dat")) {
-            return "erfolgreich 1\r\nVersion 3.6\r\n";
-        }
-        animating = child<QTimer>(window, "Timer1")->isActive();
-        startEnabled = child(window, "Command1")->isEnabled();
-        child<QPushButton>(window, "Command2")->click();
-        EXPECT_TRUE(window);  // still there while the run is on the stack
-        EXPECT_FALSE(window->isVisible());
-        return "Quorx\tEins\r\n";
-    };
-    child<QPushButton>(window, "Command1")->click();
-    EXPECT_TRUE(animating);
-    EXPECT_FALSE(startEnabled);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_FALSE(window);
-    EXPECT_FALSE(QFile::exists(app.file("daten/anzup.sis")));
-    EXPECT_EQ(session.open("Select * from fuenf WHERE begriff = 'Quorx'").RecordCount(), 0);
-}
-
-// Closed while the server stalls and opened again: the new window is ready at once and stays.
-TEST_F(DatenupdateRunTest, ReopenedDuringAStalledDownloadIsReady) {
     QWidget mainWindow;
-    delete window.data();
-    window = Datenupdate::open(session, platform, &mainWindow);
-    http.stalled = true;
+    QPointer<Datenupdate> window = Datenupdate::open(session, platform, &mainWindow);
     QPointer<Datenupdate> reopened;
     QTimer::singleShot(0, window, [&] {
         child<QPushButton>(window, "Command2")->click();
+        EXPECT_TRUE(window);  // still there while the run is on the stack
         QTimer::singleShot(0, &mainWindow, [&] {
             // As when the user's click comes from the main event loop.
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -130,9 +93,11 @@ TEST_F(DatenupdateRunTest, ReopenedDuringAStalledDownloadIsReady) {
     }
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     ASSERT_TRUE(reopened);
+    EXPECT_FALSE(window);
     EXPECT_TRUE(reopened->isVisible());
     EXPECT_TRUE(child(reopened, "Command1")->isEnabled());
     EXPECT_FALSE(reopened->update().running());
+    EXPECT_FALSE(QFile::exists(app.file("daten/anzup.sis")));
 }
 
 }  // namespace

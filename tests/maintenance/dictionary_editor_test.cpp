@@ -1,11 +1,12 @@
 // The editor's work on a real fixture dictionary, without the window: statements, cleaning,
-// guards, logs and the record number.
+// guards, logs and the record number; and the rows it lists.
 #include <gtest/gtest.h>
 
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>
 
+#include "dictionary/jet_like.h"
 #include "editor_checks.h"
 #include "maintenance/dictionary_editor.h"
 #include "maintenance/editor_rows.h"
@@ -153,10 +154,13 @@ TEST_F(DictionaryEditorTest, RecordNumbersOfFiveAndSixDigitsReachTheirOwnRecord)
     EXPECT_EQ(editor.remove().status, EditStatus::Done);
     EXPECT_TRUE(meanings("fuenf", "Biber").isEmpty());
     EXPECT_EQ(meanings("fuenf", "Dachs"), QStringList{"Tier"});
-    // The number names nothing any more: nothing further can be sent to it.
+    // The number names nothing any more: nothing further can be sent to it, and its row,
+    // still shown in a list, loads nothing.
     EXPECT_EQ(editor.recordNumber(), 0);
     EXPECT_EQ(editor.remove().status, EditStatus::Ignored);
     EXPECT_EQ(change("Biber", "Tier").status, EditStatus::Ignored);
+    EXPECT_EQ(editor.load(editorRow(u"Biber", u"Nagetier", 123456), begriff, bedeutung).status,
+              EditStatus::NotFound);
 }
 
 TEST_F(DictionaryEditorTest, WordSearchTakesTheRawAnswerAndMeaningSearchTheCleanedText) {
@@ -192,13 +196,52 @@ TEST_F(DictionaryEditorTest, FailuresComeBackWithTheirCauseAndNothingIsLoggedFor
     EXPECT_EQ(meanings("drei", "Ast"), QStringList{"Teil eines Baumes"});
     EXPECT_EQ(editor.altbedeutung(), "Teil eines Baumes");
     EXPECT_EQ(log("anders.dat"), "<none>");
+}
 
-    const qint64 loaded = editor.recordNumber();
-    session.close();
-    result = editor.remove();
-    EXPECT_EQ(result.status, EditStatus::Failed);
-    EXPECT_FALSE(result.error.isEmpty());
-    EXPECT_EQ(editor.recordNumber(), loaded);  // still loaded: nothing was deleted
+TEST(EditorRowTest, HoldsWordMeaningAndARecordNumberThatComesBackWhole) {
+    EXPECT_EQ(editorRow(u"Haus", u"Gebäude", 17),
+              QStringLiteral("Haus\tGebäude") + QString(80, u' ') + QStringLiteral("17"));
+    // The meaning ends in digits too: they must not run into the number.
+    for (const qint64 number : {1LL, 23456LL, 123456LL, 9876543210LL}) {
+        EXPECT_EQ(recordNumberOfRow(editorRow(u"Jahr", u"im Jahr 1999", number)), number);
+    }
+    EXPECT_EQ(recordNumberOfRow(u"Wort\tohne Nummer"), 0);
+}
+
+TEST(SortedRowsTest, GermanOrderOfTheWholeRowWithoutRegardToCase) {
+    const QStringList rows = {
+        editorRow(u"Bahn", u"Schiene", 1), editorRow(u"Ähre", u"Getreide", 2),
+        editorRow(u"aster", u"Blume", 3),  editorRow(u"Ast", u"Zweig", 4),
+        editorRow(u"bahn", u"Weg", 5),     editorRow(u"Zebra", u"Tier", 6),
+    };
+    QStringList words;
+    for (const QString& row : sortedRows(rows)) {
+        words << row.section(u'\t', 0, 0) + u'/' + QString::number(recordNumberOfRow(row));
+    }
+    // Umlauts sort with their base letter; the TAB after a short word comes before letters;
+    // "Bahn" and "bahn" differ only in case and in their meanings, which decide.
+    EXPECT_EQ(words, (QStringList{"Ähre/2", "Ast/4", "aster/3", "Bahn/1", "bahn/5", "Zebra/6"}));
+}
+
+TEST(LikeLiteralTest, MatchesExactlyTheTextItself) {
+    const struct {
+        const char16_t* text;
+        const char16_t* pattern;
+    } cases[] = {
+        {u"Wirt's Stube", u"Wirt''s Stube"},
+        {u"C# und mehr?", u"C[#] und mehr[?]"},
+        {u"*neu* [alt]", u"[*]neu[*] [[]alt]"},
+    };
+    for (const auto& c : cases) {
+        const QString text = QString::fromUtf16(c.text);
+        SCOPED_TRACE(text.toStdString());
+        const QString pattern = likeLiteral(text);
+        EXPECT_EQ(pattern, QString::fromUtf16(c.pattern));
+        // In the statement the doubled apostrophe reaches LIKE as one.
+        const QString like = QString(pattern).replace(QStringLiteral("''"), QStringLiteral("'"));
+        EXPECT_TRUE(JetPattern(like.toStdString()).matches(text.toStdString()));
+    }
+    EXPECT_FALSE(JetPattern("C[#] und mehr[?]").matches("C1 und mehr!"));
 }
 
 }  // namespace
