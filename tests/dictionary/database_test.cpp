@@ -12,135 +12,116 @@
 #include "dictionary/cleaning.h"
 #include "dictionary/database.h"
 #include "dictionary/statements.h"
+#include "support/helpers.h"
 #include "support/test_app_folder.h"
 
 namespace vondrik {
 namespace {
 
-using test::TestAppFolder;
+class DatabaseTest : public ::testing::Test {
+  protected:
+    qint64 count(const QString& sql) { return db->OpenRecordset(sql).RecordCount(); }
+    qint64 rowsOf(int length) {
+        return count(statement(Family::WholeTable, *tableForLength(length), {}));
+    }
+    void insert(Database& into, int length, const QString& word, const QString& meaning) {
+        into.Execute(statement(Family::Insert, *tableForLength(length), {word, meaning}));
+    }
 
-LengthTable table(int length) {
-    return *tableForLength(length);
-}
+    test::TestAppFolder app;
+    std::unique_ptr<Database> db = app.openDictionary();
+};
 
-qint64 countRows(Database& db, const QString& sql) {
-    return db.OpenRecordset(sql).RecordCount();
-}
-
-TEST(Database, FileIsUnreadableWithoutThePasswordAndAMissingOneIsNotMade) {
-    TestAppFolder app;
-    QFile raw(app.dictionaryPath());
-    ASSERT_TRUE(raw.open(QIODevice::ReadOnly));
-    const QByteArray bytes = raw.readAll();
+TEST_F(DatabaseTest, FileIsUnreadableWithoutThePasswordAndAMissingOneIsNotMade) {
+    const QByteArray bytes = test::bytesOf(app.dictionaryPath());
     EXPECT_FALSE(bytes.startsWith("SQLite format 3"));
     EXPECT_FALSE(bytes.contains("Dichter"));
     EXPECT_THROW(Database::OpenDatabase(app.dictionaryPath(), QString()), DatabaseError);
     EXPECT_THROW(Database::OpenDatabase(app.dictionaryPath(), ";pwd=falsch"), DatabaseError);
-    EXPECT_NO_THROW(Database::OpenDatabase(app.dictionaryPath(), dictionaryConnect()));
-    // A missing file is reported, not created.
     const QString missing = app.file("daten/gibtsnicht.mdb");
     EXPECT_THROW(Database::OpenDatabase(missing, dictionaryConnect()), DatabaseError);
     EXPECT_FALSE(QFile::exists(missing));
 }
 
-TEST(Database, NullMeaningMatchesNoMeaningPattern) {
-    TestAppFolder app;
-    auto db = app.openDictionary();
-    {
-        auto appender = db->OpenTable("zwei");
-        appender->AddNew();
-        appender->setValue(1, "Qx");
-        appender->Update();
-        appender->Close();
-    }
-    Recordset rs = db->OpenRecordset(statement(Family::EditorWord, table(2), {"qx"}));
+TEST_F(DatabaseTest, NullMeaningMatchesNoMeaningPattern) {
+    auto appender = db->OpenTable("zwei");
+    appender->AddNew();
+    appender->setValue(1, "Qx");
+    appender->Update();
+    appender->Close();
+    Recordset rs = db->OpenRecordset(statement(Family::EditorWord, *tableForLength(2), {"qx"}));
     ASSERT_EQ(rs.RecordCount(), 1);
-    EXPECT_FALSE(rs.Fields("Bedeutung").isValid());
     EXPECT_EQ(resultLine(rs.text("Begriff"), rs.text("Bedeutung")), "QX\t");
     // "*" alone matches every stored text, but never a missing one.
-    const int all = countRows(*db, statement(Family::WholeTable, table(2), {}));
-    EXPECT_EQ(countRows(*db, statement(Family::Everything, table(2), {})), all);
-    EXPECT_EQ(countRows(*db, statement(Family::EditorMeaning, table(2), {"*"})), all - 1);
+    EXPECT_EQ(count(statement(Family::Everything, *tableForLength(2), {})), rowsOf(2));
+    EXPECT_EQ(count(statement(Family::EditorMeaning, *tableForLength(2), {"*"})), rowsOf(2) - 1);
 }
 
-TEST(Database, EngineRefusesValuesLongerThanTheirFields) {
-    TestAppFolder app;
-    auto db = app.openDictionary();
-    const QString hundred(100, u'ä');
-    EXPECT_NO_THROW(db->Execute(statement(Family::Insert, table(4), {"Haus", hundred})));
-    for (const auto& [word, meaning, field] : {std::tuple{"Häuser", QString("zu lang"), "Begriff"},
-                                               std::tuple{"Haus", hundred + "x", "Bedeutung"}}) {
+// Over-long values and a second statement in one text are refused, and change nothing.
+TEST_F(DatabaseTest, EngineRefusesOverLongValuesAndASecondStatement) {
+    const qint64 four = rowsOf(4);
+    const qint64 three = rowsOf(3);
+    EXPECT_NO_THROW(insert(*db, 4, "Haus", QString(100, u'ä')));
+    for (const auto& [word, meaning, field] :
+         {std::tuple{QString("Häuser"), QString("zu lang"), "Begriff"},
+          std::tuple{QString("Haus"), QString(101, u'ä'), "Bedeutung"}}) {
         try {
-            db->Execute(statement(Family::Insert, table(4), {word, meaning}));
+            insert(*db, 4, word, meaning);
             ADD_FAILURE() << "over-long " << field << " accepted";
         } catch (const DatabaseError& e) {
             EXPECT_TRUE(e.message().contains(field)) << e.message().toStdString();
         }
     }
-    EXPECT_EQ(countRows(*db, statement(Family::EditorWord, table(4), {"Haus"})), 1);
-}
-
-TEST(Database, TextWithASecondStatementIsNeverRun) {
-    TestAppFolder app;
-    auto db = app.openDictionary();
-    const int before = countRows(*db, "Select * from drei");
-    ASSERT_GT(before, 0);
+    EXPECT_EQ(rowsOf(4), four + 1);
     EXPECT_THROW(db->OpenRecordset("Select * from drei; DELETE from drei"), DatabaseError);
     EXPECT_THROW(db->Execute("DELETE from drei Where id = 1; DROP TABLE drei"), DatabaseError);
     EXPECT_THROW(db->Execute("INSERT INTO drei (Begriff) VALUES ('Ast'); garbage"), DatabaseError);
-    EXPECT_EQ(countRows(*db, "Select * from drei"), before);
-    EXPECT_EQ(countRows(*db, "Select * from drei ; -- nothing more"), before);
+    EXPECT_EQ(count("Select * from drei ; -- nothing more"), three);
 }
 
 // Another connection holding the file for a moment makes a statement wait, not fail.
-TEST(Database, AStatementWaitsForABriefLockOfAnotherConnection) {
-    TestAppFolder app;
-    auto db = app.openDictionary();
-    const int before = countRows(*db, statement(Family::WholeTable, table(4), {}));
+TEST_F(DatabaseTest, AStatementWaitsForABriefLockOfAnotherConnection) {
+    const qint64 before = rowsOf(4);
     std::promise<void> locked;
-    std::thread holder([&app, &locked] {
+    std::thread holder([this, &locked] {
         auto other = Database::OpenDatabase(app.dictionaryPath(), dictionaryConnect(), true);
-        other->Execute(statement(Family::Insert, table(4), {"Mond", "Erdbegleiter"}));
+        insert(*other, 4, "Mond", "Erdbegleiter");
         locked.set_value();  // exclusive mode: the write lock stays until the connection closes
         std::this_thread::sleep_for(std::chrono::milliseconds(300));
         other->Close();
     });
     locked.get_future().wait();
-    EXPECT_NO_THROW(db->Execute(statement(Family::Insert, table(4), {"Sonn", "Stern"})));
+    EXPECT_NO_THROW(insert(*db, 4, "Sonn", "Stern"));
     holder.join();
-    EXPECT_EQ(countRows(*db, statement(Family::WholeTable, table(4), {})), before + 2);
+    EXPECT_EQ(rowsOf(4), before + 2);
 }
 
 // What a write of several statements did is gone unless it reached commit(): an early return
 // or an exception must not leave half of it behind.
-TEST(Database, TransactionRollsBackUnlessCommitted) {
-    TestAppFolder app;
-    auto db = app.openDictionary();
-    const int before = countRows(*db, statement(Family::WholeTable, table(2), {}));
+TEST_F(DatabaseTest, TransactionRollsBackUnlessCommitted) {
+    const qint64 before = rowsOf(2);
     for (const bool commit : {false, true}) {
         Transaction rows(*db);
         auto appender = db->OpenTable("zwei");
         appender->AddNew();
         appender->setValue(1, "Qx");
         appender->Update();
-        db->Execute(statement(Family::Insert, table(2), {"Qy", "zwei"}));
+        insert(*db, 2, "Qy", "zwei");
         appender->Close();
         if (commit) {
             rows.commit();
         }
     }
-    EXPECT_EQ(countRows(*db, statement(Family::WholeTable, table(2), {})), before + 2);
+    EXPECT_EQ(rowsOf(2), before + 2);
 }
 
-TEST(Database, CreateAppendRekeyReopenRoundTrip) {
-    TestAppFolder app;
+// As the importer and the restore build a dictionary: created, filled, keyed on the same
+// connection.
+TEST_F(DatabaseTest, CreatedFileIsNeverOverwrittenAndNumbersOnAfterTheRekey) {
     const QString path = app.file("daten/neu.mdb");
     {
-        auto db = Database::CreateDatabase(path);
-        for (const LengthTable& t : lengthTables()) {
-            EXPECT_EQ(countRows(*db, statement(Family::WholeTable, t, {})), 0) << t.name;
-        }
-        auto appender = db->OpenTable("fuenf");
+        auto created = Database::CreateDatabase(path);
+        auto appender = created->OpenTable("fuenf");
         for (const char* word : {"Apfel", "Birne"}) {
             appender->AddNew();
             appender->setValue(1, QString::fromUtf8(word));
@@ -148,36 +129,28 @@ TEST(Database, CreateAppendRekeyReopenRoundTrip) {
             appender->Update();
         }
         appender->Close();
-        db->Close();
+        created->NewPassword(QString(), QLatin1String(kDictionaryPassword));
+        insert(*created, 5, "Beere", "Obst");  // the connection stays usable with the new key
     }
-    EXPECT_THROW(Database::CreateDatabase(path), DatabaseError);  // never overwrites
-    {
-        auto db = Database::OpenDatabase(path, QString(), true);
-        db->NewPassword(QString(), QLatin1String(kDictionaryPassword));
-        // The connection stays usable with the new key.
-        db->Execute(statement(Family::Insert, table(5), {"Beere", "Obst"}));
-    }
+    EXPECT_THROW(Database::CreateDatabase(path), DatabaseError);
     EXPECT_THROW(Database::OpenDatabase(path, QString()), DatabaseError);
-    auto db = Database::OpenDatabase(path, dictionaryConnect());
-    Recordset rs = db->OpenRecordset(statement(Family::EditorMeaning, table(5), {"obst"}));
-    ASSERT_EQ(rs.RecordCount(), 3);
+    db = Database::OpenDatabase(path, dictionaryConnect());
+    EXPECT_EQ(rowsOf(2), 0);
+    insert(*db, 5, "Kiwis", "Obst");
+    Recordset rs =
+        db->OpenRecordset(statement(Family::EditorMeaning, *tableForLength(5), {"obst"}));
+    ASSERT_EQ(rs.RecordCount(), 4);
     EXPECT_EQ(rs.text("Begriff"), "Apfel");
     rs.MoveLast();
-    EXPECT_EQ(rs.text("Begriff"), "Beere");
-    EXPECT_EQ(rs.Fields("id").toLongLong(), 3);
+    EXPECT_EQ(rs.text("Begriff"), "Kiwis");
+    EXPECT_EQ(rs.Fields("id").toLongLong(), 4);
     rs.Move(-1);
-    EXPECT_EQ(rs.text("Begriff"), "Birne");
-    // Numbering goes on after the re-key instead of reusing old record numbers.
-    db->Execute(statement(Family::Insert, table(5), {"Kiwis", "Obst"}));
-    Recordset kiwi = db->OpenRecordset(statement(Family::EditorWord, table(5), {"kiwis"}));
-    EXPECT_EQ(kiwi.Fields("ID").toLongLong(), 4);
+    EXPECT_EQ(rs.text("Begriff"), "Beere");
 }
 
 // Thousands of rows fill several of the snapshot's blocks; every value must come back as
 // the engine gave it, also when the blocks are reused by the next result set.
-TEST(Recordset, LargeResultsKeepEveryValueAndMissingFieldsAreRefused) {
-    TestAppFolder app;
-    auto db = app.openDictionary();
+TEST_F(DatabaseTest, LargeResultsKeepEveryValueAndMissingFieldsAreRefused) {
     const QString base = QStringLiteral("Grüße aus Köln an die Straßenbahnfahrer in Übersee, ");
     const QString sql = QStringLiteral(
                             "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n "
@@ -200,11 +173,6 @@ TEST(Recordset, LargeResultsKeepEveryValueAndMissingFieldsAreRefused) {
         QStringLiteral("SELECT replace(hex(zeroblob(40000)), '00', 'ä') AS lang, 'x' AS kurz"));
     EXPECT_EQ(huge.text("lang"), QString(40000, u'ä'));
     EXPECT_EQ(huge.text("kurz"), "x");
-
-    Recordset none = db->OpenRecordset(statement(Family::EditorWord, table(3), {"xyz"}));
-    EXPECT_TRUE(none.Eof());
-    EXPECT_EQ(none.RecordCount(), 0);
-    EXPECT_THROW(none.Fields("Begriff"), DatabaseError);
     EXPECT_THROW(huge.Fields("Nichtda"), DatabaseError);
     EXPECT_THROW(db->OpenRecordset("Select * from nirgends"), DatabaseError);
 }
