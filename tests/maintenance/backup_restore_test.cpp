@@ -66,8 +66,6 @@ TEST(ScramblerTest, KnownFormsAndEveryCodeComesBack) {
 
 class BackupRestoreTest : public ::testing::Test {
   protected:
-    QString path(const char* relative) const { return app.file(QString::fromUtf8(relative)); }
-
     // "Begriff\tBedeutung" of every row of a table, in the order the table delivers them,
     // with the record number in front if asked for.
     QStringList pairs(int length, bool withIds = false) {
@@ -117,7 +115,7 @@ TEST_F(BackupRestoreTest, BackupWritesEveryTableScrambledAndRestoreNumbersItFrom
     // A gap in the record numbers, which the restore must not carry over.
     session.execute(statement(Family::Delete, *tableForLength(5), 1));
     session.execute(statement(Family::Insert, *tableForLength(5), {"Biber", "Nagetier"}));
-    writeBytes(path("daten/anzup.sis"), " 12 \r\n");
+    writeBytes(app.file("daten/anzup.sis"), " 12 \r\n");
     const std::vector<QStringList> saved = allPairs();
     ASSERT_EQ(backupDictionary(session, folder).message, "");
     for (const LengthTable& t : lengthTables()) {
@@ -127,7 +125,7 @@ TEST_F(BackupRestoreTest, BackupWritesEveryTableScrambledAndRestoreNumbersItFrom
     EXPECT_EQ(QDir(app.path()).entryList({"Sicherung*"}, QDir::Dirs), QStringList{"Sicherung"});
 
     session.execute(statement(Family::Insert, *tableForLength(2), {"Öl", "Brennstoff"}));
-    writeBytes(path("daten/anzup.sis"), " 20 \r\n");
+    writeBytes(app.file("daten/anzup.sis"), " 20 \r\n");
     // The window lets events run between the steps; the old dictionary serves them meanwhile.
     qint64 rowsSeenMeanwhile = 0;
     const RestoreResult result = restoreDictionary(session, folder, [&](int value) {
@@ -143,9 +141,9 @@ TEST_F(BackupRestoreTest, BackupWritesEveryTableScrambledAndRestoreNumbersItFrom
     for (int i = 0; i < five.size(); ++i) {
         EXPECT_TRUE(five[i].startsWith(QString::number(i + 1) + u'\t')) << five[i].toStdString();
     }
-    EXPECT_EQ(bytesOf(path("daten/anzup.sis")), " 12 \r\n");
+    EXPECT_EQ(bytesOf(app.file("daten/anzup.sis")), " 12 \r\n");
     EXPECT_THROW(Database::OpenDatabase(app.dictionaryPath(), QString()), DatabaseError);
-    EXPECT_EQ(QDir(path("daten")).entryList({"daten*"}), QStringList{"daten.mdb"});
+    EXPECT_EQ(QDir(app.file("daten")).entryList({"daten*"}), QStringList{"daten.mdb"});
 }
 
 TEST_F(BackupRestoreTest, MissingOrDamagedBackupLeavesTheDatabaseInUse) {
@@ -191,7 +189,7 @@ TEST_F(BackupRestoreTest, MissingOrDamagedBackupLeavesTheDatabaseInUse) {
         EXPECT_EQ(result.status, RestoreStatus::Failed);
         EXPECT_TRUE(result.message.contains(damage.expected)) << result.message.toStdString();
         EXPECT_EQ(bytesOf(app.dictionaryPath()), database);
-        EXPECT_EQ(QDir(path("daten")).entryList({"daten*"}), QStringList{"daten.mdb"});
+        EXPECT_EQ(QDir(app.file("daten")).entryList({"daten*"}), QStringList{"daten.mdb"});
         EXPECT_EQ(allPairs(), saved);
     }
 }
@@ -232,20 +230,20 @@ TEST_F(BackupRestoreTest, StartUpCleanUpFinishesOrRemovesLeftovers) {
         {"old backup not yet removed", [&] { QDir().mkpath(backup + ".alt"); }},
         {"temporary files",
          [&] {
-             writeBytes(path("daten/anzup.sis.Ab12Cd"), " 4 \r\n");
-             writeBytes(path("daten/anzup.sis.tmp"), " 4");
-             writeBytes(path("daten/3.upd"), "Ohm\tEinheit\r\n");
+             writeBytes(app.file("daten/anzup.sis.Ab12Cd"), " 4 \r\n");
+             writeBytes(app.file("daten/anzup.sis.tmp"), " 4");
+             writeBytes(app.file("daten/3.upd"), "Ohm\tEinheit\r\n");
              writeBytes(database + "-journal", QByteArray(512, '\0'));
          }},
     };
-    const QStringList datenFiles = QDir(path("daten")).entryList(QDir::Files);
+    const QStringList datenFiles = QDir(app.file("daten")).entryList(QDir::Files);
     const std::map<QString, QByteArray> backupFiles = folderBytes(backup);
     const QByteArray dictionary = bytesOf(database);
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         c.leave();
         finishInterruptedWork(folder);
-        EXPECT_EQ(QDir(path("daten")).entryList(QDir::Files), datenFiles);
+        EXPECT_EQ(QDir(app.file("daten")).entryList(QDir::Files), datenFiles);
         EXPECT_EQ(QDir(app.path()).entryList({"Sicherung*"}, QDir::Dirs), QStringList{"Sicherung"});
         EXPECT_EQ(folderBytes(backup), backupFiles);
         EXPECT_EQ(bytesOf(database), dictionary);

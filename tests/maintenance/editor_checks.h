@@ -1,4 +1,4 @@
-// Reading back what the editor left in the dictionary, for the logic and the window tests.
+// Reading back what the editor or the update left in the dictionary.
 #pragma once
 
 #include <QStringList>

@@ -11,6 +11,7 @@
 #include "dictionary/cleaning.h"
 #include "dictionary/dictionary_session.h"
 #include "dictionary/length_tables.h"
+#include "editor_checks.h"
 #include "maintenance/update_files.h"
 #include "support/helpers.h"
 #include "support/static_http_server.h"
@@ -54,14 +55,8 @@ class UpdateTestFolder : public ::testing::Test {
 
     // The meanings stored for a word, in table order.
     QStringList meanings(const QString& word) {
-        const auto table = tableForLength(int(word.size()));
-        Recordset rs = session.open(QStringLiteral("Select * from %1 WHERE begriff = '%2'")
-                                        .arg(QLatin1String(table->name), cleanLiteral(word)));
-        QStringList found;
-        for (; !rs.Eof(); rs.MoveNext()) {
-            found << rs.text(u"Bedeutung");
-        }
-        return found;
+        const QString table = QLatin1String(tableForLength(int(word.size()))->name);
+        return meaningsOf(session, table, cleanLiteral(word));
     }
 
     TestAppFolder app;
