@@ -1,5 +1,5 @@
 // The backup window opened from the main window's menu: a backup and a restore the main
-// window's searches see at once, and failures that leave the window usable.
+// window's searches see at once; the damaged backups are tested with the logic.
 #include <QAction>
 #include <QFile>
 #include <QPointer>
@@ -7,7 +7,6 @@
 #include <QTimer>
 
 #include "maintenance/backup_window.h"
-#include "maintenance/dictionary_backup.h"
 #include "shell/haupt_fixture.h"
 
 namespace vondrik::test {
@@ -65,27 +64,6 @@ TEST_F(BackupWindowTest, BackupAndRestoreBringTheDictionaryBackAndTheMainWindowF
     clickWatchingRun("Command3");
     EXPECT_TRUE(search("h#m#r").contains("HOMER\tgriechischer Dichter der Odyssee"));
     EXPECT_EQ(bytes("daten/anzup.sis"), " 7 \r\n");
-}
-
-// A damaged backup is told about and leaves the window, its buttons and the old dictionary
-// usable.
-TEST_F(BackupWindowTest, DamagedBackupIsToldAndLeavesTheWindowAndTheOldDictionaryUsable) {
-    ASSERT_TRUE(backupDictionary(haupt->session(), fake.appFolder).ok);
-    QByteArray five = bytes("Sicherung/5.dat");
-    five.replace(five.indexOf('\n') + 1, 2, "XY");
-    writeBytes(app.file("Sicherung/5.dat"), five);
-    openForm();
-    button("Command3")->click();
-    ASSERT_EQ(fake.messageBox.shown().size(), 1);
-    EXPECT_EQ(fake.messageBox.shown()[0].icon, MessageIcon::Critical);
-    EXPECT_TRUE(messageTexts()[0].contains("5.dat ist in Zeile 2 fehlerhaft"));
-    ASSERT_FALSE(form.isNull());
-    EXPECT_TRUE(form->isVisible() && button("Command1")->isEnabled());
-    EXPECT_FALSE(child(form, "Bar1")->isVisible());
-    button("Command2")->click();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_TRUE(form.isNull());
-    EXPECT_TRUE(search("h#m#r").contains("HOMER\tgriechischer Dichter der Odyssee"));
 }
 
 }  // namespace

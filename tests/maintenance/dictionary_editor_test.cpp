@@ -184,9 +184,7 @@ TEST_F(DictionaryEditorTest, WordSearchTakesTheRawAnswerAndMeaningSearchTheClean
     EXPECT_EQ(session.sql(), "Select * from vier WHERE bedeutung LIKE '*Fluss*'");
 }
 
-TEST(EditorRowTest, HoldsWordMeaningAndARecordNumberThatComesBackWhole) {
-    EXPECT_EQ(editorRow(u"Haus", u"Gebäude", 17),
-              QStringLiteral("Haus\tGebäude") + QString(80, u' ') + QStringLiteral("17"));
+TEST(EditorRowTest, RecordNumberComesBackWhole) {
     // The meaning ends in digits too: they must not run into the number.
     for (const qint64 number : {1LL, 23456LL, 123456LL, 9876543210LL}) {
         EXPECT_EQ(recordNumberOfRow(editorRow(u"Jahr", u"im Jahr 1999", number)), number);
