@@ -44,11 +44,12 @@ class ImportRun : public ::testing::Test {
     QTemporaryDir dir_;
 };
 
+// Broader terms are no answers and follow the synonyms in the meanings; trailing notes go.
 TEST_F(ImportRun, BuildsAnEncryptedDictionaryThatOnlyASuccessfulImportReplaces) {
     writeThesaurus(
         "UTF-8\n"
         "Kies|2\n"
-        "-|Geld|Moneten (ugs.)|Kies (ugs.)|Zahlungsmittel (Oberbegriff)\n"
+        "-|Geld|Zahlungsmittel (Oberbegriff)|Moneten (ugs.)|Kies (ugs.)\n"
         "-|Kies|Schotter|Geröll (Oberbegriff)\n");
     const std::string out = import(0);
     EXPECT_THAT(out, HasSubstr(" 4 Buchstaben (vier): 3\n"));

@@ -28,16 +28,6 @@ std::vector<Entry> entriesFrom(const QString& text) {
     return entriesOf(groupsOf(QStringLiteral("UTF-8\n") + text));
 }
 
-TEST(ThesaurusRule, BroaderTermsAreNoAnswersAndFollowTheSynonyms) {
-    const auto entries = entriesFrom(QStringLiteral(
-        "Geld|1\n"
-        "-|Währung (Hauptform) (Oberbegriff)|Moneten (ugs.)|Zahlungsmittel (Oberbegriff)|"
-        "Kies (ugs.)|Zaster\n"));
-    EXPECT_THAT(entries, ElementsAre(Entry{"Kies", "Moneten, Zaster, Währung, Zahlungsmittel"},
-                                     Entry{"Moneten", "Kies, Zaster, Währung, Zahlungsmittel"},
-                                     Entry{"Zaster", "Moneten, Kies, Währung, Zahlungsmittel"}));
-}
-
 TEST(ThesaurusRule, OnlyTrailingNotesSetOffByABlankAreRemoved) {
     const struct {
         const char* raw;
