@@ -1,4 +1,5 @@
-// The database stand-in: keyed file, snapshots, the engine's checks, one statement per call.
+// The database stand-in: keyed file, snapshots, the engine's checks, one statement per call;
+// and the statements put to it.
 #include <gtest/gtest.h>
 
 #include "support/qt_printers.h"
@@ -175,6 +176,15 @@ TEST_F(DatabaseTest, LargeResultsKeepEveryValueAndMissingFieldsAreRefused) {
     EXPECT_EQ(huge.text("kurz"), "x");
     EXPECT_THROW(huge.Fields("Nichtda"), DatabaseError);
     EXPECT_THROW(db->OpenRecordset("Select * from nirgends"), DatabaseError);
+}
+
+// A text put into a statement is never read as a placeholder.
+TEST(Statements, InsertedTextIsNeverExpandedAgain) {
+    EXPECT_EQ(statement(Family::Pattern, *tableForLength(3), {"{t}{1}"}),
+              "Select * from drei WHERE begriff LIKE '{t}{1}'");
+    EXPECT_EQ(statement(Family::TwoTexts, *tableForLength(8), {"{2}", "%1"}),
+              "Select * from acht WHERE (begriff LIKE '{2}' or bedeutung like '{2}') AND "
+              "(begriff LIKE '%1' or bedeutung like '%1')");
 }
 
 }  // namespace
