@@ -79,22 +79,7 @@ TEST_F(DictionaryEditorTest, ChoosingALengthListsItsTableAndForgetsTheLoadedReco
     EXPECT_EQ(editor.laenge(), 3);
 }
 
-TEST_F(DictionaryEditorTest, AddStoresTheCleanedEntryAndLogsItInCodePage1252) {
-    editor.chooseLength(4);
-    const EditResult result = add("Haus", "Gebäude zum Wohnen");
-    EXPECT_EQ(result.status, EditStatus::Done);
-    EXPECT_TRUE(result.logFile.isEmpty());
-    EXPECT_EQ(meanings("vier", "Haus"), QStringList{"Gebäude zum Wohnen"});
-
-    editor.chooseLength(9);
-    EXPECT_EQ(add("Rock'n'Roll", "Maß[1] {Tanz}").status, EditStatus::Done);
-    EXPECT_EQ(begriff, "RocknRoll");
-    EXPECT_EQ(bedeutung, "Maß(1) (Tanz)");
-    EXPECT_EQ(meanings("neun", "RocknRoll"), QStringList{"Maß(1) (Tanz)"});
-    EXPECT_EQ(log("neu.dat"), "Haus\tGebäude zum Wohnen\r\nRocknRoll\tMaß(1) (Tanz)\r\n");
-}
-
-TEST_F(DictionaryEditorTest, AddRefusesWithoutStoringAnything) {
+TEST_F(DictionaryEditorTest, AddRefusesWhatCannotBeStoredAndStoresAndLogsTheCleanedEntry) {
     EXPECT_EQ(add("Haus", "Gebäude").status, EditStatus::WrongLength);  // no length yet
     editor.chooseLength(4);
     const struct {
@@ -122,42 +107,42 @@ TEST_F(DictionaryEditorTest, AddRefusesWithoutStoringAnything) {
     }
     EXPECT_EQ(rows("vier"), qint64(fixtureEntriesOfLength(4).size()));
     EXPECT_EQ(rows("fuenf"), qint64(fixtureEntriesOfLength(5).size()));
-    EXPECT_EQ(log("neu.dat"), "<none>");
+
+    ASSERT_TRUE(QDir(app.path()).mkpath("daten/neu.dat"));  // a folder where the log belongs
+    const EditResult unlogged = add("Haus", "Gebäude zum Wohnen");
+    EXPECT_EQ(unlogged.status, EditStatus::Done);  // the entry stays, the log is named
+    EXPECT_EQ(unlogged.logFile, app.file("daten/neu.dat"));
+    EXPECT_EQ(meanings("vier", "Haus"), QStringList{"Gebäude zum Wohnen"});
+    ASSERT_TRUE(QDir(app.path()).rmdir("daten/neu.dat"));
+    editor.chooseLength(9);
+    EXPECT_EQ(add("Rock'n'Roll", "Maß[1] {Tanz}").status, EditStatus::Done);
+    EXPECT_EQ(begriff, "RocknRoll");
+    EXPECT_EQ(bedeutung, "Maß(1) (Tanz)");
+    EXPECT_EQ(meanings("neun", "RocknRoll"), QStringList{"Maß(1) (Tanz)"});
+    EXPECT_EQ(log("neu.dat"), "RocknRoll\tMaß(1) (Tanz)\r\n");
 }
 
-TEST_F(DictionaryEditorTest, ChangeReachesOnlyTheLoadedRecordAndLogsBothVersions) {
-    EXPECT_EQ(change("Ast", "Zweig").status, EditStatus::Ignored);  // nothing loaded
-    loadWord("Ast");
-
-    // Cleaning comes first: an apostrophe alone makes no change.
-    EXPECT_EQ(change("A'st", "Teil eines Baumes").status, EditStatus::SameText);
-    EXPECT_EQ(change("Aste", "Zweig").status, EditStatus::WrongLength);
-    const EditResult refused = change("Ast", QString(101, u'x'));  // logged as nothing
-    EXPECT_EQ(refused.status, EditStatus::Failed);
-    EXPECT_TRUE(refused.error.contains("Bedeutung länger als 100 Zeichen"))
-        << refused.error.toStdString();
-
-    EXPECT_EQ(change("Ast", "Zweig").status, EditStatus::Done);
-    EXPECT_EQ(meanings("drei", "Ast"), QStringList{"Zweig"});
-    EXPECT_EQ(rows("drei"), qint64(fixtureEntriesOfLength(3).size()));
-    // A second press changes and logs nothing more.
-    EXPECT_EQ(change("Ast", "Zweig").status, EditStatus::SameText);
-    EXPECT_EQ(log("anders.dat"), "Ast\tTeil eines Baumes\r\nAst\tZweig\r\n");
-}
-
-TEST_F(DictionaryEditorTest, RecordNumbersOfFiveAndSixDigitsReachTheirOwnRecord) {
+TEST_F(DictionaryEditorTest, ChangeAndRemoveReachOnlyTheLoadedRecordAndLogBothVersions) {
     test::addDachsAndBiber(session);
+    EXPECT_EQ(change("Biber", "Nagetier").status, EditStatus::Ignored);  // nothing loaded
     loadWord("Dachs");
     EXPECT_EQ(editor.recordNumber(), 23456);
     loadWord("Biber");
     EXPECT_EQ(editor.recordNumber(), 123456);
 
-    ASSERT_TRUE(QDir(app.path()).mkpath("daten/anders.dat"));  // a folder where the log belongs
-    const EditResult changed = change("Biber", "Nagetier");
-    EXPECT_EQ(changed.status, EditStatus::Done);  // the change stays, the log is named
-    EXPECT_EQ(changed.logFile, app.file("daten/anders.dat"));
+    // Cleaning comes first: an apostrophe alone makes no change.
+    EXPECT_EQ(change("Bi'ber", "Tier").status, EditStatus::SameText);
+    EXPECT_EQ(change("Bibers", "Nagetier").status, EditStatus::WrongLength);
+    const EditResult refused = change("Biber", QString(101, u'x'));  // logged as nothing
+    EXPECT_EQ(refused.status, EditStatus::Failed);
+    EXPECT_TRUE(refused.error.contains("Bedeutung länger als 100 Zeichen"))
+        << refused.error.toStdString();
+    EXPECT_EQ(change("Biber", "Nagetier").status, EditStatus::Done);
+    // A second press changes and logs nothing more.
+    EXPECT_EQ(change("Biber", "Nagetier").status, EditStatus::SameText);
     EXPECT_EQ(meanings("fuenf", "Biber"), QStringList{"Nagetier"});
-    EXPECT_EQ(meanings("fuenf", "Dachs"), QStringList{"Tier"});
+    EXPECT_EQ(log("anders.dat"), "Biber\tTier\r\nBiber\tNagetier\r\n");
+
     EXPECT_EQ(editor.remove().status, EditStatus::Done);
     EXPECT_TRUE(meanings("fuenf", "Biber").isEmpty());
     EXPECT_EQ(meanings("fuenf", "Dachs"), QStringList{"Tier"});
