@@ -131,7 +131,7 @@ TEST_F(BackupRestoreTest, BackupWritesEveryTableScrambledAndRestoreNumbersItFrom
     EXPECT_EQ(QDir(app.file("daten")).entryList({"daten*"}), QStringList{"daten.mdb"});
 }
 
-TEST_F(BackupRestoreTest, MissingOrDamagedBackupLeavesTheDatabaseInUse) {
+TEST_F(BackupRestoreTest, MissingOrDamagedBackupLeavesTheDatabaseAndAFailedBackupTheOldSet) {
     EXPECT_EQ(restoreDictionary(session, folder, record).status, RestoreStatus::NoBackup);
     EXPECT_TRUE(progress.empty());
     ASSERT_TRUE(backupDictionary(session, folder).ok);
@@ -177,6 +177,20 @@ TEST_F(BackupRestoreTest, MissingOrDamagedBackupLeavesTheDatabaseInUse) {
         EXPECT_EQ(QDir(app.file("daten")).entryList({"daten*"}), QStringList{"daten.mdb"});
         EXPECT_EQ(allPairs(), saved);
     }
+
+    // A backup failing half-way keeps the previous set, which brings the lost table back.
+    for (const auto& [name, bytes] : backup) {
+        writeBytes(backupFolder(folder) + u'/' + name, bytes);
+    }
+    session.execute("DROP TABLE acht");
+    const BackupResult failed = backupDictionary(session, folder, record);
+    EXPECT_FALSE(failed.ok);
+    EXPECT_TRUE(failed.message.contains("Tabelle acht")) << failed.message.toStdString();
+    EXPECT_EQ(progress.back(), 6);  // the tables up to seven letters were written
+    EXPECT_EQ(folderBytes(backupFolder(folder)), backup);
+    EXPECT_EQ(QDir(app.path()).entryList({"Sicherung*"}, QDir::Dirs), QStringList{"Sicherung"});
+    ASSERT_EQ(restoreDictionary(session, folder).status, RestoreStatus::Done);
+    EXPECT_EQ(allPairs(), saved);
 }
 
 // A backup edited by hand may hold what no other way in lets through; it is cleaned alike,
@@ -245,24 +259,6 @@ TEST_F(BackupRestoreTest, DefaultDictionaryComesBackUnchanged) {
     ASSERT_TRUE(backupDictionary(session, folder).ok);
     ASSERT_EQ(restoreDictionary(session, folder).status, RestoreStatus::Done);
     EXPECT_EQ(allPairs(true), saved);
-}
-
-TEST_F(BackupRestoreTest, BackupFailingHalfWayKeepsThePreviousOne) {
-    ASSERT_TRUE(backupDictionary(session, folder).ok);
-    const std::map<QString, QByteArray> previous = folderBytes(backupFolder(folder));
-    const std::vector<QStringList> saved = allPairs();
-
-    session.execute("DROP TABLE acht");
-    const BackupResult result = backupDictionary(session, folder, record);
-    EXPECT_FALSE(result.ok);
-    EXPECT_TRUE(result.message.contains("Tabelle acht")) << result.message.toStdString();
-    EXPECT_EQ(progress.back(), 6);  // the tables up to seven letters were written
-    EXPECT_EQ(folderBytes(backupFolder(folder)), previous);
-    EXPECT_EQ(QDir(app.path()).entryList({"Sicherung*"}, QDir::Dirs), QStringList{"Sicherung"});
-
-    // The intact backup brings the lost table back.
-    ASSERT_EQ(restoreDictionary(session, folder).status, RestoreStatus::Done);
-    EXPECT_EQ(allPairs(), saved);
 }
 
 }  // namespace
