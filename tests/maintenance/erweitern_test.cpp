@@ -24,7 +24,7 @@ class ErweiternTest : public HauptTest {
         editor = haupt->findChild<Erweitern*>("erweitern");
         ASSERT_TRUE(editor);
     }
-    ResultList* list(const char* name = "List1") const { return child<ResultList>(editor, name); }
+    ResultList* list() const { return child<ResultList>(editor, "List1"); }
     QLineEdit* field(const char* name) const { return child<QLineEdit>(editor, name); }
     QString label3() const { return child<QLabel>(editor, "Label3")->text(); }
     void click(const char* button) const { child<QPushButton>(editor, button)->click(); }
