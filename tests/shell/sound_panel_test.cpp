@@ -25,64 +25,48 @@ class SoundPanelTest : public HauptTest {
     void click(const char* button) const { child<QPushButton>(panel(), button)->click(); }
 };
 
-TEST_F(SoundPanelTest, ShowsTheKeptSwitchesAndSearchSoundsFollowThemAfterOk) {
-    open();
-    option(2, 1)->click();
-    click("Command16");
-    EXPECT_FALSE(panel()->isVisible());
-    open();  // the panel shows what OK kept
-    EXPECT_TRUE(option(1, 0)->isChecked() && option(2, 1)->isChecked() &&
-                option(3, 0)->isChecked());
-    option(1, 1)->click();
-    EXPECT_TRUE(option(3, 0)->isChecked());  // each pair is a group of its own
-    click("Command16");
-    ASSERT_FALSE(search("###r####").isEmpty());
-    ASSERT_TRUE(search("xxxxxxxx").isEmpty());
-    EXPECT_TRUE(fake.sound.played.isEmpty());
-}
-
-TEST_F(SoundPanelTest, ChosenFilesArePlayedAndTheAlarmIgnoresACancelledDialog) {
+TEST_F(SoundPanelTest, OkKeepsSwitchesAndFilesAbbrechenDropsThemAndDefaultsResetThem) {
+    const Preferences before = haupt->preferences();
     const QString own = app.file("ton/8.wav");
     fake.commonDialogs.scriptFiles({own, "", "", app.file("ton/12.wav")});
     open();
-    click("Command13");
-    ASSERT_EQ(fake.commonDialogs.filesAsked.size(), 1);
-    EXPECT_EQ(fake.commonDialogs.filesAsked[0].filter, "Wav-Dateien|*.wav");
+    click("Command13");  // a chosen file is played at once
     ASSERT_EQ(fake.sound.played.size(), 1);
     EXPECT_EQ(fake.sound.played[0].path, own);
-    click("Command14");  // cancelled: the search sound takes the empty name
     click("Command15");  // cancelled: the alarm keeps its file and stays silent
-    EXPECT_EQ(fake.sound.played.size(), 2);
+    EXPECT_EQ(fake.sound.played.size(), 1);
+    option(1, 1)->click();
+    option(2, 1)->click();
+    EXPECT_TRUE(option(3, 0)->isChecked());  // each pair is a group of its own
     click("Command16");
-    const Preferences& kept = haupt->preferences();
-    EXPECT_EQ(kept.successSoundFile, own);
-    EXPECT_EQ(kept.failureSoundFile, "");
-    EXPECT_EQ(kept.alarmSoundFile, Preferences::defaults(fake.appFolder).alarmSoundFile);
+    EXPECT_FALSE(panel()->isVisible());
+    EXPECT_EQ(haupt->preferences().successSoundFile, own);
+    EXPECT_EQ(haupt->preferences().alarmSoundFile, before.alarmSoundFile);
+    // The main window's searches follow what OK kept.
+    ASSERT_FALSE(search("###r####").isEmpty());
+    ASSERT_TRUE(search("xxxxxxxx").isEmpty());
+    EXPECT_EQ(fake.sound.played.size(), 1);
+
+    open();  // the panel shows what OK kept
+    EXPECT_TRUE(option(1, 1)->isChecked() && option(2, 1)->isChecked() &&
+                option(3, 0)->isChecked());
+    option(1, 0)->click();
+    click("Command14");  // cancelled: the search sound takes the empty name
+    click("Command11");  // Abbrechen
+    EXPECT_FALSE(panel()->isVisible());
+    EXPECT_FALSE(haupt->preferences().successSound);
+    EXPECT_EQ(haupt->preferences().failureSoundFile, before.failureSoundFile);
     open();
     click("Command15");
     click("Command16");
-    EXPECT_EQ(kept.alarmSoundFile, app.file("ton/12.wav"));
-}
-
-TEST_F(SoundPanelTest, AbbrechenDropsTheChangesAndDefaultsResetEverySound) {
-    const Preferences before = haupt->preferences();
-    fake.commonDialogs.scriptFiles({app.file("ton/8.wav"), app.file("ton/11.wav")});
+    EXPECT_EQ(haupt->preferences().alarmSoundFile, app.file("ton/12.wav"));
     open();
-    option(1, 1)->click();
-    click("Command13");
-    click("Command11");
+    click("Command12");  // the defaults for every sound
     EXPECT_FALSE(panel()->isVisible());
-    EXPECT_TRUE(haupt->preferences().successSound);
-    EXPECT_EQ(haupt->preferences().successSoundFile, before.successSoundFile);
-    open();
-    EXPECT_TRUE(option(1, 0)->isChecked());
-    option(2, 1)->click();
-    click("Command14");
-    click("Command12");
-    EXPECT_FALSE(panel()->isVisible());
-    EXPECT_TRUE(haupt->preferences().failureSound);
-    EXPECT_EQ(haupt->preferences().failureSoundFile,
-              Preferences::defaults(fake.appFolder).failureSoundFile);
+    const Preferences defaults = Preferences::defaults(fake.appFolder);
+    EXPECT_TRUE(haupt->preferences().successSound && haupt->preferences().failureSound);
+    EXPECT_EQ(haupt->preferences().successSoundFile, defaults.successSoundFile);
+    EXPECT_EQ(haupt->preferences().alarmSoundFile, defaults.alarmSoundFile);
 }
 
 }  // namespace
