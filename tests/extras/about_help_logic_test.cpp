@@ -12,14 +12,13 @@
 #include "extras/introduction.h"
 #include "support/helpers.h"
 #include "support/qt_printers.h"
-#include "ui/text_file.h"
 
 namespace vondrik {
 namespace {
 
 using test::writeBytes;
 
-TEST(ContactAddresses, ReadFromTheFileOrWrittenWithPlaceholders) {
+TEST(ContactAddresses, ReadFromTheLinesOrPlaceholders) {
     const ContactAddresses both = contactAddressesFrom(
         {"; Kommentar", " homepage = www.raetsel.example ", "E-MAIL=post@raetsel.example"});
     EXPECT_EQ(homepageUrl(both).toString(), "http://www.raetsel.example");
@@ -28,13 +27,6 @@ TEST(ContactAddresses, ReadFromTheFileOrWrittenWithPlaceholders) {
     const ContactAddresses none = contactAddressesFrom({"Homepage=", "Unsinn"});
     EXPECT_EQ(none.homepage, kDefaultHomepage);
     EXPECT_EQ(none.mail, kDefaultMailAddress);
-
-    QTemporaryDir dir;
-    const AppFolder folder(dir.path());
-    EXPECT_EQ(readContactAddresses(folder).mail, kDefaultMailAddress);
-    const auto lines = readLines(folder.appPath(kContactFile));
-    ASSERT_TRUE(lines.has_value());
-    EXPECT_EQ(contactAddressesFrom(*lines).homepage, kDefaultHomepage);
 }
 
 TEST(HelpFiles, ThePagesArePreferredOverTheSinglePage) {
@@ -85,7 +77,6 @@ TEST(HelpFiles, SinglePageTopicsAreSectionsOfThatPage) {
     const QList<HelpTopic> topics = helpContents(page);
     ASSERT_EQ(topics.size(), 2);
     EXPECT_EQ(topics[0].title, "Suche & Finden");
-    EXPECT_EQ(topics[0].fragment, "suche");
     EXPECT_TRUE(topicExists(topics[1]));
     EXPECT_FALSE(topicExists({"x", page, "nirgends"}));
 
@@ -93,8 +84,7 @@ TEST(HelpFiles, SinglePageTopicsAreSectionsOfThatPage) {
     const auto platzhalter = search.find("PLATZHALTER raute");
     ASSERT_EQ(platzhalter.size(), 1);
     EXPECT_EQ(platzhalter[0].topic, 0);
-    const auto raute = search.find("raute");
-    ASSERT_EQ(raute.size(), 2);
+    EXPECT_EQ(search.find("raute").size(), 2);
     EXPECT_TRUE(search.find("Raute Punkten Platzhalter").isEmpty());
     EXPECT_TRUE(search.find("   ").isEmpty());
 }
@@ -129,8 +119,6 @@ TEST(HelpFiles, PagesQuoteTheIntroductionsExamples) {
                 << name.toStdString();
         }
     }
-    // The main window is fitted to the screen, not stretched to its width.
-    EXPECT_FALSE(page("hauptfenster.html").contains("füllt die Breite des Bildschirms"));
 }
 
 // Menus list an entry under each main category it names; two made some list it twice.

@@ -1,5 +1,6 @@
-// The reminder and alarm timers stepped by hand on a fake clock: which of them run, when the
-// alarm rings, its frames, its sound and the title that goes with it.
+// The alarm's timers stepped by hand on a fake clock: which of them run, when the alarm rings,
+// its frames, its sound and the title that goes with it. The reminder check is tested on the
+// main window.
 #include <gtest/gtest.h>
 
 #include "extras/extras_controller.h"
@@ -29,20 +30,6 @@ class ExtrasControllerTest : public ::testing::Test {
     FakePlatform fake{app.path()};
     ExtrasController extras{fake.appFolder, fake.clock, fake.sound};
 };
-
-TEST_F(ExtrasControllerTest, RemindersAreCheckedOnceAfterTheStartWhenSwitchedOn) {
-    writeBytes(app.file("daten/term.dat"), "05.03   Oma\r\n06.03   morgen\r\n05.03   Opa\r\n");
-    EXPECT_EQ(extras.timers(), Timers{});
-    extras.start(true);
-    EXPECT_EQ(extras.timers(), (Timers{false, false, false, true}));
-    EXPECT_EQ(extras.reminderStep(), (QStringList{"05.03   Oma", "05.03   Opa"}));
-    EXPECT_EQ(extras.timers(), Timers{});
-    EXPECT_TRUE(extras.reminderStep().isEmpty()) << "once per run";
-
-    ExtrasController off(fake.appFolder, fake.clock, fake.sound);
-    off.start(false);
-    EXPECT_EQ(off.timers(), Timers{});
-}
 
 TEST_F(ExtrasControllerTest, AlarmRingsOncePerActivationWithinAStepOfItsMinute) {
     at(7, 4, 58);
@@ -85,14 +72,9 @@ TEST_F(ExtrasControllerTest, RingingGoesOnWhenCancelledFramesRunRoundAndTheSound
     extras.soundStep(true, "/ton/alarm.wav");
     ASSERT_EQ(fake.sound.played.size(), 1);
     EXPECT_FALSE(fake.sound.played[0].loop);
-
     extras.stopAlarm();
     extras.soundStep(true, "/ton/alarm.wav");
     EXPECT_EQ(fake.sound.played.size(), 1) << "silent once stopped";
-    at(9, 0, 0);
-    extras.activateAlarm(9, 0, "");
-    extras.timeCheckStep();
-    EXPECT_EQ(extras.frameStep(), 2) << "the next alarm goes on where this one stopped";
 }
 
 }  // namespace

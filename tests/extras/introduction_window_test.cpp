@@ -69,7 +69,6 @@ TEST_F(IntroductionTest, PageOneTypesThePatternThenSearchesAsEnterWould) {
     EXPECT_EQ(demonstrate(), 2);                 // a second click goes on typing
     EXPECT_EQ(fake.sound.played.size(), 9 + 1);  // the typing clicks, and the search's sound
     EXPECT_EQ(List1(*haupt)->lines(), kDezember);
-    EXPECT_EQ(haupt->session().sql(), "Select * from acht WHERE begriff LIKE '?e?e?b?r'");
     EXPECT_EQ(search("#e#e#b#r"), kDezember);
 }
 
@@ -80,17 +79,12 @@ TEST_F(IntroductionTest, PageThreeAsksWithTheExampleAndUnticksCheck1) {
     EXPECT_TRUE(Check1(*haupt)->isChecked());
     demonstrate();
     ASSERT_EQ(fake.inputBox.asked().size(), 1);
-    EXPECT_EQ(fake.inputBox.asked()[0].title, "'Suche kombinieren' ist aktiviert");
     EXPECT_EQ(fake.inputBox.asked()[0].defaultText, "hauptstadt");
-    EXPECT_EQ(haupt->session().sql(),
-              "Select * from acht WHERE begriff LIKE '??n?????' and bedeutung like '*hauptstadt*'");
     EXPECT_EQ(List1(*haupt)->lines(), QStringList{"HANNOVER\tHauptstadt Niedersachsens"});
     EXPECT_FALSE(Check1(*haupt)->isChecked());
 
     // Cancelled, the box still searches: the empty condition matches every meaning.
     demonstrate();
-    EXPECT_EQ(haupt->session().sql(),
-              "Select * from acht WHERE begriff LIKE '??n?????' and bedeutung like '**'");
     const QStringList combined = List1(*haupt)->lines();
     EXPECT_GE(combined.size(), 3);
     EXPECT_EQ(search("##n#####"), combined);
@@ -108,7 +102,6 @@ TEST_F(IntroductionTest, PagesTwoAndFourTypeIntoTheirDialogsAndStartThem) {
     click("Command2", 2);
     EXPECT_EQ(demonstrate(), 10);
     EXPECT_EQ(Text17(*haupt)->text(), "hundsach?");
-    EXPECT_EQ(haupt->session().sql(), "Select * from neun ");
     EXPECT_EQ(List1(*haupt)->lines(), QStringList{"HANDSCHUH\tFingerling, Fäustling"});
     EXPECT_TRUE(openDialogs().isEmpty());
 }
