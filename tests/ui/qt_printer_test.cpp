@@ -36,52 +36,33 @@ class QtPrinterTest : public ::testing::Test {
     QtPrinter printer_{fake_.messageBox, fake_.clock, fake_.appFolder};
 };
 
-TEST_F(QtPrinterTest, WithoutPrinterWritesAPdfAndNamesItInAMessage) {
+// About 55 lines of 12 point fit on an A4 page, and about 80 characters on a line. A job left
+// open is finished when dropped; a second print in the same second must not overwrite the first.
+TEST_F(QtPrinterTest, WithoutPrinterEveryJobBecomesAPdfOfItsOwnNamedInAMessage) {
     auto job = printer_.begin("Pyramide");
-    job->printLine("");
-    job->setFontSize(12);
-    QImage picture(300, 200, QImage::Format_RGB32);
-    picture.fill(Qt::white);
-    job->drawPicture(picture, QPoint(4000, 2000));
-    job->printLine("      1. = A");
-    job->newPage();
-    job->printLine("Seite 2");
-    EXPECT_TRUE(job->end());
-
-    const QString name = "druck-20240305-140709.pdf";
-    const QByteArray bytes = pdf(name);
-    ASSERT_TRUE(bytes.startsWith("%PDF")) << "no PDF at " << name.toStdString();
-    EXPECT_EQ(pageCount(bytes), 2);
-
-    ASSERT_EQ(fake_.messageBox.shown().size(), 1);
-    const ShownMessage& message = fake_.messageBox.shown().at(0);
-    EXPECT_TRUE(message.text.contains("kein Drucker")) << message.text.toStdString();
-    EXPECT_TRUE(message.text.contains(QDir::toNativeSeparators(dir_.filePath(name))))
-        << message.text.toStdString();
-    EXPECT_EQ(message.icon, MessageIcon::Information);
-}
-
-// About 55 lines of 12 point fit on an A4 page, and about 80 characters on a line.
-TEST_F(QtPrinterTest, LinesBeyondThePageBottomGoOnTheNextPageAndWideOnesDoNotFit) {
-    auto job = printer_.begin("Lang");
     job->setFontSize(12);
     EXPECT_TRUE(job->fits(QString(60, u'x')));
     EXPECT_FALSE(job->fits(QString(100, u'x')));
     for (int i = 0; i < 150; ++i) {
         job->printLine(QStringLiteral("Zeile %1").arg(i));
     }
-    ASSERT_TRUE(job->end());
-    EXPECT_EQ(pageCount(pdf("druck-20240305-140709.pdf")), 3);
-}
+    job->newPage();
+    QImage picture(300, 200, QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    job->drawPicture(picture, QPoint(4000, 2000));
+    job->printLine("      1. = A");
+    EXPECT_TRUE(job->end());
+    printer_.begin("Zwei")->printLine("x");
 
-// A job left open is finished when dropped; a second print in the same second must not
-// overwrite the first.
-TEST_F(QtPrinterTest, EveryJobGetsItsOwnFileAlsoWhenLeftOpen) {
-    printer_.begin("Eins")->printLine("x");
-    printer_.begin("Zwei")->end();
-    EXPECT_TRUE(pdf("druck-20240305-140709.pdf").startsWith("%PDF"));
+    const QString name = "druck-20240305-140709.pdf";
+    ASSERT_TRUE(pdf(name).startsWith("%PDF")) << "no PDF at " << name.toStdString();
+    EXPECT_EQ(pageCount(pdf(name)), 4);
     EXPECT_TRUE(pdf("druck-20240305-140709-2.pdf").startsWith("%PDF"));
     ASSERT_EQ(fake_.messageBox.shown().size(), 2);
+    const ShownMessage& message = fake_.messageBox.shown().at(0);
+    EXPECT_TRUE(message.text.contains("kein Drucker")) << message.text.toStdString();
+    EXPECT_TRUE(message.text.contains(QDir::toNativeSeparators(dir_.filePath(name))));
+    EXPECT_EQ(message.icon, MessageIcon::Information);
     EXPECT_TRUE(fake_.messageBox.shown().at(1).text.contains("druck-20240305-140709-2.pdf"));
 }
 
