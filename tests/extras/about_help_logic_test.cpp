@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 
 #include "extras/contact_addresses.h"
@@ -41,20 +40,19 @@ TEST(HelpFiles, ThePagesArePreferredOverTheSinglePage) {
     EXPECT_EQ(both.contentsPage, folder.appPath(kHelpPagesContents));
 }
 
-TEST(HelpFiles, EveryTopicOfTheShippedHelpExists) {
-    const QString contents = QStringLiteral(VONDRIK_HELP_SOURCE_DIR "/index.html");
-    const QList<HelpTopic> topics = helpContents(contents);
-    ASSERT_GE(topics.size(), 20);
+QString helpPage(const QString& name) {
+    return QString::fromUtf8(test::bytesOf(QDir(VONDRIK_HELP_SOURCE_DIR).filePath(name)));
+}
+
+TEST(HelpFiles, EveryLinkOfTheShippedHelpLeadsSomewhere) {
     QStringList titles;
-    for (const HelpTopic& topic : topics) {
-        EXPECT_TRUE(topicExists(topic))
-            << topic.title.toStdString() << " -> " << topic.file.toStdString();
-        EXPECT_FALSE(topic.title.isEmpty());
+    for (const HelpTopic& topic :
+         helpContents(QStringLiteral(VONDRIK_HELP_SOURCE_DIR "/index.html"))) {
         titles << topic.title;
     }
+    EXPECT_GE(titles.size(), 20);
     // The introduction sends its reader to this topic.
     EXPECT_TRUE(titles.contains(QStringLiteral("Abkürzungen")));
-    // The pages' own links lead somewhere too.
     for (const QString& page : QDir(VONDRIK_HELP_SOURCE_DIR).entryList({"*.html"})) {
         for (const HelpTopic& link : helpContents(QDir(VONDRIK_HELP_SOURCE_DIR).filePath(page))) {
             EXPECT_TRUE(topicExists(link))
@@ -93,29 +91,21 @@ TEST(HelpFiles, SinglePageTopicsAreSectionsOfThatPage) {
 // dictionary the program ships with; none of its pages relies on "dt.", which that dictionary
 // does not use, except the topic that explains abbreviations.
 TEST(HelpFiles, PagesQuoteTheIntroductionsExamples) {
-    const auto page = [](const char* name) {
-        QFile file(QDir(VONDRIK_HELP_SOURCE_DIR).filePath(QLatin1String(name)));
-        EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << name;
-        return QString::fromUtf8(file.readAll());
-    };
     const struct {
         const char* page;
         QString quoted;
-    } cases[] = {
-        {"begriffsuche.html", introPages()[0].example},
-        {"textsuche.html", "<code>" + introPages()[1].example + "</code>"},
-        {"kombinierte-suche.html", introPages()[2].example},
-        {"kombinierte-suche.html", introPages()[2].answer},
-        {"hilfe-info.html", "„" + introPages()[2].answer + "“"},
-        {"durcheinander.html", introPages()[3].example},
-    };
+    } cases[] = {{"begriffsuche.html", introPages()[0].example},
+                 {"textsuche.html", "<code>" + introPages()[1].example + "</code>"},
+                 {"kombinierte-suche.html", introPages()[2].example},
+                 {"kombinierte-suche.html", introPages()[2].answer},
+                 {"hilfe-info.html", "„" + introPages()[2].answer + "“"},
+                 {"durcheinander.html", introPages()[3].example}};
     for (const auto& c : cases) {
-        EXPECT_TRUE(page(c.page).contains(c.quoted)) << c.page << " " << c.quoted.toStdString();
+        EXPECT_TRUE(helpPage(c.page).contains(c.quoted)) << c.page << " " << c.quoted.toStdString();
     }
     for (const QString& name : QDir(VONDRIK_HELP_SOURCE_DIR).entryList({"*.html"})) {
         if (name != "abkuerzungen.html") {
-            EXPECT_FALSE(
-                page(name.toUtf8().constData()).contains("dt. dichter", Qt::CaseInsensitive))
+            EXPECT_FALSE(helpPage(name).contains("dt. dichter", Qt::CaseInsensitive))
                 << name.toStdString();
         }
     }
@@ -123,10 +113,9 @@ TEST(HelpFiles, PagesQuoteTheIntroductionsExamples) {
 
 // Menus list an entry under each main category it names; two made some list it twice.
 TEST(DesktopEntry, NamesOneMainCategory) {
-    QFile entry(QStringLiteral(VONDRIK_ICON_SOURCE_DIR "/vondrik2000.desktop.in"));
-    ASSERT_TRUE(entry.open(QIODevice::ReadOnly | QIODevice::Text));
+    const QByteArray entry = test::bytesOf(VONDRIK_ICON_SOURCE_DIR "/vondrik2000.desktop.in");
     QStringList categories;
-    for (const QString& line : QString::fromUtf8(entry.readAll()).split(u'\n')) {
+    for (const QString& line : QString::fromUtf8(entry).split(u'\n')) {
         if (line.startsWith("Categories=")) {
             categories = line.mid(11).split(u';', Qt::SkipEmptyParts);
         }

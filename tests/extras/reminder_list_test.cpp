@@ -32,11 +32,11 @@ TEST_F(ReminderTest, EntryChecksRefuseWithTheirMessagesAndAllowWhatTheRulesAllow
     const struct {
         std::string_view date;
         const char* occasion;
-        const char* title;  // nullptr: accepted
+        const char* title;  // empty: accepted
     } cases[] = {
-        {"06.12", "Nikolaus", nullptr},
-        {" 6.12", "Nikolaus", nullptr},  // accepted, but never matches a day
-        {"31.02", "kein Tag", nullptr},  // the day is not held against the month
+        {"06.12", "Nikolaus", ""},
+        {" 6.12", "Nikolaus", ""},  // accepted, but never matches a day
+        {"31.02", "kein Tag", ""},  // the day is not held against the month
         {"6.12", "x", "Falsche Datumseingabe"},
         {"00.12", "x", "Falsche Datumseingabe"},
         {"32.12", "x", "Falsche Datumseingabe"},
@@ -48,18 +48,13 @@ TEST_F(ReminderTest, EntryChecksRefuseWithTheirMessagesAndAllowWhatTheRulesAllow
         {"01.\r5", "Test", "Falsche Datumseingabe"},
         {"1\t.05", "Test", "Falsche Datumseingabe"},
         {"01.5\0"sv, "Test", "Falsche Datumseingabe"},
-        {"1..05", "x", nullptr},  // "1." reads as 1
+        {"1..05", "x", ""},  // "1." reads as 1
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.date));
         const auto refusal = checkEntry(QString::fromUtf8(c.date.data(), qsizetype(c.date.size())),
                                         QString::fromUtf8(c.occasion));
-        if (c.title == nullptr) {
-            EXPECT_FALSE(refusal.has_value());
-        } else {
-            ASSERT_TRUE(refusal.has_value());
-            EXPECT_EQ(refusal->title, c.title);
-        }
+        EXPECT_EQ(refusal ? refusal->title : QString(), c.title);
     }
     EXPECT_TRUE(remindsOn("06.12   Nikolaus", QDate(2024, 12, 6)));
     EXPECT_FALSE(remindsOn(" 6.12   Nikolaus", QDate(2024, 12, 6)));
