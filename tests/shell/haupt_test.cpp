@@ -73,11 +73,8 @@ TEST_F(HauptTest, GreetingFollowsTheHourAndAClickRemovesOnlyAGreeting) {
     const struct {
         int hour, minute;
         const char* greeting;
-    } cases[] = {{11, 30, "Guten Morgen"},
-                 {12, 0, "Guten Tag"},
-                 {19, 0, "Guten Abend"},
-                 {0, 30, ""},
-                 {1, 0, "Guten Morgen"}};
+    } cases[] = {{11, 30, "Guten Morgen"}, {12, 0, "Guten Tag"}, {18, 59, "Guten Tag"},
+                 {19, 0, "Guten Abend"},   {0, 30, ""},          {1, 0, "Guten Morgen"}};
     for (const auto& c : cases) {
         fake.clock.set(QDateTime(QDate(2026, 12, 6), QTime(c.hour, c.minute)));
         start();
@@ -106,11 +103,10 @@ TEST_F(HauptTest, FunctionKeysClickTheLengthButtons) {
         Qt::Key key;
         Qt::KeyboardModifiers modifiers;
         const char* table;  // nullptr: nothing happens
-    } cases[] = {{Qt::Key_F3, Qt::NoModifier, "drei"},
-                 {Qt::Key_F3, Qt::ShiftModifier, "dreizehn"},
-                 {Qt::Key_F1, Qt::NoModifier, nullptr},
-                 {Qt::Key_F1, Qt::ControlModifier, "elf"},
-                 {Qt::Key_F10, Qt::NoModifier, "zehn"}};
+    } cases[] = {
+        {Qt::Key_F3, Qt::NoModifier, "drei"},    {Qt::Key_F3, Qt::ShiftModifier, "dreizehn"},
+        {Qt::Key_F1, Qt::NoModifier, nullptr},   {Qt::Key_F1, Qt::ControlModifier, "elf"},
+        {Qt::Key_F8, Qt::ShiftModifier, "acht"}, {Qt::Key_F10, Qt::NoModifier, "zehn"}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.table ? c.table : "nichts");
         QTest::keyRelease(Text1(*haupt), c.key, c.modifiers);
