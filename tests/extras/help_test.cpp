@@ -33,18 +33,6 @@ TEST(ContactAddresses, ReadFromTheLinesOrPlaceholders) {
     EXPECT_EQ(none.mail, kDefaultMailAddress);
 }
 
-TEST(HelpFiles, ThePagesArePreferredOverTheSinglePage) {
-    QTemporaryDir dir;
-    const AppFolder folder(dir.path());
-    EXPECT_EQ(findHelp(folder).kind, HelpKind::None);
-    writeBytes(folder.appPath(kHelpSinglePage), "<html></html>");
-    EXPECT_EQ(findHelp(folder).kind, HelpKind::SinglePage);
-    writeBytes(folder.appPath(kHelpPagesContents), "<html></html>");
-    const HelpDocument both = findHelp(folder);
-    EXPECT_EQ(both.kind, HelpKind::Pages);
-    EXPECT_EQ(both.contentsPage, folder.appPath(kHelpPagesContents));
-}
-
 QString helpPage(const QString& name) {
     return QString::fromUtf8(bytesOf(QDir(VONDRIK_HELP_SOURCE_DIR).filePath(name)));
 }
@@ -67,9 +55,11 @@ TEST(HelpFiles, EveryLinkOfTheShippedHelpLeadsSomewhere) {
     }
 }
 
-TEST(HelpFiles, SinglePageTopicsAreSectionsOfThatPage) {
+// Which help is shown when both exist is tested on the window.
+TEST(HelpFiles, ASinglePageAloneIsTheHelpAndItsTopicsAreItsSections) {
     QTemporaryDir dir;
-    const QString page = dir.filePath("vondrik.html");
+    const AppFolder folder(dir.path());
+    const QString page = folder.appPath(kHelpSinglePage);
     writeBytes(page,
                "<html><head><meta charset=\"utf-8\"><title>T</title></head><body>"
                "<nav id=\"inhalt\"><a href=\"#suche\">Suche &amp; Finden</a>"
@@ -77,6 +67,7 @@ TEST(HelpFiles, SinglePageTopicsAreSectionsOfThatPage) {
                "<h2 id=\"suche\">Suche</h2><p>Platzhalter Raute und Fragezeichen.</p>"
                "<h2 id=\"spiel\">Spiel</h2><p>Raten mit Punkten. Raute? Nein.</p>"
                "<h2 id=\"fehlt\">Mehr</h2></body></html>");
+    EXPECT_EQ(findHelp(folder).kind, HelpKind::SinglePage);
     const QList<HelpTopic> topics = helpContents(page);
     ASSERT_EQ(topics.size(), 2);
     EXPECT_EQ(topics[0].title, "Suche & Finden");
@@ -118,22 +109,16 @@ TEST(HelpFiles, PagesQuoteTheIntroductionsExamples) {
 
 // Menus list an entry under each main category it names; two made some list it twice.
 TEST(DesktopEntry, NamesOneMainCategory) {
-    const QByteArray entry = bytesOf(VONDRIK_ICON_SOURCE_DIR "/vondrik2000.desktop.in");
-    QStringList categories;
-    for (const QString& line : QString::fromUtf8(entry).split(u'\n')) {
-        if (line.startsWith("Categories=")) {
-            categories = line.mid(11).split(u';', Qt::SkipEmptyParts);
-        }
-    }
+    const QStringList categories =
+        QString::fromUtf8(bytesOf(VONDRIK_ICON_SOURCE_DIR "/vondrik2000.desktop.in"))
+            .section("\nCategories=", 1)
+            .section(u'\n', 0, 0)
+            .split(u';', Qt::SkipEmptyParts);
     static const QStringList mainCategories = {
         "AudioVideo", "Audio",  "Video",   "Development", "Education", "Game",   "Graphics",
         "Network",    "Office", "Science", "Settings",    "System",    "Utility"};
-    QStringList main;
-    for (const QString& category : categories) {
-        if (mainCategories.contains(category)) {
-            main << category;
-        }
-    }
+    QStringList main = categories;
+    main.removeIf([](const QString& category) { return !mainCategories.contains(category); });
     EXPECT_EQ(main, QStringList{"Office"}) << categories.join(u';').toStdString();
     EXPECT_TRUE(categories.contains("Dictionary"));  // an additional category of Office
 }
