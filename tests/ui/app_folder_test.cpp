@@ -47,27 +47,16 @@ class AppFolderChoiceTest : public ::testing::Test {
     QTemporaryDir dir_;
 };
 
-TEST_F(AppFolderChoiceTest, OwnFolderOrNoInstalledCopyKeepsTheOwnFolderAndCopiesNothing) {
-    struct Case {
-        const char* name;
-        bool ownHasDaten;
-        bool installedExists;
-    };
-    for (const Case& c : {Case{"build folder", true, true}, Case{"bare folder", false, false}}) {
-        SCOPED_TRACE(c.name);
-        QDir(own() + "/daten").removeRecursively();
-        if (c.ownHasDaten) {
-            ASSERT_TRUE(QDir().mkpath(own() + "/daten"));
-        }
-        AppFolderPlaces where = places();
-        if (!c.installedExists) {
-            where.installed = dir_.filePath("nirgends");
-        }
-        const AppFolderChoice choice = chooseAppFolder(where);
-        EXPECT_EQ(choice.folder.root(), own());
-        EXPECT_TRUE(choice.error.isEmpty());
-        EXPECT_FALSE(QFileInfo::exists(perUser()));
-    }
+TEST_F(AppFolderChoiceTest, ABuildFolderOrNoInstalledCopyKeepsTheOwnFolderAndCopiesNothing) {
+    ASSERT_TRUE(QDir().mkpath(own() + "/daten"));  // a build folder
+    const AppFolderChoice build = chooseAppFolder(places());
+    EXPECT_EQ(build.folder.root(), own());
+    EXPECT_TRUE(build.error.isEmpty());
+    ASSERT_TRUE(QDir(own() + "/daten").removeRecursively());  // a bare folder, nothing installed
+    const AppFolderChoice bare = chooseAppFolder({own(), dir_.filePath("nirgends"), perUser()});
+    EXPECT_EQ(bare.folder.root(), own());
+    EXPECT_TRUE(bare.error.isEmpty());
+    EXPECT_FALSE(QFileInfo::exists(perUser()));
 }
 
 TEST_F(AppFolderChoiceTest, FirstStartFillsThePerUserFolderFromTheInstalledCopy) {
@@ -87,22 +76,18 @@ TEST_F(AppFolderChoiceTest, FirstStartFillsThePerUserFolderFromTheInstalledCopy)
 TEST_F(AppFolderChoiceTest, LaterStartsKeepTheUsersFilesAndAddOnlyMissingProgramFiles) {
     // The user's changed dictionary, and a state in which the program has moved its
     // dictionary aside: the default one must not take its place.
-    struct Case {
-        const char* name;
-        const char* file;
-        QByteArray bytes;
-    };
-    for (const Case& c : {Case{"changed dictionary", "daten/daten.mdb", "meine woerter"},
-                          Case{"dictionary moved aside", "daten/daten.mdb.bisher", "meine"}}) {
-        SCOPED_TRACE(c.name);
+    for (const auto& [file, bytes] :
+         {std::pair<QString, QByteArray>{"daten/daten.mdb", "meine woerter"},
+          {"daten/daten.mdb.bisher", "meine"}}) {
+        SCOPED_TRACE(file.toStdString());
         ASSERT_TRUE(QDir(perUser()).removeRecursively());
-        writeBytes(perUser() + '/' + c.file, c.bytes);
+        writeBytes(perUser() + '/' + file, bytes);
         writeBytes(perUser() + "/vondrik.ini", "einstellungen");
 
         const AppFolderChoice choice = chooseAppFolder(places());
         EXPECT_TRUE(choice.error.isEmpty()) << choice.error.toStdString();
-        EXPECT_EQ(bytesOf(perUser() + '/' + c.file), c.bytes);
-        EXPECT_EQ(QDir(perUser() + "/daten").entryList(QDir::Files), QStringList{c.file + 6});
+        EXPECT_EQ(bytesOf(perUser() + '/' + file), bytes);
+        EXPECT_EQ(QDir(perUser() + "/daten").entryList(QDir::Files), QStringList{file.mid(6)});
         EXPECT_EQ(bytesOf(perUser() + "/vondrik.ini"), "einstellungen");
         EXPECT_EQ(bytesOf(perUser() + "/ton/glocke.wav"), "klang");
     }
@@ -118,16 +103,12 @@ TEST_F(AppFolderChoiceTest, AnInterruptedFirstFillIsDoneAgainInFull) {
 }
 
 TEST_F(AppFolderChoiceTest, AFolderThatCannotBeFilledIsNamedInTheMessage) {
-    struct Case {
-        const char* name;
-        QString blocker;  // a file where a folder must go
-    };
-    for (const Case& c : {Case{"no per-user folder", dir_.filePath("home/.local/share")},
-                          Case{"no daten folder", perUser() + "/daten"},
-                          Case{"no help folder", perUser() + "/Vondrik-Hilfe"}}) {
-        SCOPED_TRACE(c.name);
+    // A file where a folder must go: the per-user folder's parent, daten, the help folder.
+    for (const QString& blocker :
+         {dir_.filePath("home/.local/share"), perUser() + "/daten", perUser() + "/Vondrik-Hilfe"}) {
+        SCOPED_TRACE(blocker.toStdString());
         QDir(dir_.filePath("home")).removeRecursively();
-        writeBytes(c.blocker, "im Weg");
+        writeBytes(blocker, "im Weg");
 
         const AppFolderChoice choice = chooseAppFolder(places());
         EXPECT_TRUE(choice.error.contains(perUser())) << choice.error.toStdString();
