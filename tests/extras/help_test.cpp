@@ -145,10 +145,8 @@ TEST_F(HelpMenuTest, AboutBoxLinksPulseAndOpenTheConfiguredAddresses) {
     QLabel* web = child<QLabel>(box, "lblDescription", 2);
     QTest::mouseClick(web, Qt::LeftButton);
     QTest::mouseClick(mail, Qt::LeftButton);
-    ASSERT_EQ(fake.urlOpener.opened.size(), 2);
-    EXPECT_EQ(fake.urlOpener.opened[0], QUrl("https://raetsel.example/"));
-    EXPECT_EQ(fake.urlOpener.opened[1].toString(QUrl::FullyEncoded),
-              "mailto:post@raetsel.example?Subject=Vondrik%202000&Body=Hallo");
+    EXPECT_EQ(fake.urlOpener.opened, QList<QUrl>({QUrl("https://raetsel.example/"),
+                                                  mailUrl({"", "post@raetsel.example"})}));
     fake.urlOpener.succeeds = false;  // no mail program: the box stays
     QTest::mouseClick(mail, Qt::LeftButton);
     EXPECT_TRUE(box->isVisible());

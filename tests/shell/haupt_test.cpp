@@ -1,10 +1,8 @@
 // The main window's load and close sequences, greeting, function keys, the windows its menu
 // opens, and its pattern and combined searches (their rules are tested in tests/search).
 #include <QAction>
-#include <QApplication>
 #include <QFile>
 #include <QFontDatabase>
-#include <QPushButton>
 
 #include "dictionary/cleaning.h"
 #include "dictionary/text.h"

@@ -7,7 +7,6 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPrinterInfo>
 #include <QPushButton>
 #include <QRegularExpression>
