@@ -180,9 +180,8 @@ TEST_F(PreferencesTest, SoundPanelOkKeepsSwitchesAndFilesAbbrechenDropsThemAndDe
 // File1 lists the folder once it has loaded it; a clicked file goes lower-cased into Text4 and,
 // if it is a jpg, bmp or gif, into the preview.
 TEST_F(PreferencesTest, PictureChooserTracesTheLowerCasedPathToTheFileItTakes) {
-    for (const auto& [name, size] : {std::pair{"SOMMER.BMP", QSize(40, 30)},
-                                     {"foto.png", QSize(20, 20)},
-                                     {"Urlaub Ägypten/Strand.JPG", QSize(12, 8)}}) {
+    for (const auto& [name, size] :
+         {std::pair{"SOMMER.BMP", QSize(40, 30)}, {"Urlaub Ägypten/Strand.JPG", QSize(12, 8)}}) {
         QImage image(size, QImage::Format_RGB32);
         image.fill(Qt::red);
         QDir().mkpath(QFileInfo(app.file("hintergrund/") + name).path());
@@ -212,11 +211,9 @@ TEST_F(PreferencesTest, PictureChooserTracesTheLowerCasedPathToTheFileItTakes) {
     clickFile("SOMMER.BMP");
     EXPECT_EQ(path(), lowered("SOMMER.BMP"));
     EXPECT_EQ(previewSize(), QSize(40, 30));
-    for (const char* other : {"foto.png", "Notiz.txt"}) {
-        clickFile(other);
-        EXPECT_EQ(path(), lowered(other));
-        EXPECT_EQ(previewSize(), QSize(40, 30));
-    }
+    clickFile("Notiz.txt");  // no picture: the preview stays as it was
+    EXPECT_EQ(path(), lowered("Notiz.txt"));
+    EXPECT_EQ(previewSize(), QSize(40, 30));
     // A file that is no picture, or none at all, is refused and the user can choose again.
     click("Frame6", "Command8");
     child<QLineEdit>(chooser, "Text4")->setText("/gibt/es/nicht.jpg");
