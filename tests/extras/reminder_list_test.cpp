@@ -2,10 +2,7 @@
 // check a few seconds after start.
 #include <gtest/gtest.h>
 
-#include <sys/resource.h>
-
 #include <QFile>
-#include <csignal>
 #include <string_view>
 
 #include "extras/reminder_check.h"
@@ -97,8 +94,7 @@ TEST_F(ReminderTest, GarbledFilesReadLineByLineAndAFailedSaveKeepsFileAndCount) 
     ASSERT_EQ(list.open(), "");
     EXPECT_EQ(list.lines().size(), 4);  // lone line ends split no entry
 
-    ReminderCheck check(fake.appFolder, fake.clock);
-    const QStringList due = check.step();
+    const QStringList due = ReminderCheck(fake.appFolder, fake.clock).step();
     ASSERT_EQ(due.size(), 2);
     EXPECT_TRUE(due[0].startsWith("05.03   Geburtstag"));
     EXPECT_EQ(due[1], "05.03   Ende");
@@ -107,15 +103,7 @@ TEST_F(ReminderTest, GarbledFilesReadLineByLineAndAFailedSaveKeepsFileAndCount) 
     // says so, and the old file stays.
     list.remove(3);
     const QByteArray before = bytes();
-    rlimit saved{};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
-    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit small = saved;
-    small.rlim_cur = 16;
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    const QString problem = list.save();
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, previousHandler);
+    const QString problem = withFileSizeLimit(16, [&] { return list.save(); });
     EXPECT_TRUE(problem.contains("term.dat")) << problem.toStdString();
     EXPECT_EQ(list.changes(), 1);
     EXPECT_EQ(bytes(), before);

@@ -2,10 +2,8 @@
 #include "ui/text_file.h"
 
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
 #include <QTemporaryDir>
-#include <csignal>
 
 #include "support/helpers.h"
 #include "ui/cp1252.h"
@@ -88,16 +86,8 @@ TEST_F(TextFile, FailedReplaceLeavesTheOldFileIntactAndNoTemporaryBehind) {
     for (const auto& [lines, limit] : cases) {
         SCOPED_TRACE(limit);
         ASSERT_TRUE(writeLines(path("r.dat"), {"alt"}));
-        rlimit saved{};
-        ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
-        const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit small = saved;
-        small.rlim_cur = limit;
-        ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-        const bool written = writeLines(path("r.dat"), lines);
-        setrlimit(RLIMIT_FSIZE, &saved);
-        std::signal(SIGXFSZ, previousHandler);
-
+        const bool written =
+            test::withFileSizeLimit(limit, [&] { return writeLines(path("r.dat"), lines); });
         EXPECT_FALSE(written);
         EXPECT_EQ(bytesOf(path("r.dat")), QByteArray("alt\r\n"));
         EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files), QStringList{"r.dat"});
