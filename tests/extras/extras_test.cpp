@@ -1,15 +1,19 @@
-// The alarm's timers stepped by hand on a fake clock: which of them run, when the alarm rings,
-// its frames and its sound; then reminders and the alarm clock in the real main window: the
-// check after start, the reminder editor, and setting, ringing and stopping the alarm. Timers
-// tick by hand.
+// Reminders and the alarm clock. On their own: the reminder file (reading whatever it holds,
+// the checks of a new entry, saving, the check after start) and the alarm's timers stepped by
+// hand on a fake clock. Then in the real main window: the check after start, the reminder
+// editor, and setting, ringing and stopping the alarm. Timers tick by hand.
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QListWidget>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTimer>
+#include <string_view>
 
 #include "extras/extras_controller.h"
+#include "extras/reminder_check.h"
+#include "extras/reminder_list.h"
 #include "extras/reminder_panel.h"
 #include "shell/haupt_fixture.h"
 #include "shell/settings_file.h"
@@ -26,19 +30,106 @@ namespace test {
 namespace {
 
 using Timers = ExtrasController::Timers;
+using namespace std::string_view_literals;
 
-class ExtrasControllerTest : public ::testing::Test {
+class ExtrasTest : public ::testing::Test {
   protected:
+    QString termPath() const { return app.file("daten/term.dat"); }
+    QByteArray bytes() const { return bytesOf(termPath()); }
     void at(int hour, int minute, int second) {
         fake.clock.set(QDateTime(QDate(2024, 3, 5), QTime(hour, minute, second)));
     }
 
     TestAppFolder app;
-    FakePlatform fake{app.path()};
+    FakePlatform fake{app.path()};  // 5 March 2024, 14:07:09
     ExtrasController extras{fake.appFolder, fake.clock, fake.sound};
 };
 
-TEST_F(ExtrasControllerTest, AlarmRingsOncePerActivationWithinAStepOfItsMinute) {
+TEST_F(ExtrasTest, ReminderEntryChecksRefuseWithTheirMessagesAndAllowWhatTheRulesAllow) {
+    const struct {
+        std::string_view date;
+        const char* occasion;
+        const char* title;  // empty: accepted
+    } cases[] = {
+        {"06.12", "Nikolaus", ""},
+        {" 6.12", "Nikolaus", ""},  // accepted, but never matches a day
+        {"31.02", "kein Tag", ""},  // the day is not held against the month
+        {"6.12", "x", "Falsche Datumseingabe"},
+        {"00.12", "x", "Falsche Datumseingabe"},
+        {"32.12", "x", "Falsche Datumseingabe"},
+        {"06.13", "x", "Falsche Datumseingabe"},
+        {"06.12", "", "kein Anlass angegeben!"},
+        {"xx.12", "", "Falsche Datumseingabe"},  // the date is checked first
+        // Line ends and TABs read as nothing in a number, but would split the entry.
+        {"1\n.05", "Test", "Falsche Datumseingabe"},
+        {"01.\r5", "Test", "Falsche Datumseingabe"},
+        {"1\t.05", "Test", "Falsche Datumseingabe"},
+        {"01.5\0"sv, "Test", "Falsche Datumseingabe"},
+        {"1..05", "x", ""},  // "1." reads as 1
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.date));
+        const auto refusal = checkEntry(QString::fromUtf8(c.date.data(), qsizetype(c.date.size())),
+                                        QString::fromUtf8(c.occasion));
+        EXPECT_EQ(refusal ? refusal->title : QString(), c.title);
+    }
+    EXPECT_TRUE(remindsOn("06.12   Nikolaus", QDate(2024, 12, 6)));
+    EXPECT_FALSE(remindsOn(" 6.12   Nikolaus", QDate(2024, 12, 6)));
+}
+
+TEST_F(ExtrasTest, ReminderEditorCreatesTheDefaultFileAndCountsAddsAndDeletesUntilSaved) {
+    EXPECT_TRUE(ReminderCheck(fake.appFolder, fake.clock).step().isEmpty());
+    EXPECT_FALSE(QFile::exists(termPath())) << "only the editor creates the file";
+    ReminderList list(fake.appFolder);
+    ASSERT_EQ(list.open(), "");
+    EXPECT_EQ(bytes(), "24.12   Weihnachten, ich brauche noch Geschenke.\r\n");
+
+    EXPECT_TRUE(list.add("06.12", "Nikolaus, Äpfel").has_value() == false);
+    EXPECT_TRUE(list.add("6.12", "x").has_value());  // refused: nothing counted
+    EXPECT_TRUE(list.remove(0));
+    EXPECT_EQ(list.changes(), 2);
+    EXPECT_EQ(list.lines(), QStringList{"06.12   Nikolaus, Äpfel"});
+    list.open();  // reopening reloads the file but keeps the count
+    EXPECT_EQ(list.lines().size(), 1);
+    EXPECT_EQ(list.changes(), 2);
+
+    // Whatever is pasted into the occasion, the entry stays one line of the file.
+    list.add("01.05", "Mai\r\nfeier");
+    list.add("02.05", QString("Tab\there, NUL") + QChar(0) + "\x7f!");
+    EXPECT_TRUE(list.add("1\n.05", "Test").has_value());
+    ASSERT_EQ(list.save(), "");
+    EXPECT_EQ(list.changes(), 0);
+    EXPECT_EQ(bytes(),
+              "24.12   Weihnachten, ich brauche noch Geschenke.\r\n01.05   Mai  feier\r\n"
+              "02.05   Tabhere, NUL!\r\n");
+}
+
+TEST_F(ExtrasTest, GarbledReminderFilesReadLineByLineAndAFailedSaveKeepsFileAndCount) {
+    // Bytes outside the code page, a NUL, UTF-8, lone line ends and lines shorter than a date.
+    QByteArray garbled("05.03   Geburtstag \xe4\x81\xff\r\n");
+    garbled += '\0';
+    garbled += "\x01\n05.0\r05.03   M\xc3\xbcller\r\n\r\n05.03   Ende";
+    writeBytes(termPath(), garbled);
+    ReminderList list(fake.appFolder);
+    ASSERT_EQ(list.open(), "");
+    EXPECT_EQ(list.lines().size(), 4);  // lone line ends split no entry
+
+    const QStringList due = ReminderCheck(fake.appFolder, fake.clock).step();
+    ASSERT_EQ(due.size(), 2);
+    EXPECT_TRUE(due[0].startsWith("05.03   Geburtstag"));
+    EXPECT_EQ(due[1], "05.03   Ende");
+
+    // A full disk, through a file size limit that holds even for root: the save fails and
+    // says so, and the old file stays.
+    list.remove(3);
+    const QByteArray before = bytes();
+    const QString problem = withFileSizeLimit(16, [&] { return list.save(); });
+    EXPECT_TRUE(problem.contains("term.dat")) << problem.toStdString();
+    EXPECT_EQ(list.changes(), 1);
+    EXPECT_EQ(bytes(), before);
+}
+
+TEST_F(ExtrasTest, AlarmRingsOncePerActivationWithinAStepOfItsMinute) {
     at(7, 4, 58);
     EXPECT_EQ(extras.activateAlarm(7, 5, "Vondrik 2000"), "Vondrik 2000   |  Wecker ist aktiv");
     EXPECT_EQ(extras.activateAlarm(7, 5, "Vondrik 2000   |  Wecker ist aktiv"),
@@ -63,7 +154,7 @@ TEST_F(ExtrasControllerTest, AlarmRingsOncePerActivationWithinAStepOfItsMinute) 
     EXPECT_FALSE(extras.timeCheckStep());
 }
 
-TEST_F(ExtrasControllerTest, RingingGoesOnWhenCancelledFramesRunRoundAndTheSoundFollowsItsSwitch) {
+TEST_F(ExtrasTest, AlarmRingingGoesOnWhenCancelledFramesRunRoundAndTheSoundFollowsItsSwitch) {
     at(8, 0, 0);
     extras.activateAlarm(8, 0, "");
     ASSERT_TRUE(extras.timeCheckStep());
