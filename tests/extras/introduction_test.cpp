@@ -1,64 +1,46 @@
-// The introduction's paging, hopping and typing steps, and where its window goes.
+// The introduction: its paging and typing steps and where its window goes, then the window on
+// the real main window, with demonstrations that type into the main window's controls or the
+// dialogs they open and run its searches as the user's own would.
 #include <gtest/gtest.h>
 
-#include <QStringList>
+#include <QApplication>
+#include <QPointer>
+#include <QPushButton>
+#include <QTimer>
 
 #include "extras/intro_placement.h"
 #include "extras/introduction.h"
-#include "support/qt_printers.h"
+#include "extras/introduction_window.h"
+#include "shell/haupt_fixture.h"
+#include "support/helpers.h"
 
-namespace vondrik {
+namespace vondrik::test {
 namespace {
 
 TEST(Introduction, PageButtonsShowOnlyWhereThereIsAPageToGoTo) {
     Introduction intro;
-    QStringList seen;  // page, "<" shown, ">" shown
-    const auto note = [&] {
+    QStringList seen;  // page, "<" shown, ">" shown after each click
+    for (const bool forward : {true, true, true, true, false, false, false, false}) {
+        forward ? intro.next() : intro.previous();
         seen << QStringLiteral("%1%2%3")
                     .arg(intro.page())
                     .arg(intro.previousVisible())
                     .arg(intro.nextVisible());
-    };
-    note();
-    for (int i = 0; i < 4; ++i) {
-        intro.next();
-        note();
     }
-    for (int i = 0; i < 4; ++i) {
-        intro.previous();
-        note();
-    }
-    EXPECT_EQ(seen, QStringList({"101", "211", "311", "410", "410", "311", "211", "101", "101"}));
+    EXPECT_EQ(seen, QStringList({"211", "311", "410", "410", "311", "211", "101", "101"}));
 }
 
-TEST(Introduction, ButtonHopsDownAndUpInTurn) {
-    Introduction intro;
-    int offset = 0;
-    for (int i = 0; i < 2001; ++i) {
-        offset += intro.hop();
-        ASSERT_TRUE(offset == 0 || offset == 30) << "after hop " << i;
-    }
-}
-
-// The pages explain what their demonstrations type.
+// The pages explain what their demonstrations type, and the combined search's meaning.
 TEST(Introduction, PageTextsQuoteWhatTheDemonstrationsType) {
-    const struct {
-        int page;
-        QStringList quoted;
-    } cases[] = {{2, {"'dichter'", "Knopf mit der 8"}},
-                 {3, {"##N#####", "'hauptstadt'"}},
-                 {4, {"'HUNDSACH'", "('?')"}}};
-    for (const auto& c : cases) {
-        for (const QString& quote : c.quoted) {
-            EXPECT_TRUE(introPages()[c.page - 1].text.contains(quote))
-                << c.page << " " << quote.toStdString();
-        }
+    for (int page = 2; page <= 4; ++page) {
+        const IntroPage& p = introPages()[page - 1];
+        // The anagram page explains its trailing '?' on its own.
+        EXPECT_TRUE(p.text.contains(QString(p.example).remove(u'?'), Qt::CaseInsensitive)) << page;
+        EXPECT_TRUE(p.text.contains(p.answer)) << page;
     }
-    EXPECT_EQ(introPages()[2].example.toUpper(), "##N#####");
-    EXPECT_EQ(introPages()[3].example.toUpper(), "HUNDSACH?");
-    EXPECT_TRUE(introPages()[2].text.endsWith("ein. "));  // the page's trailing blank
 }
 
+// Switching pages in the middle of the typing is tested on the window.
 TEST(Introduction, TypesOneMoreCharacterPerStepAndASecondClickGoesOn) {
     Introduction intro;
     intro.startDemonstration();
@@ -74,24 +56,6 @@ TEST(Introduction, TypesOneMoreCharacterPerStepAndASecondClickGoesOn) {
     EXPECT_TRUE(intro.step().finished);
     EXPECT_FALSE(intro.demonstrating());
     EXPECT_EQ(intro.step().page, 0);
-
-    // Another page starts afresh, and a long example's counter never strands a shorter one.
-    intro.next();
-    intro.next();
-    intro.next();
-    intro.startDemonstration();
-    for (int i = 0; i < 9; ++i) {
-        intro.step();
-    }
-    intro.previous();
-    intro.previous();
-    intro.startDemonstration();
-    int steps = 0;
-    while (intro.demonstrating() && steps < 20) {
-        intro.step();
-        ++steps;
-    }
-    EXPECT_EQ(steps, 8);
 }
 
 TEST(IntroPlacement, OutOfTheWayAndBesideTheDialogWhereThereIsRoom) {
@@ -106,5 +70,128 @@ TEST(IntroPlacement, OutOfTheWayAndBesideTheDialogWhereThereIsRoom) {
               QPoint(750, 100));
 }
 
+const QStringList kDezember{"DEZEMBER\t12. Monat des Jahres"};
+const QStringList kSchiller{"SCHILLER\tDichter der Glocke"};
+
+class IntroductionTest : public HauptTest {
+  protected:
+    void SetUp() override {
+        HauptTest::SetUp();
+        haupt->menuAction("kleif")->trigger();
+        haupt->menuAction("kleif")->trigger();  // the same window again, not a second one
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            if (auto* open = qobject_cast<Form1*>(window); open && open->isVisible()) {
+                ASSERT_FALSE(intro) << "two introductions";
+                intro = open;
+            }
+        }
+        ASSERT_TRUE(intro);
+    }
+    void click(const char* button, int times = 1) {
+        for (int i = 0; i < times; ++i) {
+            child<QPushButton>(intro, button)->click();
+        }
+    }
+    // Clicks "Beispiel ansehen" and types `steps` characters, or to the end; returns the steps.
+    int demonstrate(int steps = 50) {
+        click("Command1");
+        int done = 0;
+        while (child<QTimer>(intro, "Timer1")->isActive() && done < steps) {
+            intro->typingStep();
+            ++done;
+        }
+        return done;
+    }
+    QStringList openDialogs() const {
+        QStringList names;
+        for (QWidget* w : haupt->findChildren<QWidget*>()) {
+            if (w->isWindow() && w->isVisible()) {
+                names << w->objectName();
+            }
+        }
+        return names;
+    }
+
+    QPointer<Form1> intro;
+};
+
+// Each demonstration lists what the user's own search of its example lists, and that is
+// something: a demonstration with an empty list demonstrates nothing.
+TEST_F(IntroductionTest, PageOneTypesThePatternThenSearchesAsEnterWould) {
+    EXPECT_EQ(demonstrate(7), 7);
+    EXPECT_EQ(Text1(*haupt)->text(), "#e#e#b#");
+    EXPECT_TRUE(List1(*haupt)->lines().isEmpty()) << "searched before the last step";
+    EXPECT_FALSE(child<QTimer>(intro, "Timer2")->isActive()) << "the button stopped hopping";
+    EXPECT_EQ(demonstrate(), 2);                 // a second click goes on typing
+    EXPECT_EQ(fake.sound.played.size(), 9 + 1);  // the typing clicks, and the search's sound
+    EXPECT_EQ(List1(*haupt)->lines(), kDezember);
+    EXPECT_EQ(search("#e#e#b#r"), kDezember);
+}
+
+TEST_F(IntroductionTest, PageThreeAsksWithTheExampleAndUnticksCheck1) {
+    click("Command2", 2);
+    fake.inputBox.script({QStringLiteral("hauptstadt"), QString()});
+    EXPECT_EQ(demonstrate(1), 1);
+    EXPECT_TRUE(Check1(*haupt)->isChecked());
+    demonstrate();
+    ASSERT_EQ(fake.inputBox.asked().size(), 1);
+    EXPECT_EQ(fake.inputBox.asked()[0].defaultText, "hauptstadt");
+    EXPECT_EQ(List1(*haupt)->lines(), QStringList{"HANNOVER\tHauptstadt Niedersachsens"});
+    EXPECT_FALSE(Check1(*haupt)->isChecked());
+
+    // Cancelled, the box still searches: the empty condition matches every meaning.
+    demonstrate();
+    const QStringList combined = List1(*haupt)->lines();
+    EXPECT_GE(combined.size(), 3);
+    EXPECT_EQ(search("##n#####"), combined);
+}
+
+TEST_F(IntroductionTest, PagesTwoAndFourTypeIntoTheirDialogsAndStartThem) {
+    click("Command2");
+    EXPECT_EQ(demonstrate(7), 7);
+    EXPECT_FALSE(haupt->isEnabled()) << "the length button's dialog locks the main window";
+    EXPECT_EQ(openDialogs(), QStringList{"Eingabetext"});
+    demonstrate();
+    EXPECT_EQ(List1(*haupt)->lines(), kSchiller);
+    EXPECT_TRUE(haupt->isEnabled());
+
+    click("Command2", 2);
+    EXPECT_EQ(demonstrate(), 10);
+    EXPECT_EQ(Text17(*haupt)->text(), "hundsach?");
+    EXPECT_EQ(List1(*haupt)->lines(), QStringList{"HANDSCHUH\tFingerling, Fäustling"});
+    EXPECT_TRUE(openDialogs().isEmpty());
+}
+
+// A demonstration first closes the dialog another one left open; otherwise page 2 could not
+// open its own, and page 1 would type into the locked main window. A combined demonstration
+// left unfinished unticks its switch, however it ends.
+TEST_F(IntroductionTest, ADemonstrationCleansUpWhatAnotherLeftHalfWay) {
+    click("Command2", 3);
+    demonstrate(2);  // page 4, two letters typed
+    EXPECT_EQ(openDialogs(), QStringList{"Durcheinander"});
+    click("Command4", 2);
+    EXPECT_EQ(demonstrate(), 8);  // page 2 while the anagram dialog is open
+    EXPECT_EQ(List1(*haupt)->lines(), kSchiller);
+    EXPECT_TRUE(Text17(*haupt)->text().isEmpty()) << "the anagram dialog searched nothing";
+
+    demonstrate(2);  // page 2 again, stopped half-way
+    click("Command2");
+    demonstrate(1);  // page 3, the switch ticked
+    ASSERT_TRUE(Check1(*haupt)->isChecked());
+    click("Command4", 2);
+    EXPECT_EQ(demonstrate(), 9);  // page 1 instead: a plain pattern search
+    EXPECT_TRUE(openDialogs().isEmpty());
+    EXPECT_FALSE(Check1(*haupt)->isChecked());
+    EXPECT_EQ(List1(*haupt)->lines(), kDezember);
+    EXPECT_TRUE(fake.inputBox.asked().isEmpty());
+
+    click("Command2", 2);
+    demonstrate(1);
+    ASSERT_TRUE(Check1(*haupt)->isChecked());
+    click("Command3");  // "beenden" in the middle of the typing
+    EXPECT_FALSE(Check1(*haupt)->isChecked());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return intro.isNull(); }));
+}
+
 }  // namespace
-}  // namespace vondrik
+}  // namespace vondrik::test

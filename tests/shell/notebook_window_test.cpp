@@ -1,5 +1,5 @@
-// The notebook window: the slider shifts list, picture and panel live; its buttons save the
-// shift in nt.dat or delete it, and the next start applies what was saved.
+// The notebook file nt.dat, and the notebook window: the slider shifts list, picture and panel
+// live; its buttons save the shift in nt.dat or delete it, and the next start applies it.
 #include "shell/notebook_window.h"
 
 #include <QAction>
@@ -10,12 +10,32 @@
 #include <algorithm>
 
 #include "haupt_fixture.h"
+#include "shell/notebook_file.h"
 #include "support/qt_printers.h"
 #include "ui/text_file.h"
 #include "ui/twips.h"
 
 namespace vondrik::test {
 namespace {
+
+// Writing " 500" and removing the file are tested through the window.
+TEST(NotebookFile, NoBlankBeforeAMinusAndReadsKeptInRange) {
+    TestAppFolder app;
+    const AppFolder folder(app.path());
+    EXPECT_EQ(readNotebookShift(folder), std::nullopt);
+    EXPECT_TRUE(removeNotebookShift(folder));  // nothing to delete is fine
+    ASSERT_TRUE(writeNotebookShift(folder, -300));
+    EXPECT_EQ(bytesOf(app.file("nt.dat")), "-300\r\n");
+    const struct {
+        const char* line;
+        std::optional<int> shift;
+    } cases[] = {{"  500  ", 500}, {"0", 0},         {"120.4", 120},           {"-4999,6", -5000},
+                 {"99999", 5000},  {"-7000", -5000}, {"kaputt", std::nullopt}, {"", std::nullopt}};
+    for (const auto& c : cases) {
+        ASSERT_TRUE(writeLines(app.file("nt.dat"), {QString::fromUtf8(c.line)}));
+        EXPECT_EQ(readNotebookShift(folder), c.shift) << c.line;
+    }
+}
 
 class NotebookWindowTest : public HauptTest {
   protected:

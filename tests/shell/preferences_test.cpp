@@ -1,11 +1,14 @@
-// Colours, font, reminder marks and the settings file as the main window reads them at load
-// and writes them at close.
+// The preference menu on the real main window: colours, font, reminder marks and the settings
+// file as the window reads them at load and writes them at close, the sound panel Frame8 and
+// the background picture chooser Frame6.
 #include <QAction>
 #include <QDir>
 #include <QFile>
-#include <QLabel>
+#include <QFileSystemModel>
+#include <QListView>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTreeView>
 
 #include "haupt_fixture.h"
 #include "shell/number_text.h"
@@ -40,49 +43,44 @@ class PreferencesTest : public HauptTest {
     QStringList iniLines() const {
         return readLines(app.file("vondrik.ini")).value_or(QStringList{"(fehlt)"});
     }
+
+    QRadioButton* option(int pair, int index) const {
+        return child<QRadioButton>(panel("Frame8"), QStringLiteral("Option%1").arg(pair), index);
+    }
+    QWidget* panel(const char* name) const { return control<QWidget>(*haupt, name); }
+    void click(const char* panelName, const char* button) const {
+        child<QPushButton>(panel(panelName), button)->click();
+    }
 };
 
 TEST_F(PreferencesTest, ColoursAndFontApplyAtOnceSurviveARestartAndStandardRestoresOnlyThem) {
     fake.commonDialogs.scriptColours({std::nullopt, rgb(192, 255, 192), rgb(128, 0, 64)});
     fake.commonDialogs.scriptFonts({std::nullopt, FontChoice{"DejaVu Serif", 13.5}});
-    haupt->menuAction("hfarb")->trigger();  // cancelled
-    haupt->menuAction("schrift")->trigger();
-    EXPECT_EQ(listBackground(), QColor(255, 255, 192));
-    expectListFont(haupt->designedFontName(), haupt->designedFontSize());
-
-    haupt->menuAction("hfarb")->trigger();
+    for (const char* item : {"hfarb", "schrift", "hfarb", "tfarb", "schrift"}) {
+        haupt->menuAction(item)->trigger();
+    }
     EXPECT_EQ(listBackground(), QColor(192, 255, 192));
-    haupt->menuAction("tfarb")->trigger();
     EXPECT_EQ(listText(), QColor(128, 0, 64));
-    haupt->menuAction("schrift")->trigger();
     expectListFont("DejaVu Serif", 13.5);
-    // Each dialog starts from what the list shows.
+    // Each dialog starts from what the list shows; a cancelled one changed nothing.
     EXPECT_EQ(fake.commonDialogs.colourStarts, QList<int>({12648447, 12648447, 16711680}));
     ASSERT_EQ(fake.commonDialogs.fontStarts.size(), 2);
     EXPECT_EQ(fake.commonDialogs.fontStarts[1].name, haupt->designedFontName());
-
     restart();
     EXPECT_EQ(iniLines().mid(0, 4),
               QStringList({" 12648384", " 4194432", "DejaVu Serif", " 13.5"}));
     EXPECT_EQ(listBackground(), QColor(192, 255, 192));
-    EXPECT_EQ(listText(), QColor(128, 0, 64));
     expectListFont("DejaVu Serif", 13.5);
 
-    // Standard leaves the picture, the sounds and the reminder marks alone.
+    // Standard leaves the picture and the reminder marks alone.
     const QString picture = app.file("hintergrund/game.jpg");
     emit control<PictureChooser>(*haupt, "Frame6")->pictureChosen(picture, QPixmap(picture));
-    haupt->menuAction("töne")->trigger();
-    control<QRadioButton>(*haupt, "Option2_1")->click();
-    control<QPushButton>(*haupt, "Command16")->click();
-    EXPECT_FALSE(haupt->menuAction("geban")->isChecked());
     haupt->menuAction("geban")->trigger();
     haupt->menuAction("geban")->trigger();  // choosing it again keeps it on
     haupt->menuAction("standard")->trigger();
     EXPECT_EQ(listBackground(), QColor(255, 255, 192));
     EXPECT_EQ(listText(), QColor(0, 0, 255));
     expectListFont(haupt->designedFontName(), haupt->designedFontSize());
-    EXPECT_EQ(haupt->preferences().picture, picture);
-    EXPECT_FALSE(haupt->preferences().failureSound);
 
     // The designed font is written out by name, not left empty; picture and marks come back.
     restart();
@@ -91,12 +89,10 @@ TEST_F(PreferencesTest, ColoursAndFontApplyAtOnceSurviveARestartAndStandardResto
                            picture}));
     EXPECT_EQ(Image1(*haupt)->pixmap().toImage(), QPixmap(picture).toImage());
     EXPECT_TRUE(haupt->menuAction("geban")->isChecked());
-    EXPECT_FALSE(haupt->menuAction("gebaus")->isChecked());
     haupt->menuAction("gebaus")->trigger();
     EXPECT_FALSE(haupt->menuAction("geban")->isChecked());
     restart();
     EXPECT_EQ(iniLines()[4], "0");
-    EXPECT_FALSE(haupt->menuAction("geban")->isChecked());
     EXPECT_TRUE(fake.problems().isEmpty()) << fake.problems().join(u'\n').toStdString();
 }
 
@@ -141,6 +137,106 @@ TEST_F(PreferencesTest, CloseReplacesTheWholeFileAndReportsAFailedWrite) {
     EXPECT_TRUE(fake.messageBox.shown()[0].text.startsWith(
         "Die Einstellungen konnten nicht in der Datei "));
     EXPECT_FALSE(haupt->session().isOpen());
+}
+
+TEST_F(PreferencesTest, SoundPanelOkKeepsSwitchesAndFilesAbbrechenDropsThemAndDefaultsResetThem) {
+    const Preferences before = haupt->preferences();
+    const QString own = app.file("ton/8.wav");
+    fake.commonDialogs.scriptFiles({own, "", ""});
+    haupt->menuAction("töne")->trigger();
+    click("Frame8", "Command13");  // a chosen file is played at once
+    ASSERT_EQ(fake.sound.played.size(), 1);
+    EXPECT_EQ(fake.sound.played[0].path, own);
+    click("Frame8", "Command15");  // cancelled: the alarm keeps its file and stays silent
+    EXPECT_EQ(fake.sound.played.size(), 1);
+    option(1, 1)->click();
+    option(2, 1)->click();
+    EXPECT_TRUE(option(3, 0)->isChecked());  // each pair is a group of its own
+    click("Frame8", "Command16");
+    EXPECT_FALSE(panel("Frame8")->isVisible());
+    EXPECT_EQ(haupt->preferences().successSoundFile, own);
+    EXPECT_EQ(haupt->preferences().alarmSoundFile, before.alarmSoundFile);
+    // The main window's searches follow what OK kept.
+    ASSERT_FALSE(search("###r####").isEmpty());
+    ASSERT_TRUE(search("xxxxxxxx").isEmpty());
+    EXPECT_EQ(fake.sound.played.size(), 1);
+
+    haupt->menuAction("töne")->trigger();  // the panel shows what OK kept
+    EXPECT_TRUE(option(1, 1)->isChecked() && option(2, 1)->isChecked() &&
+                option(3, 0)->isChecked());
+    option(1, 0)->click();
+    click("Frame8", "Command14");  // cancelled: the search sound takes the empty name
+    click("Frame8", "Command11");  // Abbrechen
+    EXPECT_FALSE(panel("Frame8")->isVisible());
+    EXPECT_FALSE(haupt->preferences().successSound);
+    EXPECT_EQ(haupt->preferences().failureSoundFile, before.failureSoundFile);
+    haupt->menuAction("töne")->trigger();
+    click("Frame8", "Command12");  // the defaults for every sound
+    const Preferences defaults = Preferences::defaults(fake.appFolder);
+    EXPECT_TRUE(haupt->preferences().successSound && haupt->preferences().failureSound);
+    EXPECT_EQ(haupt->preferences().successSoundFile, defaults.successSoundFile);
+}
+
+// File1 lists the folder once it has loaded it; a clicked file goes lower-cased into Text4 and,
+// if it is a jpg, bmp or gif, into the preview.
+TEST_F(PreferencesTest, PictureChooserTracesTheLowerCasedPathToTheFileItTakes) {
+    for (const auto& [name, size] :
+         {std::pair{"SOMMER.BMP", QSize(40, 30)}, {"Urlaub Ägypten/Strand.JPG", QSize(12, 8)}}) {
+        QImage image(size, QImage::Format_RGB32);
+        image.fill(Qt::red);
+        QDir().mkpath(QFileInfo(app.file("hintergrund/") + name).path());
+        ASSERT_TRUE(image.save(app.file("hintergrund/") + name));
+    }
+    writeBytes(app.file("hintergrund/Notiz.txt"), "");
+    auto* chooser = control<PictureChooser>(*haupt, "Frame6");
+    const auto clickFile = [&](const QString& name) {
+        auto* files = child<QListView>(chooser, "File1");
+        auto* model = static_cast<QFileSystemModel*>(files->model());
+        QModelIndex index;
+        QTRY_VERIFY((index = model->index(QDir(chooser->folder()).filePath(name))).isValid() &&
+                    model->rowCount(files->rootIndex()) > 0);
+        files->scrollTo(index);
+        QTest::mouseClick(files->viewport(), Qt::LeftButton, {}, files->visualRect(index).center());
+        ASSERT_EQ(files->currentIndex(), index) << name.toStdString();
+    };
+    const auto path = [&] { return child<QLineEdit>(chooser, "Text4")->text(); };
+    const auto lowered = [&](const QString& relative) {
+        return QDir::toNativeSeparators(app.file("hintergrund/" + relative).toLower());
+    };
+    const auto previewSize = [&] { return child<QLabel>(chooser, "Image2")->pixmap().size(); };
+
+    const QString before = haupt->preferences().picture;
+    haupt->menuAction("higru")->trigger();
+    EXPECT_EQ(path(), QDir::toNativeSeparators(before));
+    clickFile("SOMMER.BMP");
+    EXPECT_EQ(path(), lowered("SOMMER.BMP"));
+    EXPECT_EQ(previewSize(), QSize(40, 30));
+    clickFile("Notiz.txt");  // no picture: the preview stays as it was
+    EXPECT_EQ(path(), lowered("Notiz.txt"));
+    EXPECT_EQ(previewSize(), QSize(40, 30));
+    // A file that is no picture, or none at all, is refused and the user can choose again.
+    click("Frame6", "Command8");
+    child<QLineEdit>(chooser, "Text4")->setText("/gibt/es/nicht.jpg");
+    click("Frame6", "Command8");
+    ASSERT_EQ(fake.messageBox.shown().size(), 2);
+    EXPECT_TRUE(fake.messageBox.shown()[0].text.contains("ist kein Bild"));
+    EXPECT_TRUE(chooser->isVisible());
+    click("Frame6", "Command9");  // abbrechen
+    EXPECT_FALSE(chooser->isVisible());
+    EXPECT_EQ(haupt->preferences().picture, before);
+
+    haupt->menuAction("higru")->trigger();
+    auto* folders = child<QTreeView>(chooser, "Dir1");
+    const QString holiday = app.file("hintergrund/Urlaub Ägypten");
+    folders->setCurrentIndex(static_cast<QFileSystemModel*>(folders->model())->index(holiday));
+    EXPECT_EQ(path(), QDir::toNativeSeparators(holiday));
+    clickFile("Strand.JPG");
+    EXPECT_EQ(path(), lowered("Urlaub Ägypten/Strand.JPG"));
+    click("Frame6", "Command8");
+    EXPECT_FALSE(chooser->isVisible());
+    EXPECT_EQ(haupt->preferences().picture, holiday + "/Strand.JPG");
+    EXPECT_EQ(Image1(*haupt)->pixmap().size(), QSize(12, 8));
+    EXPECT_EQ(fake.messageBox.shown().size(), 2);
 }
 
 }  // namespace

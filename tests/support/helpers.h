@@ -1,11 +1,14 @@
-// Small helpers the tests share: files read and written as bytes, and a window's controls
-// found by their object names.
+// Small helpers the tests share: files read and written as bytes, a full disk, and a window's
+// controls found by their object names.
 #pragma once
+
+#include <sys/resource.h>
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QObject>
+#include <csignal>
 #include <stdexcept>
 
 namespace vondrik::test {
@@ -23,6 +26,22 @@ inline void writeBytes(const QString& path, const QByteArray& bytes) {
         file.write(bytes) != bytes.size()) {
         throw std::runtime_error("cannot write " + path.toStdString());
     }
+}
+
+// Runs `write` while files may grow to `bytes` at most, as on a full disk; unlike a full
+// disk, the limit holds even for root. Returns what `write` returns.
+template <class Write>
+auto withFileSizeLimit(rlim_t bytes, Write write) {
+    rlimit saved{};
+    getrlimit(RLIMIT_FSIZE, &saved);
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = saved;
+    small.rlim_cur = bytes;
+    setrlimit(RLIMIT_FSIZE, &small);
+    const auto result = write();
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, previousHandler);
+    return result;
 }
 
 // The control of that object name below `parent`; a test naming a missing one fails.
