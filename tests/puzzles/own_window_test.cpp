@@ -10,11 +10,6 @@
 namespace vondrik {
 namespace {
 
-const QColor kGreen(0, 255, 0);
-const QColor kWhite(255, 255, 255);
-const QColor kYellow(255, 255, 0);
-const QColor kBlue(0, 0, 255);
-
 QColor base(QLineEdit* b) {
     return b->palette().color(QPalette::Base);
 }
@@ -51,11 +46,11 @@ TEST_F(PyramidWindowTest, ARowTurningRightGoesGreenAndRingsOncePerChange) {
     generate();
     const Pyramid p = window->pyramid();
     EXPECT_EQ(box(0)->text(), p.startLetter());
-    EXPECT_EQ(base(box(0)), kGreen);
+    EXPECT_EQ(base(box(0)), QColor(Qt::green));
     typeRow(3, p.words[3]);
     EXPECT_EQ(bells(), 1);
     EXPECT_EQ(box(3)->text(), p.words[3].left(1));  // upper case
-    EXPECT_EQ(base(box(5)), kGreen);
+    EXPECT_EQ(base(box(5)), QColor(Qt::green));
 
     typeRow(2, p.words[2]);  // another row: row 3 stays right and rings no more
     EXPECT_EQ(bells(), 2);
@@ -63,8 +58,8 @@ TEST_F(PyramidWindowTest, ARowTurningRightGoesGreenAndRingsOncePerChange) {
     QTest::mouseClick(box(5), Qt::LeftButton);
     test::typeText(box(5), QStringLiteral("q"));  // the selected letter is replaced
     EXPECT_EQ(box(5)->text(), "Q");
-    EXPECT_EQ(base(box(3)), kWhite);
-    EXPECT_EQ(base(box(1)), kGreen);
+    EXPECT_EQ(base(box(3)), QColor(Qt::white));
+    EXPECT_EQ(base(box(1)), QColor(Qt::green));
     typeRow(3, p.words[3]);
     EXPECT_EQ(bells(), 3);
 
@@ -73,7 +68,7 @@ TEST_F(PyramidWindowTest, ARowTurningRightGoesGreenAndRingsOncePerChange) {
     std::reverse(reversed.begin(), reversed.end());
     if (reversed != p.words[4]) {
         typeRow(4, reversed);
-        EXPECT_EQ(base(box(6)), kWhite);
+        EXPECT_EQ(base(box(6)), QColor(Qt::white));
         EXPECT_EQ(bells(), 3);
     }
 }
@@ -84,7 +79,7 @@ TEST_F(PyramidWindowTest, ASolvedPyramidIsLockedAndNeitherShownNorPrinted) {
     for (int row = 2; row <= 7; ++row) {
         typeRow(row, p.words[row]);
     }
-    EXPECT_EQ(base(box(27)), kYellow);
+    EXPECT_EQ(base(box(27)), QColor(Qt::yellow));
     EXPECT_TRUE(box(27)->isReadOnly());
     button(2)->click();
     button(3)->click();
@@ -92,7 +87,7 @@ TEST_F(PyramidWindowTest, ASolvedPyramidIsLockedAndNeitherShownNorPrinted) {
     EXPECT_TRUE(fake.printer.documents().isEmpty());
     test::typeText(box(10), QStringLiteral("x"));  // locked: no second message, no green
     EXPECT_EQ(fake.messageBox.shown().size(), 1);
-    EXPECT_EQ(base(box(10)), kYellow);
+    EXPECT_EQ(base(box(10)), QColor(Qt::yellow));
 }
 
 TEST_F(PyramidWindowTest, CancelLeavesNoPyramidAndRestartKeepsTheAttemptCounts) {
@@ -130,13 +125,13 @@ TEST_F(SnailWindowTest, RightLettersTurnBlueAndTheDiagonalIsMirrored) {
     QTest::mouseClick(box(0), Qt::LeftButton);
     test::typeText(box(0), letters.mid(0, 1).toLower());
     EXPECT_EQ(box(0)->text(), letters.mid(0, 1));
-    EXPECT_EQ(letter(box(0)), kBlue);
+    EXPECT_EQ(letter(box(0)), QColor(Qt::blue));
     ASSERT_EQ(fake.sound.played.size(), 1);
     EXPECT_EQ(control<QLineEdit>("Text2_0")->text(), letters.mid(0, 1));
 
     QTest::mouseClick(box(20), Qt::LeftButton);
     test::typeText(box(20), QStringLiteral("q"));  // wrong, but mirrored all the same
-    EXPECT_EQ(letter(box(20)), QColor(0, 0, 0));
+    EXPECT_EQ(letter(box(20)), QColor(Qt::black));
     EXPECT_EQ(fake.sound.played.size(), 1);
     EXPECT_EQ(control<QLineEdit>("Text2_1")->text(), "Q");
 
@@ -159,7 +154,7 @@ TEST_F(StairsWindowTest, ArrowKeysAndCluesMoveInTheGridAndTheEmptySheetPrints) {
     generate();
     QTest::mouseClick(box(8), Qt::LeftButton);
     test::typeText(box(8), window->stairs().gridText().mid(8, 1).toLower());
-    EXPECT_EQ(letter(box(8)), kBlue);
+    EXPECT_EQ(letter(box(8)), QColor(Qt::blue));
     EXPECT_EQ(window->focusWidget(), box(9));
     QTest::keyClick(box(9), Qt::Key_Down);
     EXPECT_EQ(window->focusWidget(), box(16));
