@@ -34,12 +34,6 @@ class ResultListActionsTest : public HauptTest {
         QTest::mouseMove(haupt->windowHandle(),
                          List1(*haupt)->viewport()->mapTo(haupt.get(), inViewport));
     }
-
-    Erweitern* editorOn(const char* word) {
-        search(word);
-        mouse(Qt::RightButton);
-        return haupt->findChild<Erweitern*>("erweitern");
-    }
 };
 
 TEST_F(ResultListActionsTest, RightClickHandsTheClickedEntryToTheEditorAndBesideTheLinesNothing) {
@@ -55,7 +49,9 @@ TEST_F(ResultListActionsTest, RightClickHandsTheClickedEntryToTheEditorAndBeside
     } cases[] = {{"Schenke", "Wirt's Stube", 1, 0}, {"Kohle", "Geld (ugs.)", 2, 1}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.word);
-        QPointer<Erweitern> editor = editorOn(c.word);
+        search(c.word);
+        mouse(Qt::RightButton);
+        QPointer<Erweitern> editor = haupt->findChild<Erweitern*>("erweitern");
         ASSERT_TRUE(editor);
         // The entries of the word's meaning are listed, the clicked one loaded.
         auto* found = child<ResultList>(editor, "List2");
