@@ -101,8 +101,6 @@ TEST(SnailGenerator, AWordThatFindsNothingGoesBackInsteadOfTakingAStaleEntry) {
         wordOneStayed = wordOneStayed || (stage == 1 && generator.stage() == 1);
     }
     EXPECT_TRUE(wordOneStayed);
-    EXPECT_EQ(generator.state(), SnailGenerator::State::Failed);
-    EXPECT_EQ(generator.message(), SnailGenerator::noSnailMessage());
     EXPECT_EQ(generator.stagesRun(), SnailGenerator::kStageLimit);
 }
 

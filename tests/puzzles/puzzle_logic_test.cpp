@@ -46,11 +46,9 @@ TEST(TakenEntries, AnAnswerInAClueOrAnythingTwiceIsRefused) {
     for (const Case& c : std::initializer_list<Case>{
              {"MELANOM", "malignes Melanom der Haut", false},  // its own word
              {"RIO", "Rio-de-Janeiro, Stadt", false},
-             {"ÖL", "öl, Fett", false},                   // case and umlaut
-             {"ALU", "Al, Aluminium (Kurzwort)", false},  // another row's answer
-             {"ALU", "Aluminium (Kurzwort)", true},       // only inside a longer word
-             {"WALD", "Gehölz", true},
-             {"RAH", "wie ein Reh so scheu", false},
+             {"ÖL", "öl, Fett", false},                       // case and umlaut
+             {"ALU", "Al, Aluminium (Kurzwort)", false},      // another row's answer
+             {"ALU", "Aluminium (Kurzwort)", true},           // only inside a longer word
              {"WALDTIER", "Hirsch oder Wildschwein", false},  // in a taken clue
              {"REH", "Wild", false},                          // the same word again
              {"HIRSCH", "  WALDTIER ", false},                // the same clue again

@@ -4,8 +4,6 @@
 // puzzle.
 #include <gtest/gtest.h>
 
-#include <QApplication>
-#include <QLabel>
 #include <QRegularExpression>
 #include <QTest>
 
