@@ -111,6 +111,7 @@ TEST_F(PyramidWindowTest, CancelLeavesNoPyramidAndRestartKeepsTheAttemptCounts) 
     EXPECT_EQ(window->pyramid(), Pyramid());
     EXPECT_EQ(window->puzzleNumber(), 0);
     EXPECT_FALSE(window->ready());
+    EXPECT_FALSE(button(1)->isHidden());
     button(3)->click();
     EXPECT_TRUE(fake.printer.documents().isEmpty());
 }

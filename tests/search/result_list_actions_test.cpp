@@ -79,6 +79,7 @@ TEST_F(ResultListActionsTest, DoubleClickShowsTheWholeMeaningInABoxThatFollowsTh
     mouse(Qt::LeftButton, nullptr, {}, true);
     ASSERT_TRUE(box->isVisible());
     EXPECT_EQ(box->text(), meaning);
+    EXPECT_GT(box->width(), box->fontMetrics().horizontalAdvance(meaning));
     moveMouse(QPoint(30, 40));
     EXPECT_EQ(box->pos(), QPoint(30, 40));
 
