@@ -25,56 +25,37 @@ inline std::vector<PlacedEntry> placedByLength(const std::vector<FixtureEntry>& 
     return placed;
 }
 
+// Entries of these words, each in the table of its length, every clue another.
+inline std::vector<PlacedEntry> cluedWords(std::initializer_list<const char*> words) {
+    std::vector<PlacedEntry> entries;
+    for (const char* word : words) {
+        const QString w = QString::fromUtf8(word);
+        entries.push_back(
+            {static_cast<int>(w.size()), w, QStringLiteral("Hinweis %1").arg(entries.size() + 1)});
+    }
+    return entries;
+}
+
 // Two pyramids (start letters I or N, and A or R) beside the fixture's words, which form
-// none on their own.
-inline const std::vector<PlacedEntry>& pyramidChains() {
-    static const std::vector<PlacedEntry> entries{
-        {2, "in", "Verhältniswort des Ortes"},
-        {3, "nie", "zu keiner Zeit"},
-        {4, "Neid", "Missgunst"},
-        {5, "dient", "hilft"},
-        {6, "Dienst", "Arbeit, Amt"},
-        {7, "Studien", "wissenschaftliche Arbeiten"},
-        {3, "Rat", "Gremium"},
-        {4, "Rate", "Teilzahlung"},
-        {5, "Arten", "Gattungen"},
-        {6, "Ratten", "Nagetiere"},
-        {7, "starten", "beginnen, losfahren"},
-        // Too short for its table: its letters fit after RATTEN, yet it can never be row 7.
-        {7, "tarnen", "verbergen"},
-    };
+// none on their own. TARNEN is too short for its table: its letters fit after RATTEN, yet it
+// can never be row 7.
+inline std::vector<PlacedEntry> pyramidChains() {
+    std::vector<PlacedEntry> entries =
+        cluedWords({"in", "nie", "Neid", "dient", "Dienst", "Studien", "Rat", "Rate", "Arten",
+                    "Ratten", "starten"});
+    entries.push_back({7, "tarnen", "verbergen"});
     return entries;
 }
 
 // One solution word (GEHEIM) that leads to snails, with a choice at several words, four
-// six-letter words that lead nowhere as solution words, and words that chain on but miss
-// their diagonal letter (GNADE, TIER, UFO, RA).
-inline const std::vector<PlacedEntry>& spiralWords() {
-    static const std::vector<PlacedEntry> entries{
-        {6, "geheim", "verborgen"},
-        {6, "Globus", "Erdkugel"},
-        {6, "System", "Ordnung, Gefüge"},
-        {6, "Museum", "Ausstellungshaus"},
-        {6, "Mosaik", "Bild aus Steinchen"},
-        {6, "Genie", "zu kurz für die Schnecke"},
-        {5, "König", "Monarch"},
-        {5, "Krieg", "bewaffneter Konflikt"},
-        {5, "Geist", "Verstand"},
-        {5, "Gebet", "Zwiesprache mit Gott"},
-        {5, "Gnade", "Milde"},
-        {4, "Taxi", "Mietwagen"},
-        {4, "Tier", "Lebewesen"},
-        {4, "Idee", "Einfall"},
-        {3, "Emu", "Laufvogel"},
-        {3, "Elf", "Fußballmannschaft"},
-        {3, "Uhr", "Zeitmesser"},
-        {3, "Ufo", "unbekanntes Flugobjekt"},
-        {2, "Re", "Gegenansage beim Skat"},
-        {2, "Ra", "ägyptischer Sonnengott"},
-        {2, "Ei", "Frühstücksbeilage"},
-        {2, "Er", "Fürwort"},
-        {2, "Es", "Tonart"},
-    };
+// six-letter words that lead nowhere as solution words (GENIE is too short for its table),
+// and words that chain on but miss their diagonal letter (GNADE, TIER, UFO, RA).
+inline std::vector<PlacedEntry> spiralWords() {
+    std::vector<PlacedEntry> entries =
+        cluedWords({"geheim", "Globus", "System", "Museum", "Mosaik", "König", "Krieg", "Geist",
+                    "Gebet",  "Gnade",  "Taxi",   "Tier",   "Idee",   "Emu",   "Elf",   "Uhr",
+                    "Ufo",    "Re",     "Ra",     "Ei",     "Er",     "Es"});
+    entries.push_back({6, "Genie", "zu kurz für die Schnecke"});
     return entries;
 }
 

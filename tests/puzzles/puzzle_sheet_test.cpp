@@ -2,7 +2,6 @@
 // screen within the list, and every sheet ends on its one page.
 #include <gtest/gtest.h>
 
-
 #include "puzzle_quality.h"
 #include "puzzles/clue_list.h"
 #include "ui/fake_printer.h"

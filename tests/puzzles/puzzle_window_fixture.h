@@ -1,5 +1,6 @@
 // What every puzzle window test needs: the window shown on a puzzle dictionary, its controls
-// by name, and a generation run to its end stage by stage as Timer1 would run it.
+// by name, and a generation run to its end stage by stage as Timer1 would run it; and the
+// three windows side by side for the typed tests of the driver they share.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -9,6 +10,9 @@
 #include <QTest>
 
 #include "puzzle_dictionary.h"
+#include "puzzles/pyramid_window.h"
+#include "puzzles/snail_window.h"
+#include "puzzles/stairs_window.h"
 #include "ui/fake_platform.h"
 
 namespace vondrik::test {
@@ -50,11 +54,66 @@ class PuzzleWindowTest : public ::testing::Test {
         button(1)->click();
         finish();
     }
+    // The lines of the one page of the one document printed.
+    QStringList printed() const {
+        QStringList lines;
+        const auto& documents = fake.printer.documents();
+        EXPECT_TRUE(documents.size() == 1 && documents[0].pages.size() == 1);
+        for (const PrintedLine& line : documents.value(0).pages.value(0).lines) {
+            lines.append(line.text);
+        }
+        return lines;
+    }
 
     TestAppFolder app;
     FakePlatform fake{app.path()};
     PuzzleDictionary dictionary;
     Window* window = nullptr;
+};
+
+struct PyramidKind {
+    using Window = Form4;
+    using Generator = PyramidGenerator;
+    static std::vector<PlacedEntry> entries() { return fixturePlus(pyramidChains()); }
+    static constexpr int kFirstBox = 1;  // box 0 holds the given letter
+    static constexpr const char* kNumberField = "Text2";
+    static constexpr int kSolutionButton = 2;
+    static constexpr int kPrintButton = 3;
+    static constexpr const char* kSolution = "Label1_1";
+    static const Pyramid& puzzle(const Window& w) { return w.pyramid(); }
+    // The letter of every box, in box order.
+    static QString letters(const Window& w) {
+        return QStringList(w.pyramid().words.begin(), w.pyramid().words.end()).join(QString());
+    }
+    static QString noPuzzleMessage() { return Generator::noPyramidMessage(); }
+};
+
+struct SnailKind {
+    using Window = Schnecken;
+    using Generator = SnailGenerator;
+    static std::vector<PlacedEntry> entries() { return spiralWords(); }
+    static constexpr int kFirstBox = 0;
+    static constexpr const char* kNumberField = "Text3";
+    static constexpr int kSolutionButton = 5;
+    static constexpr int kPrintButton = 2;
+    static constexpr const char* kSolution = "List2";
+    static const Snail& puzzle(const Window& w) { return w.snail(); }
+    static QString letters(const Window& w) { return w.snail().spiralText(); }
+    static QString noPuzzleMessage() { return Generator::noSnailMessage(); }
+};
+
+struct StairsKind {
+    using Window = Treppen;
+    using Generator = StairsGenerator;
+    static std::vector<PlacedEntry> entries() { return stairsWords(); }
+    static constexpr int kFirstBox = 0;
+    static constexpr const char* kNumberField = "Text2";
+    static constexpr int kSolutionButton = 6;
+    static constexpr int kPrintButton = 2;
+    static constexpr const char* kSolution = "List2";
+    static const Stairs& puzzle(const Window& w) { return w.stairs(); }
+    static QString letters(const Window& w) { return w.stairs().gridText(); }
+    static QString noPuzzleMessage() { return Generator::noStairsMessage(); }
 };
 
 }  // namespace vondrik::test
