@@ -155,29 +155,5 @@ TEST(Pictures, AreLightCalmJpegsOfTheIntendedSizes) {
     }
 }
 
-// The ringing clock: different frames of a red clock on a transparent background.
-TEST(Pictures, ClockFramesAreDifferentPicturesOfARedClock) {
-    QTemporaryDir folder;
-    ASSERT_TRUE(writeClockPictures(folder.path()));
-    QList<QImage> frames;
-    for (int frame = 0; frame < kClockFrameCount; ++frame) {
-        SCOPED_TRACE(frame);
-        QImageReader reader(QDir(folder.path()).filePath(clockPictureFile(frame)));
-        EXPECT_EQ(reader.format(), "png");
-        const QImage image = reader.read().convertToFormat(QImage::Format_ARGB32);
-        ASSERT_EQ(image.size(), kClockPictureSize);
-        EXPECT_EQ(qAlpha(image.pixel(0, image.height() - 1)), 0);
-        // The case, below the pivot at 57 % of the height, is red.
-        const double radius = std::min(image.width(), image.height()) * 0.3;
-        const QColor rim =
-            image.pixelColor(image.width() / 2, image.height() * 0.57 + radius * 0.9);
-        EXPECT_GT(rim.red(), 2 * rim.green());
-        for (const QImage& earlier : frames) {
-            EXPECT_NE(image, earlier);
-        }
-        frames << image;
-    }
-}
-
 }  // namespace
 }  // namespace vondrik::assetgen

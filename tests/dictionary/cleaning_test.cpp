@@ -60,12 +60,5 @@ TEST(StorableText, CharactersOutsideCodePage1252AreSpeltInItOrFound) {
     EXPECT_EQ(firstForeignCharacter(u"Rho ρ und π"), "ρ");
 }
 
-TEST(Text, UpperKeepsLengthTrimOnlyBlanks) {
-    EXPECT_EQ(resultLine(u"Straße", u"Weg"), "STRAßE\tWeg");
-    EXPECT_EQ(trimBlanks("  a b  "), "a b");
-    EXPECT_EQ(trimBlanks("\ta \r\n"), "\ta \r\n");
-    EXPECT_EQ(trimBlanks("   "), "");
-}
-
 }  // namespace
 }  // namespace vondrik

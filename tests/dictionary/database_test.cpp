@@ -115,14 +115,7 @@ TEST_F(DatabaseTest, CreatedFileIsNeverOverwrittenAndNumbersOnAfterTheRekey) {
     const QString path = app.file("daten/neu.mdb");
     {
         auto created = Database::CreateDatabase(path);
-        auto appender = created->OpenTable("fuenf");
-        for (const char* word : {"Apfel", "Birne"}) {
-            appender->AddNew();
-            appender->setValue(1, QString::fromUtf8(word));
-            appender->setValue(2, QStringLiteral("Obst"));
-            appender->Update();
-        }
-        appender->Close();
+        test::appendRows(*created, "fuenf", {{"Apfel", "Obst"}, {"Birne", "Obst"}});
         created->NewPassword(QString(), QLatin1String(kDictionaryPassword));
         insert(*created, 5, "Beere", "Obst");  // the connection stays usable with the new key
     }

@@ -1,4 +1,4 @@
-// The about box's addresses, the choice between the two help forms, the shipped help's
+// The choice between the two help forms, the shipped help's
 // contents and the help search and the desktop entry; then the help menu on the real main
 // window: the additional tooltips, the about box and the help window.
 #include <gtest/gtest.h>
@@ -10,32 +10,15 @@
 #include <QTextBrowser>
 
 #include "extras/about_window.h"
-#include "extras/contact_addresses.h"
 #include "extras/help_files.h"
 #include "extras/help_search.h"
 #include "extras/help_viewer.h"
-#include "extras/introduction.h"
 #include "shell/haupt_fixture.h"
 #include "support/helpers.h"
 #include "support/qt_printers.h"
 
 namespace vondrik::test {
 namespace {
-
-TEST(ContactAddresses, ReadFromTheLinesOrPlaceholders) {
-    const ContactAddresses both = contactAddressesFrom(
-        {"; Kommentar", " homepage = www.raetsel.example ", "E-MAIL=post@raetsel.example"});
-    EXPECT_EQ(homepageUrl(both).toString(), "http://www.raetsel.example");
-    EXPECT_EQ(mailUrl(both).toString(QUrl::FullyEncoded),
-              "mailto:post@raetsel.example?Subject=Vondrik%202000&Body=Hallo");
-    const ContactAddresses none = contactAddressesFrom({"Homepage=", "Unsinn"});
-    EXPECT_EQ(none.homepage, kDefaultHomepage);
-    EXPECT_EQ(none.mail, kDefaultMailAddress);
-}
-
-QString helpPage(const QString& name) {
-    return QString::fromUtf8(bytesOf(QDir(VONDRIK_HELP_SOURCE_DIR).filePath(name)));
-}
 
 TEST(HelpFiles, EveryLinkOfTheShippedHelpLeadsSomewhere) {
     QStringList titles;
@@ -81,30 +64,6 @@ TEST(HelpFiles, ASinglePageAloneIsTheHelpAndItsTopicsAreItsSections) {
     EXPECT_EQ(search.find("raute").size(), 2);
     EXPECT_TRUE(search.find("Raute Punkten Platzhalter").isEmpty());
     EXPECT_TRUE(search.find("   ").isEmpty());
-}
-
-// The help describes the searches with the introduction's examples, which find entries in the
-// dictionary the program ships with; none of its pages relies on "dt.", which that dictionary
-// does not use, except the topic that explains abbreviations.
-TEST(HelpFiles, PagesQuoteTheIntroductionsExamples) {
-    const struct {
-        const char* page;
-        QString quoted;
-    } cases[] = {{"begriffsuche.html", introPages()[0].example},
-                 {"textsuche.html", "<code>" + introPages()[1].example + "</code>"},
-                 {"kombinierte-suche.html", introPages()[2].example},
-                 {"kombinierte-suche.html", introPages()[2].answer},
-                 {"hilfe-info.html", "„" + introPages()[2].answer + "“"},
-                 {"durcheinander.html", introPages()[3].example}};
-    for (const auto& c : cases) {
-        EXPECT_TRUE(helpPage(c.page).contains(c.quoted)) << c.page << " " << c.quoted.toStdString();
-    }
-    for (const QString& name : QDir(VONDRIK_HELP_SOURCE_DIR).entryList({"*.html"})) {
-        if (name != "abkuerzungen.html") {
-            EXPECT_FALSE(helpPage(name).contains("dt. dichter", Qt::CaseInsensitive))
-                << name.toStdString();
-        }
-    }
 }
 
 // Menus list an entry under each main category it names; two made some list it twice.

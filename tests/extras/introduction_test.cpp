@@ -1,4 +1,4 @@
-// The introduction: its paging and typing steps and where its window goes, then the window on
+// The introduction: its paging and typing steps, then the window on
 // the real main window, with demonstrations that type into the main window's controls or the
 // dialogs they open and run its searches as the user's own would.
 #include <gtest/gtest.h>
@@ -8,7 +8,6 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include "extras/intro_placement.h"
 #include "extras/introduction.h"
 #include "extras/introduction_window.h"
 #include "shell/haupt_fixture.h"
@@ -16,19 +15,6 @@
 
 namespace vondrik::test {
 namespace {
-
-TEST(Introduction, PageButtonsShowOnlyWhereThereIsAPageToGoTo) {
-    Introduction intro;
-    QStringList seen;  // page, "<" shown, ">" shown after each click
-    for (const bool forward : {true, true, true, true, false, false, false, false}) {
-        forward ? intro.next() : intro.previous();
-        seen << QStringLiteral("%1%2%3")
-                    .arg(intro.page())
-                    .arg(intro.previousVisible())
-                    .arg(intro.nextVisible());
-    }
-    EXPECT_EQ(seen, QStringList({"211", "311", "410", "410", "311", "211", "101", "101"}));
-}
 
 // The pages explain what their demonstrations type, and the combined search's meaning.
 TEST(Introduction, PageTextsQuoteWhatTheDemonstrationsType) {
@@ -56,18 +42,6 @@ TEST(Introduction, TypesOneMoreCharacterPerStepAndASecondClickGoesOn) {
     EXPECT_TRUE(intro.step().finished);
     EXPECT_FALSE(intro.demonstrating());
     EXPECT_EQ(intro.step().page, 0);
-}
-
-TEST(IntroPlacement, OutOfTheWayAndBesideTheDialogWhereThereIsRoom) {
-    EXPECT_EQ(slideOutOfTheWay(QRect(100, 50, 400, 300), 600, 1200), QPoint(800, 300));
-    EXPECT_EQ(slideOutOfTheWay(QRect(900, 400, 400, 300), 600, 1200), QPoint(900, 400));
-    const QRect screen(0, 0, 1366, 768);
-    const QRect window(0, 0, 450, 330);
-    EXPECT_EQ(besideDialog(window, QRect(300, 200, 500, 300), screen), QPoint(808, 200));
-    EXPECT_EQ(besideDialog(window, QRect(800, 600, 500, 300), screen), QPoint(342, 438));
-    // No room on either side: the wider side, on the screen.
-    EXPECT_EQ(besideDialog(window, QRect(100, 100, 900, 300), QRect(0, 0, 1200, 768)),
-              QPoint(750, 100));
 }
 
 const QStringList kDezember{"DEZEMBER\t12. Monat des Jahres"};

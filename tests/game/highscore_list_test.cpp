@@ -1,4 +1,4 @@
-// The top-ten list: its file, the entry rules and the order of equal scores.
+// The top-ten list: its file and the entry rules.
 #include <gtest/gtest.h>
 
 #include "game/highscore_list.h"
@@ -44,26 +44,6 @@ TEST_F(HighscoreListTest, ShortFileLoadsWithUnusedEntriesZeroNeverEntersBlankIsN
     EXPECT_EQ(list.playerName(), "Namenlos");
     ASSERT_EQ(list.save(), "");
     EXPECT_TRUE(fileBytes().startsWith("J\xf6rg\r\n310\r\nNamenlos\r\n150\r\n"));
-}
-
-TEST_F(HighscoreListTest, EqualToTheTenthEntersAndEqualScoresRankByName) {
-    QByteArray file;
-    for (int i = 0; i < 10; ++i) {
-        file += "Spieler" + QByteArray::number(i) + "\r\n" +
-                QByteArray::number(i == 9 ? 150 : 1000 - 10 * i) + "\r\n";
-    }
-    writeFile(file.replace("Spieler9", "Anna"));
-    ASSERT_EQ(list.load(app), "");
-    EXPECT_FALSE(list.qualifies(149));
-    EXPECT_TRUE(list.qualifies(150));
-    // B ranks above A on equal points, so Anna drops out.
-    EXPECT_EQ(list.insert("Bert", 150), 9);
-    EXPECT_FALSE(names().contains("Anna"));
-    // Now that Bert is tenth, an A name of the same score enters and falls out at once.
-    EXPECT_EQ(list.insert("Alf", 150), -1);
-    EXPECT_EQ(list.entries()[9].name, "Bert");
-    EXPECT_EQ(list.insert("Cleo", 995), 1);
-    EXPECT_EQ(list.entries()[2].name, "Spieler1");
 }
 
 TEST_F(HighscoreListTest, GarbledScoresCountZeroAndMillionsStillRankHigher) {

@@ -1,6 +1,6 @@
-// The three generators on small dictionaries: the pyramid's row-2 fallback and attempt limit,
-// the snail's word that finds nothing going back instead of taking a stale entry, the stairs'
-// word pool limit, and dictionaries without any puzzle. The rules of many generated puzzles
+// The three generators on small dictionaries: the pyramid's row-2 fallback,
+// the snail's word that finds nothing going back instead of taking a stale entry, and
+// dictionaries without any puzzle. The rules of many generated puzzles
 // are the quality test's.
 #include <gtest/gtest.h>
 
@@ -43,26 +43,6 @@ TEST(PyramidGenerator, AStartLetterThatLeadsNowhereIsGivenUp) {
             EXPECT_GT(generator.stagesRun(), PyramidGenerator::kRestartStages);
         }
     }
-}
-
-TEST(PyramidGenerator, TheFiftiethEntryIntoARowGoesBackOneRow) {
-    // Only one pyramid path, and no seventh row: rows 6 and 7 alternate until row 6 gives up.
-    std::vector<PlacedEntry> entries = test::pyramidChains();
-    std::erase_if(entries, [](const PlacedEntry& e) { return e.table == 7; });
-    test::PuzzleDictionary dictionary(entries);
-    SeededRandom random(3);
-    PyramidGenerator generator(dictionary.session, random);
-    generator.start();
-    int entriesIntoRow6 = 0;
-    while (generator.stage() != 6 || entriesIntoRow6 < 49) {
-        entriesIntoRow6 += generator.stage() == 6 ? 1 : 0;
-        ASSERT_TRUE(generator.step());
-    }
-    EXPECT_EQ(generator.attempts(6), 49);
-    ASSERT_TRUE(generator.step());  // the fiftieth: no scan, back to row 5
-    EXPECT_EQ(generator.stage(), 5);
-    EXPECT_EQ(generator.attempts(6), 0);
-    EXPECT_EQ(generator.pyramid().words[5], "DIENT");
 }
 
 TEST(PyramidGenerator, ADictionaryWithoutPyramidEndsWithTheMessage) {
@@ -133,23 +113,6 @@ TEST(StairsGenerator, ADictionaryWithoutStairsEndsWithTheMessage) {
     run(second);
     EXPECT_EQ(second.state(), StairsGenerator::State::Failed);
     EXPECT_EQ(second.stagesRun(), 1);
-}
-
-TEST(StairsGenerator, OnlyTheFirstRecordsOfTheSevenLetterTableCanBeRows) {
-    const std::vector<PlacedEntry> fillers(StairsGenerator::kPoolSize,
-                                           {7, "Füllsel", "passt in keine Zeile"});
-    std::vector<PlacedEntry> wordsFirst = test::stairsWords();
-    wordsFirst.insert(wordsFirst.end(), fillers.begin(), fillers.end());
-    std::vector<PlacedEntry> fillersFirst = fillers;
-    fillersFirst.insert(fillersFirst.end(), wordsFirst.begin(),
-                        wordsFirst.end() - StairsGenerator::kPoolSize);
-    for (const auto& [entries, complete] : {std::pair{wordsFirst, true}, {fillersFirst, false}}) {
-        test::PuzzleDictionary dictionary(entries);
-        SeededRandom random(6);
-        StairsGenerator generator(dictionary.session, random);
-        run(generator);
-        EXPECT_EQ(generator.state() == StairsGenerator::State::Complete, complete);
-    }
 }
 
 }  // namespace

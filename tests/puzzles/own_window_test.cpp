@@ -64,15 +64,6 @@ TEST_F(PyramidWindowTest, ARowTurningRightGoesGreenAndRingsOncePerChange) {
     EXPECT_EQ(base(box(1)), QColor(Qt::green));
     typeRow(3, p.words[3]);
     EXPECT_EQ(bells(), 3);
-
-    // The right letters in another order are no right row.
-    QString reversed = p.words[4];
-    std::reverse(reversed.begin(), reversed.end());
-    if (reversed != p.words[4]) {
-        typeRow(4, reversed);
-        EXPECT_EQ(base(box(6)), QColor(Qt::white));
-        EXPECT_EQ(bells(), 3);
-    }
 }
 
 TEST_F(PyramidWindowTest, ASolvedPyramidIsLockedAndNeitherShownNorPrinted) {
@@ -146,13 +137,7 @@ class StairsWindowTest : public test::PuzzleWindowTest<Treppen, StairsGenerator>
     StairsWindowTest() : PuzzleWindowTest(test::stairsWords()) {}
 };
 
-TEST_F(StairsWindowTest, ArrowKeysAndCluesMoveInTheGridAndTheEmptySheetPrints) {
-    button(2)->click();  // before the first puzzle: the empty clues, no number
-    const QStringList sheet = printed();
-    const QStringList empty = Stairs().printLines();
-    EXPECT_EQ(sheet.mid(sheet.indexOf(empty.first()), empty.size()), empty);
-    EXPECT_FALSE(sheet.join(u' ').contains(QStringLiteral("Rätsel-Nr.")));
-
+TEST_F(StairsWindowTest, ArrowKeysAndCluesMoveInTheGrid) {
     generate();
     QTest::mouseClick(box(8), Qt::LeftButton);
     test::typeText(box(8), window->stairs().gridText().mid(8, 1).toLower());

@@ -98,16 +98,13 @@ class PuzzleDictionary {
         auto db = Database::CreateDatabase(dir_.filePath(QStringLiteral("daten.mdb")));
         Transaction rows(*db);
         for (const LengthTable& table : lengthTables()) {
-            auto appender = db->OpenTable(QLatin1String(table.name));
+            std::vector<FixtureEntry> rows;
             for (const PlacedEntry& e : entries) {
                 if (e.table == table.length) {
-                    appender->AddNew();
-                    appender->setValue(1, e.begriff);
-                    appender->setValue(2, e.bedeutung);
-                    appender->Update();
+                    rows.push_back({e.begriff, e.bedeutung});
                 }
             }
-            appender->Close();
+            appendRows(*db, QLatin1String(table.name), rows);
         }
         rows.commit();
         session.attach(std::move(db));

@@ -1,5 +1,5 @@
 // The logic the puzzles share: the numbered candidate list and its draw, the refused entries,
-// length tables read once per generation, puzzle numbers and the letter check of snail and
+// puzzle numbers and the letter check of snail and
 // stairs; and the shapes of the snail's spiral and of the stairs' grid.
 #include <gtest/gtest.h>
 
@@ -59,26 +59,6 @@ TEST(TakenEntries, AnAnswerInAClueOrAnythingTwiceIsRefused) {
     }
     EXPECT_TRUE(containsWholeWord(QStringLiteral("Stadt (Rio)"), "RIO"));
     EXPECT_FALSE(containsWholeWord(QStringLiteral("Rio2"), "RIO"));
-}
-
-TEST(TableScans, ReadsEachTableOnceUntilForgotten) {
-    test::PuzzleDictionary dictionary(
-        {{3, "süß", "sehr lieblich"}, {3, "Rat", "Gremium"}, {4, "Rate", "Teilzahlung"}});
-    TableScans scans(dictionary.session);
-    const LengthTable drei = *tableForLength(3);
-    const TableRows& rows = scans.rows(drei);
-    ASSERT_EQ(rows.size(), 2u);
-    EXPECT_EQ(rows[0].begriff, "süß");
-    EXPECT_EQ(rows[0].upper, "SÜß");
-    scans.rows(*tableForLength(4));
-    EXPECT_EQ(&scans.rows(drei), &rows);
-    EXPECT_EQ(scans.count(), 2);
-
-    dictionary.session.execute("DELETE FROM drei WHERE Begriff = 'Rat'");
-    EXPECT_EQ(scans.rows(drei).size(), 2u);  // kept for the whole generation
-    scans.forget();
-    EXPECT_EQ(scans.rows(drei).size(), 1u);
-    EXPECT_EQ(scans.count(), 1);
 }
 
 TEST(PuzzleNumber, DrawnAndTypedNumbersStayInRange) {

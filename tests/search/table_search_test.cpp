@@ -58,13 +58,8 @@ TEST_F(TableSearch, TextSearchAllLengthsListsShortWordsFirstAndFindsEveryHit) {
 TEST_F(TableSearch, TextSearchAllLengthsStopsAtTheLineLimit) {
     {
         Transaction rows(db.database());
-        auto appender = db.database().OpenTable("drei");
-        for (int i = 0; i < kMaxAllLengthsLines; ++i) {
-            appender->AddNew();
-            appender->setValue(1, "Abc");
-            appender->setValue(2, "Füllwort");
-            appender->Update();
-        }
+        test::appendRows(db.database(), "drei",
+                         std::vector<test::FixtureEntry>(kMaxAllLengthsLines, {"Abc", "Füllwort"}));
         rows.commit();
     }
     const auto result = searchAllLengths(db, TextSearchInput{"**", {}, true});

@@ -1,4 +1,4 @@
-// The main window's load and close sequences, greeting, function keys, the windows its menu
+// The main window's load and close sequences, function keys, the windows its menu
 // opens, and its pattern and combined searches (their rules are tested in tests/search).
 #include <QAction>
 #include <QFile>
@@ -67,24 +67,6 @@ TEST_F(HauptTest, AnUnreadableBackgroundIsReportedOnceAndTheDefaultTakesItsPlace
     start();
     EXPECT_EQ(fake.messageBox.shown().size(), 1);
     EXPECT_EQ(haupt->preferences().picture, Preferences::defaults(fake.appFolder).picture);
-}
-
-TEST_F(HauptTest, GreetingFollowsTheHourAndAClickRemovesOnlyAGreeting) {
-    const struct {
-        int hour, minute;
-        const char* greeting;
-    } cases[] = {{11, 30, "Guten Morgen"}, {12, 0, "Guten Tag"}, {18, 59, "Guten Tag"},
-                 {19, 0, "Guten Abend"},   {0, 30, ""},          {1, 0, "Guten Morgen"}};
-    for (const auto& c : cases) {
-        fake.clock.set(QDateTime(QDate(2026, 12, 6), QTime(c.hour, c.minute)));
-        start();
-        EXPECT_EQ(Text1(*haupt)->text(), c.greeting) << c.hour << ":" << c.minute;
-    }
-    QTest::mouseClick(Text1(*haupt), Qt::LeftButton);
-    EXPECT_EQ(Text1(*haupt)->text(), "");
-    Text1(*haupt)->setText("Guten Tag!");
-    QTest::mouseClick(Text1(*haupt), Qt::LeftButton);
-    EXPECT_EQ(Text1(*haupt)->text(), "Guten Tag!");
 }
 
 TEST_F(HauptTest, EndeClosesTheWindowTheDatabaseAndTheOtherWindows) {

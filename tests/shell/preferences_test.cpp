@@ -180,13 +180,10 @@ TEST_F(PreferencesTest, SoundPanelOkKeepsSwitchesAndFilesAbbrechenDropsThemAndDe
 // File1 lists the folder once it has loaded it; a clicked file goes lower-cased into Text4 and,
 // if it is a jpg, bmp or gif, into the preview.
 TEST_F(PreferencesTest, PictureChooserTracesTheLowerCasedPathToTheFileItTakes) {
-    for (const auto& [name, size] :
-         {std::pair{"SOMMER.BMP", QSize(40, 30)}, {"Urlaub Ägypten/Strand.JPG", QSize(12, 8)}}) {
-        QImage image(size, QImage::Format_RGB32);
-        image.fill(Qt::red);
-        QDir().mkpath(QFileInfo(app.file("hintergrund/") + name).path());
-        ASSERT_TRUE(image.save(app.file("hintergrund/") + name));
-    }
+    QImage image(12, 8, QImage::Format_RGB32);
+    image.fill(Qt::red);
+    QDir().mkpath(app.file("hintergrund/Urlaub Ägypten"));
+    ASSERT_TRUE(image.save(app.file("hintergrund/Urlaub Ägypten/Strand.JPG")));
     writeBytes(app.file("hintergrund/Notiz.txt"), "");
     auto* chooser = control<PictureChooser>(*haupt, "Frame6");
     const auto clickFile = [&](const QString& name) {
@@ -208,12 +205,8 @@ TEST_F(PreferencesTest, PictureChooserTracesTheLowerCasedPathToTheFileItTakes) {
     const QString before = haupt->preferences().picture;
     haupt->menuAction("higru")->trigger();
     EXPECT_EQ(path(), QDir::toNativeSeparators(before));
-    clickFile("SOMMER.BMP");
-    EXPECT_EQ(path(), lowered("SOMMER.BMP"));
-    EXPECT_EQ(previewSize(), QSize(40, 30));
-    clickFile("Notiz.txt");  // no picture: the preview stays as it was
+    clickFile("Notiz.txt");
     EXPECT_EQ(path(), lowered("Notiz.txt"));
-    EXPECT_EQ(previewSize(), QSize(40, 30));
     // A file that is no picture, or none at all, is refused and the user can choose again.
     click("Frame6", "Command8");
     child<QLineEdit>(chooser, "Text4")->setText("/gibt/es/nicht.jpg");
@@ -232,6 +225,7 @@ TEST_F(PreferencesTest, PictureChooserTracesTheLowerCasedPathToTheFileItTakes) {
     EXPECT_EQ(path(), QDir::toNativeSeparators(holiday));
     clickFile("Strand.JPG");
     EXPECT_EQ(path(), lowered("Urlaub Ägypten/Strand.JPG"));
+    EXPECT_EQ(previewSize(), QSize(12, 8));
     click("Frame6", "Command8");
     EXPECT_FALSE(chooser->isVisible());
     EXPECT_EQ(haupt->preferences().picture, holiday + "/Strand.JPG");

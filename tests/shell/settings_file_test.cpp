@@ -66,23 +66,6 @@ TEST_F(SettingsFileTest, AllLinesSurviveReadAndWriteInCodePage1252) {
         test::bytesOf(folder.appPath(kSettingsFile)).contains("B\xE4ume im Fr\xFChling.jpg\r\n"));
 }
 
-TEST_F(SettingsFileTest, NoFileGivesTheDefaultsAndAMissingFileItsDefault) {
-    const Preferences defaults = Preferences::defaults(folder);
-    EXPECT_EQ(settingsLines(readSettingsFile(folder).prefs), settingsLines(defaults));
-    QStringList lines = validLines();
-    lines[5] = folder.appPath(u"hintergrund/geloescht.jpg");
-    lines[9] = folder.appPath(u"ton/weg.wav");
-    lines[10] = QString();
-    lines[11] = touch("eigene/wecker.wav");
-    ASSERT_TRUE(writeLines(folder.appPath(kSettingsFile), lines + QStringList{"überzählig", ""}));
-    const SettingsRead read = readSettingsFile(folder);
-    EXPECT_TRUE(read.errors.isEmpty());
-    EXPECT_EQ(read.prefs.picture, defaults.picture);
-    EXPECT_EQ(read.prefs.successSoundFile, defaults.successSoundFile);
-    EXPECT_EQ(read.prefs.failureSoundFile, defaults.failureSoundFile);
-    EXPECT_EQ(read.prefs.alarmSoundFile, lines[11]);
-}
-
 // Colours: trimmed whole numbers within 24 bits, otherwise the default blue. Font size: "." or
 // ",", above zero, otherwise the designed size (0). Reminders: on only for exactly "1". Sound
 // switches: the number 1 is on, anything else off (only a missing line gives the default).

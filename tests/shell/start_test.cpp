@@ -1,8 +1,8 @@
 // The start. The single-copy lock on its own: refused while another process holds it, taken
 // over from a copy that was killed, left to the user for a lock naming no owner, and never
-// given when no lock file can be made. Then the splash window: the bar counting to 41 before
-// the main window shows, the refusal of a second copy, the question about another computer's
-// lock, a folder where no lock can be made, and a start without dictionary.
+// given when no lock file can be made. Then the splash window: the refusal of a second copy, the
+// question about another computer's lock, a folder where no lock can be made, and a start without
+// dictionary.
 #include <gtest/gtest.h>
 
 #include <QDateTime>
@@ -148,17 +148,6 @@ class SplashTest : public ::testing::Test {
     QPointer<starter> splash;
     QPointer<Haupt> haupt;
 };
-
-TEST_F(SplashTest, BarCountsToFortyOneBeforeTheMainWindowShows) {
-    ASSERT_TRUE(startSplash());
-    EXPECT_EQ(fake.random.reseeds, 1);
-    EXPECT_TRUE(splash->isVisible() && timer()->isActive());
-    EXPECT_EQ(runTicks(), 41);
-    ASSERT_FALSE(haupt.isNull());
-    EXPECT_EQ(Text1(*haupt)->text(), "Guten Tag");                  // its whole load sequence ran
-    EXPECT_TRUE(QTest::qWaitFor([&] { return splash.isNull(); }));  // the splash unloaded itself
-    EXPECT_TRUE(lock.held());  // the folder stays guarded for the run
-}
 
 TEST_F(SplashTest, ASecondCopyIsRefusedAndTheFirstGoesOn) {
     ASSERT_TRUE(startSplash());

@@ -40,14 +40,7 @@ QString templateFolder() {
             auto db = Database::CreateDatabase(target);
             Transaction rows(*db);
             for (const LengthTable& table : lengthTables()) {
-                auto appender = db->OpenTable(QLatin1String(table.name));
-                for (const FixtureEntry& e : fixtureEntriesOfLength(table.length)) {
-                    appender->AddNew();
-                    appender->setValue(1, e.begriff);
-                    appender->setValue(2, e.bedeutung);
-                    appender->Update();
-                }
-                appender->Close();
+                appendRows(*db, QLatin1String(table.name), fixtureEntriesOfLength(table.length));
             }
             rows.commit();
             db->NewPassword(QString(), QLatin1String(kDictionaryPassword));
@@ -65,6 +58,17 @@ QString templateFolder() {
 }
 
 }  // namespace
+
+void appendRows(Database& db, const QString& table, const std::vector<FixtureEntry>& rows) {
+    auto appender = db.OpenTable(table);
+    for (const FixtureEntry& e : rows) {
+        appender->AddNew();
+        appender->setValue(1, e.begriff);
+        appender->setValue(2, e.bedeutung);
+        appender->Update();
+    }
+    appender->Close();
+}
 
 void copyTree(const QString& from, const QString& to) {
     QDir source(from);

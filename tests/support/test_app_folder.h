@@ -23,6 +23,9 @@ const std::vector<FixtureEntry>& fixtureEntries();
 // Fixture entries of one word length, in file order (which is also the table's row order).
 std::vector<FixtureEntry> fixtureEntriesOfLength(int length);
 
+// Appends the entries to a table, each as a new record, inside whatever transaction is open.
+void appendRows(Database& db, const QString& table, const std::vector<FixtureEntry>& rows);
+
 // Copies a folder with everything below it; throws when a file cannot be copied.
 void copyTree(const QString& from, const QString& to);
 

@@ -101,14 +101,6 @@ TEST_F(TextFile, FailedReplaceLeavesTheOldFileIntactAndNoTemporaryBehind) {
     }
 }
 
-TEST(AppFolder, JoinsRelativePathsWrittenEitherWayWithoutDoubleSlashes) {
-    const AppFolder folder(QStringLiteral("/opt/vondrik/"));
-    EXPECT_EQ(folder.root(), "/opt/vondrik");
-    EXPECT_EQ(folder.appPath(u"\\daten\\term.dat"), "/opt/vondrik/daten/term.dat");
-    EXPECT_EQ(folder.appPath(u"daten\\term.dat"), "/opt/vondrik/daten/term.dat");
-    EXPECT_EQ(folder.appPath(u""), "/opt/vondrik");
-}
-
 // A build folder with its executable, an installed copy (with a font linked to elsewhere, as
 // the package links the system's fonts) and a per-user folder that does not exist yet.
 class AppFolderChoiceTest : public ::testing::Test {

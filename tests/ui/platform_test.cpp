@@ -1,9 +1,8 @@
-// The platform layer. Its small rules: code page 1252, twips, file filters, the random numbers
-// with the 1-based choice built on them, and window scaling, where every control's place, size
-// and font follow the window's new width. Its real Qt parts: message, input and colour boxes
-// answered from inside the running box, the printer without a printer (a PDF in the
-// application folder and a message naming it), and the HTTP getter against a small server on
-// 127.0.0.1 run by the test itself.
+// The platform layer. Its small rules: code page 1252, the 1-based random choice, and window
+// scaling, where every control's place, size and font follow the window's new width. Its real Qt
+// parts: message, input and colour boxes answered from inside the running box, the printer without
+// a printer (a PDF in the application folder and a message naming it), and the HTTP getter against
+// a small server on 127.0.0.1 run by the test itself.
 #include <gtest/gtest.h>
 
 #include <QColorDialog>
@@ -15,7 +14,6 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <cmath>
-#include <set>
 
 #include "support/helpers.h"
 #include "support/modal_dialog.h"
@@ -28,7 +26,6 @@
 #include "ui/qt_http_getter.h"
 #include "ui/qt_printer.h"
 #include "ui/random_source.h"
-#include "ui/twips.h"
 #include "ui/widgets/size_form.h"
 
 namespace vondrik {
@@ -46,21 +43,6 @@ TEST(Cp1252, MissingCharactersBecomeOneQuestionMarkEach) {
     EXPECT_EQ(encodeCp1252(QStringLiteral("x\x1Ay\ty")), QByteArray("x\x1Ay\ty"));
 }
 
-TEST(Twips, FifteenTwipsPerPixelRoundedToTheNearest) {
-    const std::pair<int, int> cases[] = {{1440, 96},  {7, 0},   {8, 1},
-                                         {4000, 267}, {-8, -1}, {-7, 0}};
-    for (const auto& [twips, pixels] : cases) {
-        EXPECT_EQ(twipsToPixels(twips), pixels) << twips;
-    }
-    EXPECT_EQ(pixelsToTwips(640), 9600);
-}
-
-TEST(QtFileFilter, PairsBecomeQtFilters) {
-    EXPECT_EQ(qtFileFilter("Bilder|*.jpg;*.bmp|Alle Dateien|*.*"),
-              "Bilder (*.jpg *.bmp);;Alle Dateien (*.*)");
-    EXPECT_EQ(qtFileFilter("ohne Muster"), "");
-}
-
 TEST(Choose, MapsTheUnitIntervalOntoOneToNInEqualShares) {
     for (int n : {1, 7, 65535, 1'000'000'000}) {
         FakeRandom random;
@@ -74,28 +56,6 @@ TEST(Choose, MapsTheUnitIntervalOntoOneToNInEqualShares) {
         QList<int>({choose(random, 4), choose(random, 4), choose(random, 4), choose(random, 4)}),
         QList<int>({1, 2, 3, 4}));
     EXPECT_EQ(choose(random, 0), 0);  // nothing to choose from
-}
-
-TEST(SeededRandom, TheSeedDecidesTheSequenceAndTheClockAnother) {
-    SeededRandom first(42);
-    SeededRandom second(42);
-    std::set<int> tenths;
-    for (int i = 0; i < 10000; ++i) {
-        const double r = first.next();
-        ASSERT_EQ(r, second.next());
-        ASSERT_TRUE(r >= 0.0 && r < 1.0);
-        tenths.insert(static_cast<int>(r * 10));
-    }
-    EXPECT_EQ(tenths.size(), 10u);  // not stuck in a corner
-    second.reseed();                // a fixed seed ignores the clock: the sequence goes on
-    EXPECT_EQ(second.next(), first.next());
-
-    FakeClock clock(QDateTime(QDate(2024, 1, 1), QTime(8, 0)));
-    SeededRandom atEight(clock);
-    const double drawn = atEight.next();
-    clock.advanceMs(1);
-    atEight.reseed();
-    EXPECT_NE(atEight.next(), drawn);
 }
 
 TEST(SizeForm, DoublingTheWidthDoublesEveryControlAndFontOnce) {
