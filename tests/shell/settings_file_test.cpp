@@ -24,16 +24,20 @@ class SettingsFileTest : public ::testing::Test {
         return folder.appPath(relative);
     }
 
-    // Twelve valid lines; tests change single lines of it.
-    QStringList validLines() {
-        QStringList lines = QStringLiteral(
-                                " 255| 65280|DejaVu Sans| 14.5|1|hintergrund/h7.jpg|0|0|0|"
-                                "ton/glocke.wav|ton/oooch.wav|ton/alarm.wav")
-                                .split(u'|');
+    // Settings lines from a text with "|" between them; the picture and the three sounds
+    // become existing files below the folder.
+    QStringList linesWithFiles(const QString& text) {
+        QStringList lines = text.split(u'|');
         for (const int file : {5, 9, 10, 11}) {
             lines[file] = touch(lines[file]);
         }
         return lines;
+    }
+    // Twelve valid lines; tests change single lines of it.
+    QStringList validLines() {
+        return linesWithFiles(
+            " 255| 65280|DejaVu Sans| 14.5|1|hintergrund/h7.jpg|0|0|0|ton/glocke.wav|ton/oooch.wav|"
+            "ton/alarm.wav");
     }
 
     QTemporaryDir dir;
@@ -43,14 +47,9 @@ class SettingsFileTest : public ::testing::Test {
 // Every setting away from its default, the size a scaled one with many decimals: what is read
 // is written back line for line, whatever the locale's decimal separator.
 TEST_F(SettingsFileTest, AllLinesSurviveReadAndWriteInCodePage1252) {
-    QStringList lines =
-        QStringLiteral(
-            " 1056816| 0|Lucida Sans Typewriter| 9.3749999|1|Bilder/Bäume im "
-            "Frühling.jpg|0|1|0|Klänge/hurra.wav|Klänge/schade ß.wav|Klänge/wecker.wav|1")
-            .split(u'|');
-    for (const int file : {5, 9, 10, 11}) {
-        lines[file] = touch(lines[file]);
-    }
+    const QStringList lines = linesWithFiles(QStringLiteral(
+        " 1056816| 0|Lucida Sans Typewriter| 9.3749999|1|Bilder/Bäume im "
+        "Frühling.jpg|0|1|0|Klänge/hurra.wav|Klänge/schade ß.wav|Klänge/wecker.wav|1"));
     ASSERT_TRUE(writeLines(folder.appPath(kSettingsFile), lines));
     for (const QLocale::Language language : {QLocale::German, QLocale::English}) {
         QLocale::setDefault(QLocale(language));
