@@ -190,8 +190,11 @@ TEST_F(PreferencesTest, PictureChooserTracesTheLowerCasedPathToTheFileItTakes) {
         auto* files = child<QListView>(chooser, "File1");
         auto* model = static_cast<QFileSystemModel*>(files->model());
         QModelIndex index;
-        QTRY_VERIFY((index = model->index(QDir(chooser->folder()).filePath(name))).isValid() &&
-                    model->rowCount(files->rootIndex()) > 0);
+        ASSERT_TRUE(QTest::qWaitFor([&] {
+            index = model->index(QDir(chooser->folder()).filePath(name));
+            return index.isValid() && model->rowCount(files->rootIndex()) > 0;
+        })) << "the file list never showed "
+            << name.toStdString();
         files->scrollTo(index);
         QTest::mouseClick(files->viewport(), Qt::LeftButton, {}, files->visualRect(index).center());
         ASSERT_EQ(files->currentIndex(), index) << name.toStdString();
