@@ -83,6 +83,22 @@ QGroupBox* PuzzleWindow::buildHelpPanel(const QString& title, QRect place, QPush
     return frame;
 }
 
+void PuzzleWindow::addHelpText(QGroupBox* panel, const QString& text, const char* name,
+                               QRect place) {
+    QLabel* label = makeLabel(text, name, panel);
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setGeometry(twipRect(place.x(), place.y(), place.width(), place.height()));
+}
+
+QPushButton* PuzzleWindow::addHelpCloseButton(QGroupBox* panel, const QString& caption,
+                                              const char* name, QRect place) {
+    QPushButton* close = makeButton(caption, name, panel,
+                                    twipRect(place.x(), place.y(), place.width(), place.height()));
+    connect(close, &QPushButton::clicked, panel, &QWidget::hide);
+    return close;
+}
+
 void PuzzleWindow::takeLetterBoxes(std::span<QLineEdit* const> boxes) {
     letterBoxes_.assign(boxes.begin(), boxes.end());
     for (std::size_t i = 0; i < letterBoxes_.size(); ++i) {

@@ -78,6 +78,11 @@ class PuzzleWindow : public QWidget {
     void buildNumberField(const char* labelName, const char* fieldName, QPoint labelAt);
     QProgressBar* buildProgressBar(QRect place, int maximum);
     QGroupBox* buildHelpPanel(const QString& title, QRect place, QPushButton* open);
+    // A text of the help panel, wrapped within its place.
+    void addHelpText(QGroupBox* panel, const QString& text, const char* name, QRect place);
+    // The panel's button that hides it again.
+    QPushButton* addHelpCloseButton(QGroupBox* panel, const QString& caption, const char* name,
+                                    QRect place);
     void setSolutionButton(QPushButton* button) { solutionButton_ = button; }
     // The boxes the user types letters into, in the order the focus moves through them.
     void takeLetterBoxes(std::span<QLineEdit* const> boxes);

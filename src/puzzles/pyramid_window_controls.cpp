@@ -121,26 +121,21 @@ void Form4::buildButtons() {
 
     QGroupBox* frame =
         buildHelpPanel(QStringLiteral("Pyramidenrätsel"), {3600, 240, 5775, 2760}, Command[4]);
-    QLabel* rule = makeLabel(
+    addHelpText(
+        frame,
         QStringLiteral("Beginnend mit dem ersten Buchstaben ergänzen Sie von Zeile zu Zeile "
                        "immer einen weiteren Buchstaben, wobei Sie alle Buchstaben von den "
                        "höheren Kästchen stets mitverwenden. Der 1. Buchstabe ist schon "
                        "vorgegeben."),
-        "Label4", frame);
-    rule->setGeometry(twipRect(120, 300, 5535, 900));
-    QLabel* howTo = makeLabel(
+        "Label4", {120, 300, 5535, 900});
+    addHelpText(
+        frame,
         QStringLiteral("Klicken Sie mit der Maus auf die Pyramide und schreiben Sie die "
                        "Lösungen ein. Bei einer richtigen Lösung werden die Felder grün. Sobald "
                        "Sie das Rätsel komplett gelöst haben wechselt die Farbe zu Gelb."),
-        "Label5", frame);
-    howTo->setGeometry(twipRect(120, 1260, 5535, 900));
-    for (QLabel* label : {rule, howTo}) {
-        label->setWordWrap(true);
-        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    }
-    Command[8] = makeButton(QStringLiteral("hab's schon kapiert!"), "Command8", frame,
-                            twipRect(3555, 2250, 2100, 375));
-    connect(Command[8], &QPushButton::clicked, frame, &QWidget::hide);
+        "Label5", {120, 1260, 5535, 900});
+    Command[8] = addHelpCloseButton(frame, QStringLiteral("hab's schon kapiert!"), "Command8",
+                                    {3555, 2250, 2100, 375});
 
     connect(Command[1], &QPushButton::clicked, this, &Form4::neuesRaetsel);
     connect(Command[2], &QPushButton::clicked, this, &Form4::loesung);

@@ -177,7 +177,8 @@ void Schnecken::buildButtons() {
 
     QGroupBox* frame =
         buildHelpPanel(QStringLiteral("Rätselschnecke"), {4320, 0, 7280, 3255}, help);
-    QLabel* rules = makeLabel(
+    addHelpText(
+        frame,
         QStringLiteral(
             "Der Endbuchstabe des ersten Wortes ist der Anfangsbuchstabe des zweiten und so "
             "weiter. Die Wörter müssen gemäß den Definitionen gefunden werden. Dann werden sie "
@@ -185,20 +186,13 @@ void Schnecken::buildButtons() {
             "waagerecht, das zweite senkrecht, das dritte von rechts nach lins, das vierte von "
             "unten nach oben etc. eingetragen werden muss. Das Lösungswort ergibt sich  in der "
             "Diagonalen von links oben nach rechts unten."),
-        "Label3", frame);
-    rules->setGeometry(twipRect(120, 255, 7040, 1860));
-    QLabel* colours = makeLabel(
+        "Label3", {120, 255, 7040, 1860});
+    addHelpText(
+        frame,
         QStringLiteral("Bei  richtigen Eingabe eines Buchstabens wird dieser Blau dargestellt, "
                        "sollte die Eingabe nicht stimmen wird der Buchstabe schwarz bleiben."),
-        "Label4", frame);
-    colours->setGeometry(twipRect(120, 2130, 7040, 690));
-    for (QLabel* label : {rules, colours}) {
-        label->setWordWrap(true);
-        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    }
-    QPushButton* close = makeButton(QStringLiteral("alles klar"), "Command6", frame,
-                                    twipRect(5825, 2835, 1335, 360));
-    connect(close, &QPushButton::clicked, frame, &QWidget::hide);
+        "Label4", {120, 2130, 7040, 690});
+    addHelpCloseButton(frame, QStringLiteral("alles klar"), "Command6", {5825, 2835, 1335, 360});
 
     connect(Command1, &QPushButton::clicked, this, &Schnecken::neuesRaetsel);
     connect(Command2, &QPushButton::clicked, this, &Schnecken::drucken);

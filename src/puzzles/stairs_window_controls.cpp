@@ -91,7 +91,8 @@ void Treppen::buildButtons() {
     setSolutionButton(solution);
 
     QGroupBox* frame = buildHelpPanel(QStringLiteral("Treppenrätsel"), {5040, 0, 6400, 3600}, help);
-    QLabel* rules = makeLabel(
+    addHelpText(
+        frame,
         QStringLiteral("Tragen Sie die gesuchten Begriffe waagerecht ein. Bei richtiger Lösung "
                        "ergeben die Buchstaben der Treppe von oben nach unten gelesen einen "
                        "Begriff mit 12 Buchstaben.") +
@@ -99,13 +100,8 @@ void Treppen::buildButtons() {
             QStringLiteral("Bei  richtigen Eingabe eines Buchstabens wird dieser Blau "
                            "dargestellt, sollte die Eingabe nicht stimmen wird der Buchstabe "
                            "schwarz bleiben."),
-        "Label3", frame);
-    rules->setWordWrap(true);
-    rules->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    rules->setGeometry(twipRect(120, 300, 6160, 2640));
-    QPushButton* close = makeButton(QStringLiteral("ist ja klar"), "Command5", frame,
-                                    twipRect(4945, 3090, 1335, 375));
-    connect(close, &QPushButton::clicked, frame, &QWidget::hide);
+        "Label3", {120, 300, 6160, 2640});
+    addHelpCloseButton(frame, QStringLiteral("ist ja klar"), "Command5", {4945, 3090, 1335, 375});
 
     connect(Command1, &QPushButton::clicked, this, &Treppen::neuesRaetsel);
     connect(print, &QPushButton::clicked, this, &Treppen::drucken);
