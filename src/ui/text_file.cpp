@@ -17,7 +17,9 @@ QString oneLine(const QString& line) {
     return result;
 }
 
-QByteArray encodeLines(const QStringList& lines) {
+}  // namespace
+
+QByteArray textFileBytes(const QStringList& lines) {
     QByteArray bytes;
     for (const QString& line : lines) {
         bytes += encodeCp1252(oneLine(line));
@@ -25,8 +27,6 @@ QByteArray encodeLines(const QStringList& lines) {
     }
     return bytes;
 }
-
-}  // namespace
 
 QStringList splitLines(const QString& text) {
     QStringList lines;
@@ -63,7 +63,7 @@ bool writeLines(const QString& path, const QStringList& lines) {
     if (!file.open(QIODevice::WriteOnly)) {
         return false;
     }
-    const QByteArray bytes = encodeLines(lines);
+    const QByteArray bytes = textFileBytes(lines);
     // A short text stays in the write buffer, and commit() does not notice when writing it
     // out fails; flushing here reports a full disk before the old file is replaced.
     if (file.write(bytes) != bytes.size() || !file.flush()) {
@@ -78,7 +78,7 @@ bool appendLines(const QString& path, const QStringList& lines) {
     if (!file.open(QIODevice::WriteOnly | QIODevice::Append)) {
         return false;
     }
-    const QByteArray bytes = encodeLines(lines);
+    const QByteArray bytes = textFileBytes(lines);
     const bool written = file.write(bytes) == bytes.size();
     return file.flush() && written;
 }

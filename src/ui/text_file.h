@@ -16,6 +16,9 @@ QStringList splitLines(const QString& text);
 // All lines of a file, or nothing when the file cannot be opened.
 std::optional<QStringList> readLines(const QString& path);
 
+// The bytes of a file holding the lines, as writeLines writes them.
+QByteArray textFileBytes(const QStringList& lines);
+
 // Replaces the file with the given lines, each ending in CR LF; a CR or LF inside a line is
 // written as a blank, so the file reads back with the same lines. The text goes to a temporary
 // file in the same folder that is renamed over the old one, so a failed write leaves the old

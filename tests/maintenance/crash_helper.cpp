@@ -9,6 +9,7 @@
 //   crash_helper start <folder>                  clean-up, then the report below
 //   crash_helper fill <installed> <per-user> <k> an installed program's first start filling
 //                                               the user's folder; "steps N" likewise
+//   crash_helper publish <server> <tsv> <k>      the update publisher on a server folder
 #include <signal.h>
 
 #include <QCoreApplication>
@@ -25,6 +26,7 @@
 #include "maintenance/dictionary_backup.h"
 #include "maintenance/dictionary_restore.h"
 #include "maintenance/interrupted_work.h"
+#include "publisher/update_publisher.h"
 
 namespace vondrik {
 namespace {
@@ -83,28 +85,28 @@ int run(const QStringList& args) {
         return 2;
     }
     const QString mode = args[1];
-    if (mode == u"fill") {
-        long long steps = 0;
-        const long long killAt = args.value(4).toLongLong();
-        const FileSteps files([&] {
-            if (++steps == killAt) {
-                ::raise(SIGKILL);
-            }
-        });
-        // No own folder with daten/: the per-user folder is chosen and filled.
-        const AppFolderChoice choice =
-            chooseAppFolder({args[2] + QStringLiteral("/bin"), args[2], args[3]}, files);
-        out << "steps " << steps << '\n';
-        return choice.error.isEmpty() ? 0 : 1;
-    }
-    const AppFolder folder(args[2]);
-    const long long killAt = args.size() > 3 ? args[3].toLongLong() : 0;
+    const bool twoPaths = mode == u"fill" || mode == u"publish";
+    const long long killAt = args.value(twoPaths ? 4 : 3).toLongLong();
     long long steps = 0;
     const FileSteps files([&] {
         if (++steps == killAt) {
             ::raise(SIGKILL);
         }
     });
+    if (mode == u"fill") {
+        // No own folder with daten/: the per-user folder is chosen and filled.
+        const AppFolderChoice choice =
+            chooseAppFolder({args[2] + QStringLiteral("/bin"), args[2], args[3]}, files);
+        out << "steps " << steps << '\n';
+        return choice.error.isEmpty() ? 0 : 1;
+    }
+    if (mode == u"publish") {
+        const auto tsv = readFileBytes(args[3]);
+        const bool ok = tsv && publisher::publishUpdate(args[2], *tsv, {}, files).ok;
+        out << "steps " << steps << '\n';
+        return ok ? 0 : 1;
+    }
+    const AppFolder folder(args[2]);
 
     // As the program starts: the clean-up, then the dictionary.
     finishInterruptedWork(folder);

@@ -1,7 +1,8 @@
-// Backup, restore and data update killed at every one of their file and database steps: the
-// real code runs in a helper process that ends itself with SIGKILL at step k, for every k
-// until it finishes. A new start must then find an intact database, dictionary and counter
-// entirely as before or entirely as after, a complete backup set and no leftover file.
+// Backup, restore, data update, first start and update publisher killed at every one of their
+// file and database steps: the real code runs in a helper process that ends itself with SIGKILL
+// at step k, for every k until it finishes. A new start must then find an intact database,
+// dictionary and counter entirely as before or entirely as after, a complete backup set and no
+// leftover file.
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -38,6 +39,19 @@ struct HelperRun {
     bool killed = false;
     int steps = 0;  // when it finished
 };
+
+// Every file below root with its bytes.
+std::map<QString, QByteArray> filesBelow(const QString& root) {
+    std::map<QString, QByteArray> files;
+    QDirIterator all(root, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (all.hasNext()) {
+        const QString path = all.next();
+        QFile file(path);
+        file.open(QIODevice::ReadOnly);
+        files[QDir(root).relativeFilePath(path)] = file.readAll();
+    }
+    return files;
+}
 
 void write(const QString& path, const QByteArray& bytes) {
     QFile file(path);
@@ -230,18 +244,7 @@ TEST_F(CrashSafetyTest, UpdateKilledAtAnyStepLosesNothingAndDoublesNothing) {
 // at any step, the next start must leave a complete folder: every file of the copy, whole,
 // and nothing else.
 TEST_F(CrashSafetyTest, FirstStartKilledAtAnyStepLeavesACompleteUserFolderNextTime) {
-    const auto tree = [](const QString& root) {
-        std::map<QString, QByteArray> files;
-        QDirIterator all(root, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
-        while (all.hasNext()) {
-            const QString path = all.next();
-            QFile file(path);
-            file.open(QIODevice::ReadOnly);
-            files[QDir(root).relativeFilePath(path)] = file.readAll();
-        }
-        return files;
-    };
-    const std::map<QString, QByteArray> installed = tree(start.path());
+    const std::map<QString, QByteArray> installed = filesBelow(start.path());
     for (int k = 1;; ++k) {
         SCOPED_TRACE(k);
         const QString user = work.filePath(QStringLiteral("user%1").arg(k));
@@ -257,8 +260,47 @@ TEST_F(CrashSafetyTest, FirstStartKilledAtAnyStepLeavesACompleteUserFolderNextTi
         }
         helper({"fill", start.path(), user, "0"});  // the next start
         EXPECT_FALSE(lastKilled);
-        ASSERT_EQ(tree(user), installed);
+        ASSERT_EQ(filesBelow(user), installed);
         ASSERT_LT(k, 500);
+    }
+}
+
+// The update publisher writes the update file before the index that announces it. Killed at
+// any step, the served index must announce the old or the new update, each announced update
+// whole; publishing the same file again must give what one uninterrupted run gives.
+TEST_F(CrashSafetyTest, PublisherKilledAtAnyStepNeverAnnouncesAHalfUpdate) {
+    const QString tsv = work.filePath(QStringLiteral("neu.tsv"));
+    write(tsv, "\xC3\x96lfass\tBeh\xC3\xA4lter f\xC3\xBCr \xC3\x96l\nZyxel\tDrei\n");
+    const QByteArray oldIndex = indexFileBytes(1, QStringLiteral("Version 3.6"));
+    const auto servedWithUpdateOne = [&](const QString& root) {
+        QDir(root).mkpath(QStringLiteral("datenupdate"));
+        write(root + QStringLiteral("/datenupdate/1.upd"), "Quorx\tF\xFCnf\r\n");
+        write(root + QStringLiteral("/datenupdate/upd.dat"), oldIndex);
+        return root;
+    };
+    const QString whole = servedWithUpdateOne(work.filePath(QStringLiteral("whole")));
+    helper({"publish", whole, tsv, "0"});
+    const std::map<QString, QByteArray> published = filesBelow(whole);
+    ASSERT_EQ(published.count(QStringLiteral("datenupdate/2.upd")), 1u);
+    for (int k = 1;; ++k) {
+        SCOPED_TRACE(k);
+        const QString root = servedWithUpdateOne(work.filePath(QStringLiteral("server%1").arg(k)));
+        const QString out = helper({"publish", root, tsv, QString::number(k)});
+        if (!lastKilled) {
+            EXPECT_EQ(out.section(u' ', 1).trimmed().toInt(), k - 1);
+            RecordProperty("steps", k - 1);
+            break;
+        }
+        const std::map<QString, QByteArray> found = filesBelow(root);
+        const QByteArray index = found.at(QStringLiteral("datenupdate/upd.dat"));
+        ASSERT_TRUE(index == oldIndex || index == published.at("datenupdate/upd.dat"));
+        if (index != oldIndex) {
+            const QString update = QStringLiteral("datenupdate/2.upd");
+            ASSERT_EQ(found.count(update) ? found.at(update) : "<fehlt>", published.at(update));
+        }
+        helper({"publish", root, tsv, "0"});
+        ASSERT_EQ(filesBelow(root), published);
+        ASSERT_LT(k, 100);
     }
 }
 

@@ -49,7 +49,7 @@ QString refusal(const UpdateLine& line) {
 }  // namespace
 
 PublishResult publishUpdate(const QString& serverRoot, const QByteArray& tsv,
-                            const QString& version) {
+                            const QString& version, const FileSteps& files) {
     PublishResult result;
     const QDir folder(QDir(serverRoot).filePath(QStringLiteral("datenupdate")));
     const QString indexPath = folder.filePath(QStringLiteral("upd.dat"));
@@ -113,8 +113,9 @@ PublishResult publishUpdate(const QString& serverRoot, const QByteArray& tsv,
 
     result.number = newest + 1;
     result.updateFile = folder.filePath(QStringLiteral("%1.upd").arg(result.number));
-    if (!QDir().mkpath(folder.path()) || !writeLines(result.updateFile, entries) ||
-        !writeFileBytes(indexPath, indexFileBytes(result.number, announced), true)) {
+    if (!QDir().mkpath(folder.path()) ||
+        !files.writeFile(result.updateFile, textFileBytes(entries)) ||
+        !files.writeFile(indexPath, indexFileBytes(result.number, announced))) {
         result.error = QStringLiteral(
                            "In %1 kann nicht geschrieben werden; das Update ist nicht "
                            "angekündigt.")

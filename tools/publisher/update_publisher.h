@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "ui/file_steps.h"
+
 namespace vondrik::publisher {
 
 struct PublishResult {
@@ -32,6 +34,7 @@ inline constexpr int kPublishUsage = 2;
 inline constexpr int kPublishedWithRefusals = 3;
 
 PublishResult publishUpdate(const QString& serverRoot, const QByteArray& tsv,
-                            const QString& version = QString());
+                            const QString& version = QString(),
+                            const FileSteps& files = FileSteps());
 
 }  // namespace vondrik::publisher
