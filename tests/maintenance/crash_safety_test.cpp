@@ -271,11 +271,10 @@ TEST_F(CrashSafetyTest, FirstStartKilledAtAnyStepLeavesACompleteUserFolderNextTi
 TEST_F(CrashSafetyTest, PublisherKilledAtAnyStepNeverAnnouncesAHalfUpdate) {
     const QString tsv = work.filePath(QStringLiteral("neu.tsv"));
     write(tsv, "\xC3\x96lfass\tBeh\xC3\xA4lter f\xC3\xBCr \xC3\x96l\nZyxel\tDrei\n");
+    publish(1, "Quorx\tF\xFCnf\r\n");
     const QByteArray oldIndex = indexFileBytes(1, QStringLiteral("Version 3.6"));
     const auto servedWithUpdateOne = [&](const QString& root) {
-        QDir(root).mkpath(QStringLiteral("datenupdate"));
-        write(root + QStringLiteral("/datenupdate/1.upd"), "Quorx\tF\xFCnf\r\n");
-        write(root + QStringLiteral("/datenupdate/upd.dat"), oldIndex);
+        copyTree(server(), root);
         return root;
     };
     const QString whole = servedWithUpdateOne(work.filePath(QStringLiteral("whole")));

@@ -1,38 +1,19 @@
-// The logic the puzzles share: the numbered candidate list and its draw, the refused entries,
-// puzzle numbers and the letter check of snail and
-// stairs; and the shapes of the snail's spiral and of the stairs' grid.
+// The logic the puzzles share: the refused entries, puzzle numbers and the letter check of
+// snail and stairs; and the shapes of the snail's spiral and of the stairs' grid.
 #include <gtest/gtest.h>
 
 #include <QSet>
 #include <cmath>
 
-#include "puzzle_dictionary.h"
-#include "puzzles/candidate_list.h"
 #include "puzzles/letter_boxes.h"
 #include "puzzles/puzzle_number.h"
 #include "puzzles/snail.h"
 #include "puzzles/stairs.h"
-#include "puzzles/table_scans.h"
 #include "puzzles/taken_entries.h"
 #include "ui/fake_platform.h"
 
 namespace vondrik {
 namespace {
-
-TEST(CandidateList, DrawsOneToCountAndNothingFromAnEmptyList) {
-    FakeRandom random;
-    random.script({0.0, std::nextafter(1.0, 0.0), 0.5});
-    CandidateList list;
-    for (const char* word : {"eins", "zwei", "drei"}) {
-        list.add(candidateText(QString::fromUtf8(word), u"Zahl"));
-    }
-    EXPECT_EQ(list.draw(random), 1);
-    EXPECT_EQ(list.draw(random), 3);
-
-    list.clear();  // a new scan that finds nothing
-    EXPECT_EQ(list.draw(random), 0);
-    EXPECT_EQ(random.next(), 0.5);  // the empty list drew no number
-}
 
 TEST(TakenEntries, AnAnswerInAClueOrAnythingTwiceIsRefused) {
     TakenEntries taken;
