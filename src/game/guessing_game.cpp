@@ -2,6 +2,8 @@
 #include "game/guessing_game.h"
 
 #include "dictionary/dictionary_session.h"
+#include "dictionary/length_tables.h"
+#include "dictionary/statements.h"
 #include "game/game_texts.h"
 #include "game/word_draw.h"
 #include "ui/random_source.h"
@@ -11,6 +13,8 @@ namespace vondrik::game {
 GuessingGame::GuessingGame(DictionarySession& session, RandomSource& random)
     : session_(session), random_(random) {
     random_.reseed();
+    // Until the first draw the statement of the longest words' table stands for the game.
+    session_.build(statement(Family::WholeTable, *tableForLength(kLongestGameWord), {}));
 }
 
 GameEvents GuessingGame::start() {

@@ -12,8 +12,6 @@
 #include <algorithm>
 
 #include "dictionary/dictionary_session.h"
-#include "dictionary/length_tables.h"
-#include "dictionary/statements.h"
 #include "game/game_texts.h"
 #include "game/word_draw.h"
 #include "ui/platform.h"
@@ -33,7 +31,6 @@ constexpr int kSolvedPause = 8;  // flash steps
 
 Spiel::Spiel(DictionarySession& session, Platform& platform, int notebookShift, QWidget* mainWindow)
     : QMainWindow(mainWindow, Qt::Window), platform_(platform), game_(session, platform.random) {
-    session.build(statement(Family::WholeTable, *tableForLength(game::kLongestGameWord), {}));
     setObjectName(QStringLiteral("Spiel"));
     setWindowTitle(kTitle);
     setAttribute(Qt::WA_DeleteOnClose);

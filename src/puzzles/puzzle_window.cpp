@@ -62,7 +62,7 @@ QProgressBar* PuzzleWindow::buildProgressBar(QRect place, int maximum) {
     ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
     ProgressBar1->setRange(0, maximum);
     ProgressBar1->setTextVisible(false);
-    ProgressBar1->setGeometry(twipRect(place.x(), place.y(), place.width(), place.height()));
+    ProgressBar1->setGeometry(twipRect(place));
     ProgressBar1->hide();
     return ProgressBar1;
 }
@@ -70,7 +70,7 @@ QProgressBar* PuzzleWindow::buildProgressBar(QRect place, int maximum) {
 QGroupBox* PuzzleWindow::buildHelpPanel(const QString& title, QRect place, QPushButton* open) {
     auto* frame = new QGroupBox(title, this);
     frame->setObjectName(QStringLiteral("Frame1"));
-    frame->setGeometry(twipRect(place.x(), place.y(), place.width(), place.height()));
+    frame->setGeometry(twipRect(place));
     QPalette yellow = frame->palette();
     yellow.setColor(QPalette::Window, kPuzzleLightYellow);
     frame->setPalette(yellow);
@@ -88,13 +88,12 @@ void PuzzleWindow::addHelpText(QGroupBox* panel, const QString& text, const char
     QLabel* label = makeLabel(text, name, panel);
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label->setGeometry(twipRect(place.x(), place.y(), place.width(), place.height()));
+    label->setGeometry(twipRect(place));
 }
 
 QPushButton* PuzzleWindow::addHelpCloseButton(QGroupBox* panel, const QString& caption,
                                               const char* name, QRect place) {
-    QPushButton* close = makeButton(caption, name, panel,
-                                    twipRect(place.x(), place.y(), place.width(), place.height()));
+    QPushButton* close = makeButton(caption, name, panel, twipRect(place));
     connect(close, &QPushButton::clicked, panel, &QWidget::hide);
     return close;
 }

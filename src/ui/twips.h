@@ -33,5 +33,8 @@ inline QRect twipRect(int left, int top, int width, int height) {
     return QRect(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width),
                  twipsToPixels(height));
 }
+inline QRect twipRect(QRect twips) {
+    return twipRect(twips.x(), twips.y(), twips.width(), twips.height());
+}
 
 }  // namespace vondrik
