@@ -30,7 +30,6 @@ Eingabetext::Eingabetext(SearchController& searches, QWidget* mainWindow)
     if (mainWindow) {
         move(mainWindow->frameGeometry().center() - QPoint(kWidth / 2, kHeight / 2));
     }
-    searches_.textDialogOpened();
 }
 
 void Eingabetext::buildControls() {

@@ -23,7 +23,6 @@ int SearchController::boxTabStop(int boxes) {
 }
 
 void SearchController::finish(SearchResult result, int tabStop) {
-    state_.tabstopps[0] = tabStop;
     result.tabStop = tabStop;
     emit finished(result);
 }
@@ -49,33 +48,30 @@ bool SearchController::enterPattern(const QString& typed, bool kombiniert) {
         return false;
     }
     state_.markenflag = hasSameLetterMarks(typed);
-    state_.ei = marksToPlaceholders(typed);
-    runPattern(patternLength(typed), kombiniert, typed);
+    runPattern(patternLength(typed), marksToPlaceholders(typed), kombiniert, typed);
     return true;
 }
 
 void SearchController::musterSuche(int length, const QString& typed, bool kombiniert) {
-    state_.ei = typed;
-    runPattern(length, kombiniert, typed);
+    runPattern(length, typed, kombiniert, typed);
 }
 
-void SearchController::runPattern(int length, bool kombiniert, const QString& typed) {
+void SearchController::runPattern(int length, const QString& pattern, bool kombiniert,
+                                  const QString& typed) {
     const auto table = tableForLength(length);
     if (!table) {
         return;
     }
     emit started();
     if (boxSpelling_) {
-        SearchResult result =
-            searchPatternInBoxes(session_, typed, kombiniert ? &state_.kombitext : nullptr);
-        state_.ei = toLikePattern(marksToPlaceholders(patternBoxes(typed)));
-        finish(std::move(result), boxTabStop(length));
+        finish(searchPatternInBoxes(session_, typed, kombiniert ? &state_.kombitext : nullptr),
+               boxTabStop(length));
         return;
     }
-    state_.ei = toLikePattern(state_.ei);
+    const QString like = toLikePattern(pattern);
     const QString sql =
-        kombiniert ? statement(Family::PatternWithMeaning, *table, {state_.ei, state_.kombitext})
-                   : statement(Family::Pattern, *table, {state_.ei});
+        kombiniert ? statement(Family::PatternWithMeaning, *table, {like, state_.kombitext})
+                   : statement(Family::Pattern, *table, {like});
     RowFilter filter;
     if (state_.markenflag) {
         filter = [typed](QStringView word) { return passesSameLetterMarks(typed, word); };
@@ -86,7 +82,6 @@ void SearchController::runPattern(int length, bool kombiniert, const QString& ty
 void SearchController::chooseLength(int buttonIndex) {
     if (buttonIndex < 14) {
         state_.dagr = buttonIndex + 2;
-        state_.tabstopps[0] = tabStopForLength(state_.dagr);
         state_.alle = 0;  // a length button always means this one length
     } else {
         state_.alle = 1;
@@ -94,29 +89,22 @@ void SearchController::chooseLength(int buttonIndex) {
 }
 
 void SearchController::startTextSearch(const TextSearchInput& input) {
-    state_.ei = input.ei;
-    if (!input.nur1) {
-        state_.eii = input.eii;
-    }
-    state_.nur1 = input.nur1 ? 1 : 0;
     if (state_.alle == 0) {
-        textsuche();
+        textsuche(input);
     } else {
-        allesuch();
+        allesuch(input);
     }
 }
 
-void SearchController::textsuche() {
+void SearchController::textsuche(const TextSearchInput& input) {
     emit started();
-    const TextSearchInput input{state_.ei, state_.eii, state_.nur1 == 1};
     std::optional<SearchResult> copy = searchTextInCopy(session_, state_.dagr, input, boxSpelling_);
     finish(copy ? std::move(*copy) : searchOneLength(session_, state_.dagr, input),
-           boxSpelling_ ? boxTabStop(state_.dagr) : state_.tabstopps[0]);
+           boxSpelling_ ? boxTabStop(state_.dagr) : tabStopForLength(state_.dagr));
 }
 
-void SearchController::allesuch() {
+void SearchController::allesuch(const TextSearchInput& input) {
     emit started();
-    const TextSearchInput input{state_.ei, state_.eii, state_.nur1 == 1};
     std::optional<SearchResult> copy = searchTextInCopy(session_, 0, input, boxSpelling_);
     SearchResult result = copy ? std::move(*copy) : searchAllLengths(session_, input);
     state_.alle = 0;

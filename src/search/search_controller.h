@@ -6,7 +6,6 @@
 #pragma once
 
 #include <QObject>
-#include <array>
 
 #include "dictionary/dictionary_session.h"
 #include "search/search_run.h"
@@ -45,8 +44,6 @@ class SearchController : public QObject {
 
     // A length button: 0 to 13 choose the lengths 2 to 15 and this length alone, 14 all.
     void chooseLength(int buttonIndex);
-    // The text search's dialog has opened: one text until a second one is given.
-    void textDialogOpened() { state_.nur1 = 1; }
     // The dialog's texts: the chosen length, or every length after "alle".
     void startTextSearch(const TextSearchInput& input);
     // The dialog was cancelled: the next search from a length button is of that length only.
@@ -62,24 +59,21 @@ class SearchController : public QObject {
     void finished(const vondrik::SearchResult& result);
 
   private:
-    // What the searches remember between a dialog and the search it starts.
+    // What the searches remember from one call to the next.
     struct SearchState {
-        QString ei;                          // pattern or first search text
-        QString eii;                         // second search text
-        QString kombitext;                   // meaning condition of the combined search
-        int dagr = 0;                        // word length chosen with a length button
-        int nur1 = 1;                        // 1: only one search text
-        int alle = 0;                        // 1: the next text search runs over all lengths
-        bool markenflag = false;             // the pattern holds same-letter marks
-        std::array<int, 2> tabstopps{0, 0};  // the result list's tab stop, dialog units
+        QString kombitext;        // meaning condition of the combined search
+        int dagr = 0;             // word length chosen with a length button
+        int alle = 0;             // 1: the next text search runs over all lengths
+        bool markenflag = false;  // the last pattern typed holds same-letter marks
     };
 
     void finish(SearchResult result, int tabStop);
     static int boxTabStop(int boxes);
-    // The search routine of a table with the pattern in ei.
-    void runPattern(int length, bool kombiniert, const QString& typed);
-    void textsuche();
-    void allesuch();
+    // The search routine of a table: the statement's LIKE is made from `pattern`, the
+    // same-letter marks are checked against `typed`.
+    void runPattern(int length, const QString& pattern, bool kombiniert, const QString& typed);
+    void textsuche(const TextSearchInput& input);
+    void allesuch(const TextSearchInput& input);
     void searchAnagram(const QString& letters);
 
     DictionarySession& session_;
