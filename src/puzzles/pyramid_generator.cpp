@@ -51,12 +51,8 @@ void PyramidGenerator::fillRow(int row) {
     collectCandidates(row);
     // The given start letter is no answer; the rows above are.
     TakenEntries taken;
-    for (int above = 2; above < row; ++above) {
-        taken.add(pyramid_.words[above], pyramid_.meanings[above]);
-    }
-    const int j = candidates_.drawAccepted(random_, [&](const QString& text) {
-        return taken.accepts(candidateWord(text, row), candidateMeaning(text, row));
-    });
+    taken.add(pyramid_.words, pyramid_.meanings, 2, row - 1);
+    const int j = drawUntaken(candidates_, random_, taken, row);
     if (j == 0) {
         setStage(row - 1);
         return;

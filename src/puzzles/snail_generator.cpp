@@ -65,13 +65,8 @@ int SnailGenerator::drawWord(int word) {
     collectCandidates(word);
     // The solution word's meaning is a clue as well.
     TakenEntries taken;
-    for (int before = 0; before < word; ++before) {
-        taken.add(snail_.words[before], snail_.meanings[before]);
-    }
-    const int length = kSnailWordLength[word];
-    return candidates_.drawAccepted(random_, [&](const QString& text) {
-        return taken.accepts(candidateWord(text, length), candidateMeaning(text, length));
-    });
+    taken.add(snail_.words, snail_.meanings, 0, word - 1);
+    return drawUntaken(candidates_, random_, taken, kSnailWordLength[word]);
 }
 
 void SnailGenerator::chooseSolutionWord() {

@@ -62,10 +62,7 @@ void StairsGenerator::chooseSolutionWord() {
         }
     }
     // A solution word whose meaning holds it would give the staircase away.
-    const int j = solutions_.drawAccepted(random_, [](const QString& text) {
-        return TakenEntries().accepts(candidateWord(text, kStairsSolutionLength),
-                                      candidateMeaning(text, kStairsSolutionLength));
-    });
+    const int j = drawUntaken(solutions_, random_, TakenEntries(), kStairsSolutionLength);
     if (j == 0 || pool_.empty()) {
         giveUp();  // no twelve-letter word, or no seven-letter word at all
         return;
@@ -91,13 +88,8 @@ void StairsGenerator::fillRow(int row) {
         }
     }
     TakenEntries taken;
-    for (int word = 1; word <= row; ++word) {
-        taken.add(stairs_.words[word], stairs_.meanings[word]);
-    }
-    const int j = candidates_.drawAccepted(random_, [&](const QString& text) {
-        return taken.accepts(candidateWord(text, kStairsColumns),
-                             candidateMeaning(text, kStairsColumns));
-    });
+    taken.add(stairs_.words, stairs_.meanings, 1, row);
+    const int j = drawUntaken(candidates_, random_, taken, kStairsColumns);
     if (j == 0) {
         setStage(0);  // a new solution word; never take a stale entry
         return;

@@ -31,12 +31,15 @@ bool holdsWord(const QString& upperText, const QString& upperWord) {
 
 }  // namespace
 
-bool containsWholeWord(const QString& text, const QString& upperWord) {
-    return holdsWord(upperKeepLength(text), upperWord);
-}
-
 void TakenEntries::add(const QString& upperWord, const QString& meaning) {
     entries_.push_back({upperWord, comparable(meaning)});
+}
+
+void TakenEntries::add(std::span<const QString> upperWords, std::span<const QString> meanings,
+                       int first, int last) {
+    for (int i = first; i <= last; ++i) {
+        add(upperWords[i], meanings[i]);
+    }
 }
 
 bool TakenEntries::accepts(const QString& upperWord, const QString& meaning) const {
@@ -51,6 +54,13 @@ bool TakenEntries::accepts(const QString& upperWord, const QString& meaning) con
         }
     }
     return true;
+}
+
+int drawUntaken(CandidateList& candidates, RandomSource& random, const TakenEntries& taken,
+                int length) {
+    return candidates.drawAccepted(random, [&](const QString& text) {
+        return taken.accepts(candidateWord(text, length), candidateMeaning(text, length));
+    });
 }
 
 }  // namespace vondrik

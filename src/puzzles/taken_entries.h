@@ -4,18 +4,22 @@
 #pragma once
 
 #include <QString>
+#include <span>
 #include <vector>
+
+#include "puzzles/candidate_list.h"
+#include "ui/random_source.h"
 
 namespace vondrik {
 
-// Whether word (in upper case) stands in text as a whole word, whatever the case of text:
-// not as a part of a longer word, but "Al," and "Rio-Grande" count.
-bool containsWholeWord(const QString& text, const QString& upperWord);
-
-// The entries one puzzle has taken so far.
+// The entries one puzzle has taken so far. A word stands in a text only as a whole word: not
+// as a part of a longer word, but "Al," and "Rio-Grande" count, whatever the case.
 class TakenEntries {
   public:
     void add(const QString& upperWord, const QString& meaning);
+    // Entries first to last (both included) of a puzzle's words and their meanings.
+    void add(std::span<const QString> upperWords, std::span<const QString> meanings, int first,
+             int last);
 
     // Whether the entry may join: its meaning holds neither its own word nor a taken one,
     // no taken meaning holds its word, and neither its word nor its meaning is taken yet.
@@ -28,5 +32,10 @@ class TakenEntries {
     };
     std::vector<Entry> entries_;
 };
+
+// The fair draw among candidates whose words have length letters: only an entry taken
+// accepts, every one of them equally likely. 0 when none is acceptable.
+int drawUntaken(CandidateList& candidates, RandomSource& random, const TakenEntries& taken,
+                int length);
 
 }  // namespace vondrik
