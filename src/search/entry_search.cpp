@@ -32,6 +32,18 @@ QString boxCount(int boxes) {
     return QStringLiteral("length(kaestchen(begriff)) = %1").arg(boxes);
 }
 
+// The text between the stars of a "*plain text*" LIKE pattern; nothing for any other pattern.
+std::optional<QStringView> plainText(const QString& like) {
+    if (like.size() < 3 || !like.startsWith(u'*') || !like.endsWith(u'*')) {
+        return std::nullopt;
+    }
+    const QStringView inner = QStringView(like).sliced(1, like.size() - 2);
+    if (!EntryIndex::isPlainText(inner)) {
+        return std::nullopt;
+    }
+    return inner;
+}
+
 // The texts of a search whose LIKE patterns are all "*plain text*", unwrapped.
 std::optional<std::vector<QString>> plainTexts(const TextSearchInput& input) {
     std::vector<QString> texts;
@@ -39,23 +51,24 @@ std::optional<std::vector<QString>> plainTexts(const TextSearchInput& input) {
         if (!like) {
             continue;
         }
-        if (like->size() < 3 || !like->startsWith(u'*') || !like->endsWith(u'*') ||
-            !EntryIndex::isPlainText(QStringView(*like).sliced(1, like->size() - 2))) {
+        const std::optional<QStringView> inner = plainText(*like);
+        if (!inner) {
             return std::nullopt;
         }
-        texts.push_back(like->sliced(1, like->size() - 2));
+        texts.push_back(inner->toString());
     }
     return texts;
 }
 
-// A LIKE pattern without "*" compared with a text of the same length, character by character.
+// A pattern from toLikePattern, with "?" its only wildcard, compared with a text of the same
+// length, character by character.
 bool matchesBoxes(QStringView like, QStringView boxes) {
     if (like.size() != boxes.size()) {
         return false;
     }
     for (qsizetype i = 0; i < like.size(); ++i) {
         const QChar p = like[i];
-        if (p == u'?' || (p == u'#' && boxes[i].isDigit())) {
+        if (p == u'?') {
             continue;
         }
         if (foldCase(p.unicode()) != foldCase(boxes[i].unicode())) {
@@ -72,10 +85,8 @@ QString lineFor(const IndexedEntry& entry, bool boxes) {
 }  // namespace
 
 FieldPattern::FieldPattern(const QString& like) {
-    const QStringView inner = QStringView(like).sliced(1, std::max<qsizetype>(like.size() - 2, 0));
-    if (like.size() >= 3 && like.startsWith(u'*') && like.endsWith(u'*') &&
-        EntryIndex::isPlainText(inner)) {
-        folded_ = EntryIndex::foldedUtf8(inner);
+    if (const std::optional<QStringView> inner = plainText(like)) {
+        folded_ = EntryIndex::foldedUtf8(*inner);
     } else {
         jet_.emplace(like.toUtf8().toStdString());
     }
