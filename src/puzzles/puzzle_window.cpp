@@ -139,16 +139,20 @@ void PuzzleWindow::abbrechen() {
     if (!generating()) {
         return;
     }
-    endGeneration();
-    puzzleNumber_ = 0;
-    numberField_->clear();
+    cancelGeneration();
     ProgressBar1->hide();
     showGenerating(false);
+    dropPuzzle();
+}
+
+void PuzzleWindow::dropPuzzle() {
+    puzzleNumber_ = 0;
+    numberField_->clear();
     showNoPuzzle();
 }
 
 void PuzzleWindow::begin(int number) {
-    endGeneration();
+    cancelGeneration();
     ready_ = false;
     solutionShown_ = false;
     hideSolution();
@@ -157,7 +161,6 @@ void PuzzleWindow::begin(int number) {
     numberField_->setText(QString::number(number));
     seedForPuzzle(puzzleRandom_, number);
     generator().start();
-    running_ = true;
     ProgressBar1->setValue(generator().stage());
     ProgressBar1->show();
     showGenerating(true);
@@ -165,14 +168,11 @@ void PuzzleWindow::begin(int number) {
     Timer1->start();
 }
 
-void PuzzleWindow::endGeneration() {
+void PuzzleWindow::cancelGeneration() {
     Timer1->stop();
-    if (running_) {
-        running_ = false;
+    if (generating()) {
         generationEnded();
-        if (generating()) {
-            generator().cancel();
-        }
+        generator().cancel();
     }
 }
 
@@ -187,7 +187,9 @@ void PuzzleWindow::stufe() {
     if (more) {
         return;
     }
-    endGeneration();
+    // The generation has ended by itself: complete, or failed with a message.
+    Timer1->stop();
+    generationEnded();
     ProgressBar1->setValue(ProgressBar1->maximum());
     ProgressBar1->hide();
     showGenerating(false);
@@ -196,9 +198,7 @@ void PuzzleWindow::stufe() {
         presentPuzzle();
         return;
     }
-    puzzleNumber_ = 0;
-    numberField_->clear();
-    showNoPuzzle();
+    dropPuzzle();
     platform_.messageBox.show(generator().message(), captions_.title, MessageIcon::Exclamation);
 }
 
@@ -287,7 +287,7 @@ void PuzzleWindow::announceSolved(const QString& text, bool endPuzzle) {
 }
 
 void PuzzleWindow::closeEvent(QCloseEvent* event) {
-    endGeneration();
+    cancelGeneration();
     event->accept();
 }
 

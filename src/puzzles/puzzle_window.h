@@ -115,7 +115,10 @@ class PuzzleWindow : public QWidget {
 
   private:
     void begin(int number);
-    void endGeneration();
+    // Stops a generation in progress; nothing of it remains.
+    void cancelGeneration();
+    // No puzzle any more: no number, nothing of a puzzle on screen.
+    void dropPuzzle();
     void lettersEdited(int box);
     void hideSolution();
 
@@ -124,7 +127,6 @@ class PuzzleWindow : public QWidget {
     bool ready_ = false;
     bool solutionShown_ = false;
     bool solutionVisible_ = false;
-    bool running_ = false;  // a generation has begun and not yet ended
     QLineEdit* numberField_ = nullptr;
     QPushButton* solutionButton_ = nullptr;
     QTimer* Timer1 = nullptr;
