@@ -11,26 +11,21 @@ namespace {
 // Drawn at four times the screen's density, so the printer's finer dots show clean lines.
 constexpr double kSheetPictureRatio = 4;
 
-PuzzleSheet sheet(QString name, bool leadingEmptyLine, QImage picture, QStringList lines,
-                  int number) {
-    return {std::move(name), leadingEmptyLine, std::move(picture), std::move(lines), number};
-}
-
 }  // namespace
 
 PuzzleSheet pyramidSheet(const Pyramid& pyramid, int number) {
-    return sheet(QStringLiteral("Rätselpyramide"), true, emptyPyramidPicture(kSheetPictureRatio),
-                 pyramid.printLines(), number);
+    return {QStringLiteral("Rätselpyramide"), true, emptyPyramidPicture(kSheetPictureRatio),
+            pyramid.printLines(), number};
 }
 
 PuzzleSheet snailSheet(const Snail& snail, int number) {
-    return sheet(QStringLiteral("Rätselschnecke"), true, snailPrintPicture(kSheetPictureRatio),
-                 snail.printLines(), number);
+    return {QStringLiteral("Rätselschnecke"), true, snailPrintPicture(kSheetPictureRatio),
+            snail.printLines(), number};
 }
 
 PuzzleSheet stairsSheet(const Stairs& stairs, int number) {
-    return sheet(QStringLiteral("Treppenrätsel"), false, stairsPicture(kSheetPictureRatio),
-                 stairs.printLines(), number);
+    return {QStringLiteral("Treppenrätsel"), false, stairsPicture(kSheetPictureRatio),
+            stairs.printLines(), number};
 }
 
 }  // namespace vondrik

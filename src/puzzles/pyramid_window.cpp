@@ -78,7 +78,6 @@ void Form4::showNoPuzzle() {
         box->clear();
         box->hide();
     }
-    pyramid_ = Pyramid();
 }
 
 void Form4::stageRun() {

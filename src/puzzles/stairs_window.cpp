@@ -77,7 +77,8 @@ void Treppen::checkBox(int box) {
 }
 
 PuzzleSheet Treppen::sheet() const {
-    return stairsSheet(ready() ? stairs_ : Stairs(), ready() ? puzzleNumber() : 0);
+    // Without a puzzle on screen stairs_ is empty: the sheet shows the empty grid.
+    return stairsSheet(stairs_, ready() ? puzzleNumber() : 0);
 }
 
 }  // namespace vondrik
