@@ -29,6 +29,11 @@ constexpr int kButtonHeight = 32;
 constexpr int kPageButtonWidth = 48;
 constexpr int kCloseButtonWidth = 120;
 
+// Whether the demonstration of page (0 for none) ticks the combined search's switch.
+bool combinedDemonstration(int page) {
+    return page != 0 && introPages()[page - 1].combined;
+}
+
 }  // namespace
 
 Form1::Form1(Platform& platform, IntroductionHooks hooks)
@@ -150,8 +155,7 @@ void Form1::demonstrate() {
     if (!main) {
         return;
     }
-    if (interrupted != 0 && interrupted != intro_.page() &&
-        introPages()[interrupted - 1].combined) {
+    if (interrupted != intro_.page() && combinedDemonstration(interrupted)) {
         untickCombinedSearch();  // or the next pattern search would be a combined one
     }
     if (page.slidesAway) {
@@ -212,8 +216,7 @@ void Form1::untickCombinedSearch() {
 
 void Form1::closeEvent(QCloseEvent* event) {
     // Closing ends the demonstration; the switch it ticked goes back as at its end.
-    const int demonstrated = intro_.demonstrationPage();
-    if (demonstrated != 0 && introPages()[demonstrated - 1].combined) {
+    if (combinedDemonstration(intro_.demonstrationPage())) {
         untickCombinedSearch();
     }
     Timer1->stop();
