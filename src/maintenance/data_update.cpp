@@ -12,14 +12,6 @@ QString skipped(int lineNumber, const QString& reason, const QString& what) {
     return QStringLiteral("Zeile %1 übersprungen, %2: %3").arg(lineNumber).arg(reason, what);
 }
 
-// Word and meaning as one key; a TAB never occurs in either.
-QString entryKey(QStringView word, QStringView meaning) {
-    QString key;
-    key.reserve(word.size() + 1 + meaning.size());
-    key.append(word).append(u'\t').append(meaning);
-    return key;
-}
-
 }  // namespace
 
 UpdateResult DataUpdate::run(const UpdateLog& given) {

@@ -135,6 +135,13 @@ std::optional<qint64> readCounter(const QString& path) {
     return leadingNumber(trimBlanks(field));
 }
 
+QString entryKey(QStringView word, QStringView meaning) {
+    QString key;
+    key.reserve(word.size() + 1 + meaning.size());
+    key.append(word).append(u'\t').append(meaning);
+    return key;
+}
+
 UpdateLine parseUpdateLine(const QString& line) {
     UpdateLine result;
     result.text = trimBlanks(line);

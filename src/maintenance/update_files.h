@@ -74,6 +74,9 @@ struct UpdateLine {
     bool respelled = false;  // characters outside code page 1252 were spelt in it
 };
 
+// Word and meaning as one key, to find an entry again; a TAB never occurs in either.
+QString entryKey(QStringView word, QStringView meaning);
+
 // Trims the line of blanks and splits it at its first TAB; a further TAB separates parts of
 // the meaning and becomes a blank. Word and meaning lose control characters and are spelt in
 // code page 1252, so what is checked is what would be stored.

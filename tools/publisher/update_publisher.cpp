@@ -23,7 +23,7 @@ QHash<QString, qint64> publishedEntries(const QDir& folder, qint64 newest) {
         for (const QString& text : lines.value_or(QStringList())) {
             const UpdateLine line = parseUpdateLine(text);
             if (line.kind == UpdateLine::Entry) {
-                published.insert(line.word + u'\t' + line.meaning, number);
+                published.insert(entryKey(line.word, line.meaning), number);
             }
         }
     }
@@ -92,7 +92,7 @@ PublishResult publishUpdate(const QString& serverRoot, const QByteArray& tsv,
             continue;
         }
         QString reason = refusal(line);
-        const QString entry = line.word + u'\t' + line.meaning;
+        const QString entry = entryKey(line.word, line.meaning);
         if (reason.isEmpty() && firstLine.contains(entry)) {
             reason = QStringLiteral("doppelt, wie Zeile %1").arg(firstLine.value(entry));
         } else if (reason.isEmpty() && published.contains(entry)) {
