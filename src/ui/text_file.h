@@ -8,10 +8,17 @@
 
 namespace vondrik {
 
-// Splits text at CR LF, the only line end of the program's files; a final line end does not
-// start an empty line. A lone CR or LF is no line end: it stands inside its line as a blank,
-// so a stray one cannot shift the lines after it (a name line onto a score line).
-QStringList splitLines(const QString& text);
+// The line ends a text is split at.
+enum class LineEnds {
+    // CR LF only, the line end of the program's own files. A lone CR or LF stands inside its
+    // line as a blank, so a stray one cannot shift the lines after it (a name onto a score).
+    CrLf,
+    // CR LF, LF or CR, for files typed in an editor on any system.
+    Any,
+};
+
+// Splits text into lines; a final line end does not start an empty line.
+QStringList splitLines(const QString& text, LineEnds ends);
 
 // All lines of a file, or nothing when the file cannot be opened.
 std::optional<QStringList> readLines(const QString& path);
