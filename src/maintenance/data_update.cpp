@@ -93,7 +93,7 @@ UpdateResult DataUpdate::fetchUpdates(const UpdateLog& log, const UpdateServer& 
             return result;
         }
         const bool ok = store(log, i, body) && apply(log, i, body, result.inserted);
-        removeLocalUpdateFiles(folder_);
+        removeLocalUpdateFiles(folder_, files_);
         files_.mark();
         if (!ok) {
             // What the earlier updates of this run brought is in; a count of none says nothing.

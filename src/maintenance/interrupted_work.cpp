@@ -103,8 +103,9 @@ void finishInterruptedWork(const AppFolder& folder, const FileSteps& files) {
     // versions, which wrote the counter through QSaveFile.
     removeMatching(
         files, daten,
-        {FileSteps::temporaryFor(QStringLiteral("*")), QStringLiteral("anzup.sis.??????"),
-         QStringLiteral("*.upd"), QStringLiteral("upd.dat")});
+        {FileSteps::temporaryFor(QStringLiteral("*")), QStringLiteral("anzup.sis.??????")});
+    removeLocalUpdateFiles(folder, files);
+    files.remove(localIndexFile(folder));
     finishBackup(folder, files);
 }
 

@@ -2,7 +2,6 @@
 #include "maintenance/update_files.h"
 
 #include <QDir>
-#include <QFile>
 
 #include <QStringDecoder>
 #include <algorithm>
@@ -43,12 +42,12 @@ QString localUpdateFile(const AppFolder& folder, qint64 number) {
     return folder.appPath(QStringLiteral("daten/%1.upd").arg(number));
 }
 
-void removeLocalUpdateFiles(const AppFolder& folder) {
-    QDir daten(folder.appPath(u"daten"));
+void removeLocalUpdateFiles(const AppFolder& folder, const FileSteps& files) {
+    const QDir daten(folder.appPath(u"daten"));
     const QStringList names =
         daten.entryList({QStringLiteral("*.upd")}, QDir::Files | QDir::Hidden, QDir::Name);
     for (const QString& name : names) {
-        QFile::remove(daten.filePath(name));
+        files.remove(daten.filePath(name));
     }
 }
 
