@@ -106,6 +106,8 @@ void finishInterruptedWork(const AppFolder& folder, const FileSteps& files) {
         {FileSteps::temporaryFor(QStringLiteral("*")), QStringLiteral("anzup.sis.??????")});
     removeLocalUpdateFiles(folder, files);
     files.remove(localIndexFile(folder));
+    // The settings and the notebook are replaced in the application folder itself.
+    removeMatching(files, folder.root(), {FileSteps::temporaryFor(QStringLiteral("*"))});
     finishBackup(folder, files);
 }
 

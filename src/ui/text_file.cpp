@@ -3,9 +3,9 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include "ui/cp1252.h"
+#include "ui/file_steps.h"
 
 namespace vondrik {
 namespace {
@@ -61,18 +61,7 @@ std::optional<QStringList> readLines(const QString& path) {
 }
 
 bool writeLines(const QString& path, const QStringList& lines) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        return false;
-    }
-    const QByteArray bytes = textFileBytes(lines);
-    // A short text stays in the write buffer, and commit() does not notice when writing it
-    // out fails; flushing here reports a full disk before the old file is replaced.
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return FileSteps().writeFile(path, textFileBytes(lines));
 }
 
 bool appendLines(const QString& path, const QStringList& lines) {

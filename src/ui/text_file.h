@@ -27,9 +27,8 @@ std::optional<QStringList> readLines(const QString& path);
 QByteArray textFileBytes(const QStringList& lines);
 
 // Replaces the file with the given lines, each ending in CR LF; a CR or LF inside a line is
-// written as a blank, so the file reads back with the same lines. The text goes to a temporary
-// file in the same folder that is renamed over the old one, so a failed write leaves the old
-// file as it was.
+// written as a blank, so the file reads back with the same lines. The text is written as
+// FileSteps::writeFile writes a file, so a failed write leaves the old file as it was.
 bool writeLines(const QString& path, const QStringList& lines);
 
 // Appends lines, each ending in CR LF (a CR or LF inside one as a blank), creating the file
