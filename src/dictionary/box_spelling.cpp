@@ -12,9 +12,9 @@ bool takesNoBox(QChar c) {
     return c == u'\'' || c == u'\u2019' || c == u'-' || c == u' ' || c == u'.';
 }
 
+// The wildcard "?" a placeholder becomes and the same-letter marks 1 to 5 keep their box too.
 bool isPlaceholderOrMark(QChar c) {
-    return c == u'#' || c == u'?' || c == u'*' || c == u' ' || c == u'-' || c == u'.' ||
-           c == u'+' || (c >= u'1' && c <= u'5');
+    return isPatternPlaceholder(c) || c == u'?' || (c >= u'1' && c <= u'5');
 }
 
 void appendBoxes(QString& boxes, QChar c) {
@@ -52,6 +52,10 @@ void kaestchen(sqlite3_context* context, int, sqlite3_value** argv) {
 }
 
 }  // namespace
+
+bool isPatternPlaceholder(QChar c) {
+    return c == u'#' || c == u'*' || c == u' ' || c == u'-' || c == u'.' || c == u'+';
+}
 
 QString boxSpelling(QStringView word) {
     QString boxes;

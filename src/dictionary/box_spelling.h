@@ -13,6 +13,10 @@ namespace vondrik {
 // blanks and full stops take no box ("Straße" → "STRASSE", "O'Neill" → "ONEILL").
 QString boxSpelling(QStringView word);
 
+// A placeholder of a typed pattern, standing for any one letter: "#", "*", blank, "-", "."
+// or "+".
+bool isPatternPlaceholder(QChar c);
+
 // The boxes of a typed pattern: every placeholder and mark stays one box, letters are spelt as
 // in boxSpelling ("stra#e" → "STRA#E", "Ä#" → "AE#").
 QString patternBoxes(QStringView pattern);

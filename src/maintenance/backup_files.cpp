@@ -1,4 +1,4 @@
-// Paths of the backup set and whole-file reading and writing with every failure reported.
+// Paths of the backup set and whole-file reading with every failure reported.
 #include "maintenance/backup_files.h"
 
 #include <QDir>
@@ -6,7 +6,6 @@
 #include <QFileInfo>
 
 #include "dictionary/database.h"
-#include "ui/file_steps.h"
 
 namespace vondrik {
 
@@ -56,11 +55,6 @@ std::optional<QByteArray> readFileBytes(const QString& path) {
         return std::nullopt;
     }
     return bytes;
-}
-
-bool writeFileBytes(const QString& path, const QByteArray& bytes, bool replace) {
-    const FileSteps files;
-    return replace ? files.writeFile(path, bytes) : files.writeScratchFile(path, bytes);
 }
 
 }  // namespace vondrik

@@ -37,8 +37,4 @@ QString shownPath(const QString& path);
 // All bytes of a file; nothing when it is missing or cannot be read.
 std::optional<QByteArray> readFileBytes(const QString& path);
 
-// Writes a whole file, synced, and reports whether every byte reached it. With replace, the
-// bytes go to a temporary file that is renamed over the old one.
-bool writeFileBytes(const QString& path, const QByteArray& bytes, bool replace);
-
 }  // namespace vondrik

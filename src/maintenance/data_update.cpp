@@ -12,14 +12,6 @@ QString skipped(int lineNumber, const QString& reason, const QString& what) {
     return QStringLiteral("Zeile %1 übersprungen, %2: %3").arg(lineNumber).arg(reason, what);
 }
 
-// Word and meaning as one key; a TAB never occurs in either.
-QString entryKey(QStringView word, QStringView meaning) {
-    QString key;
-    key.reserve(word.size() + 1 + meaning.size());
-    key.append(word).append(u'\t').append(meaning);
-    return key;
-}
-
 }  // namespace
 
 UpdateResult DataUpdate::run(const UpdateLog& given) {
@@ -101,7 +93,7 @@ UpdateResult DataUpdate::fetchUpdates(const UpdateLog& log, const UpdateServer& 
             return result;
         }
         const bool ok = store(log, i, body) && apply(log, i, body, result.inserted);
-        removeLocalUpdateFiles(folder_);
+        removeLocalUpdateFiles(folder_, files_);
         files_.mark();
         if (!ok) {
             // What the earlier updates of this run brought is in; a count of none says nothing.
@@ -147,15 +139,13 @@ bool DataUpdate::store(const UpdateLog& log, qint64 number, const QByteArray& bo
 bool DataUpdate::apply(const UpdateLog& log, qint64 number, const QByteArray& body, int& inserted) {
     const QString notSaved = QStringLiteral("Update Nr. %1 konnte nicht gespeichert werden: %2");
     int added = 0;
-    // Read afresh for every update: the editor may have changed the tables in between.
-    held_.clear();
     try {
         Transaction rows(session_.database());
-        added = insertLines(log, body);
+        HeldEntries held;
+        added = insertLines(log, body, held);
         files_.mark();
         rows.commit();
     } catch (const DatabaseError& e) {
-        held_.clear();  // what was noted as inserted is rolled back
         log.melden(notSaved.arg(number).arg(e.message()));
         return false;
     }
@@ -174,20 +164,20 @@ bool DataUpdate::apply(const UpdateLog& log, qint64 number, const QByteArray& bo
     return true;
 }
 
-QSet<QString>& DataUpdate::heldEntries(const LengthTable& table) {
-    auto found = held_.find(table.length);
-    if (found == held_.end()) {
+QSet<QString>& DataUpdate::heldEntries(const LengthTable& table, HeldEntries& held) {
+    auto found = held.find(table.length);
+    if (found == held.end()) {
         QSet<QString> keys;
         Recordset rs = session_.database().OpenRecordset(statement(Family::WholeTable, table, {}));
         for (; !rs.Eof(); rs.MoveNext()) {
             keys.insert(entryKey(rs.textView(u"Begriff"), rs.textView(u"Bedeutung")));
         }
-        found = held_.emplace(table.length, std::move(keys)).first;
+        found = held.emplace(table.length, std::move(keys)).first;
     }
     return found->second;
 }
 
-int DataUpdate::insertLines(const UpdateLog& log, const QByteArray& body) {
+int DataUpdate::insertLines(const UpdateLog& log, const QByteArray& body, HeldEntries& held) {
     const UpdateText text = readUpdateText(body);
     if (text.utf8) {
         log.protokoll(QStringLiteral("Die Datei ist in UTF-8 geschrieben und wird so gelesen."));
@@ -210,16 +200,16 @@ int DataUpdate::insertLines(const UpdateLog& log, const QByteArray& body) {
                 break;
         }
         const LengthTable table = *tableForLength(int(line.word.size()));
-        QSet<QString>& held = heldEntries(table);
+        QSet<QString>& entries = heldEntries(table, held);
         const QString key = entryKey(line.word, line.meaning);
-        if (held.contains(key)) {
+        if (entries.contains(key)) {
             ++known;
             continue;
         }
         try {
             session_.execute(statement(Family::Insert, table,
                                        {cleanLiteral(line.word), cleanLiteral(line.meaning)}));
-            held.insert(key);
+            entries.insert(key);
             ++added;
         } catch (const DatabaseError& e) {
             log.protokoll(

@@ -78,17 +78,19 @@ class DataUpdate {
     bool keepLocalCopy(const QString& path, const QByteArray& bytes);
     // Inserts the lines of update `number` in one transaction, then moves the counter to it.
     bool apply(const UpdateLog& log, qint64 number, const QByteArray& body, int& inserted);
-    int insertLines(const UpdateLog& log, const QByteArray& body);
-    // The entries of a table as word and meaning, read once per run, with every insert of
-    // the run added.
-    QSet<QString>& heldEntries(const LengthTable& table);
+    // Word and meaning of every entry of the tables one update inserts into, by table length.
+    // It lives for one apply() only: the editor may change the tables between two updates,
+    // and what a failed update noted as inserted was rolled back.
+    using HeldEntries = std::map<int, QSet<QString>>;
+    int insertLines(const UpdateLog& log, const QByteArray& body, HeldEntries& held);
+    // The entries of a table as word and meaning, read at its first insert, with every insert
+    // since added.
+    QSet<QString>& heldEntries(const LengthTable& table, HeldEntries& held);
 
     DictionarySession& session_;
     HttpGetter& http_;
     const AppFolder& folder_;
     FileSteps files_;
-    // Word and meaning of every entry of the tables this run inserted into, by table length.
-    std::map<int, QSet<QString>> held_;
     bool running_ = false;
     bool stopRequested_ = false;
 };

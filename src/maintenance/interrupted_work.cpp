@@ -103,8 +103,11 @@ void finishInterruptedWork(const AppFolder& folder, const FileSteps& files) {
     // versions, which wrote the counter through QSaveFile.
     removeMatching(
         files, daten,
-        {FileSteps::temporaryFor(QStringLiteral("*")), QStringLiteral("anzup.sis.??????"),
-         QStringLiteral("*.upd"), QStringLiteral("upd.dat")});
+        {FileSteps::temporaryFor(QStringLiteral("*")), QStringLiteral("anzup.sis.??????")});
+    removeLocalUpdateFiles(folder, files);
+    files.remove(localIndexFile(folder));
+    // The settings and the notebook are replaced in the application folder itself.
+    removeMatching(files, folder.root(), {FileSteps::temporaryFor(QStringLiteral("*"))});
     finishBackup(folder, files);
 }
 

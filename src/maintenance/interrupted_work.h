@@ -17,7 +17,8 @@ namespace vondrik {
 // - the half-built database of a restore that had not written its marker, and what re-keying
 //   it leaves, is removed; a dictionary that an older version moved aside (daten.mdb.bisher)
 //   is put back when daten.mdb is missing;
-// - temporary files ("*.tmp") and the update's downloaded copies in daten are removed;
+// - temporary files ("*.tmp") in daten and in the application folder itself, and the
+//   update's downloaded copies in daten, are removed;
 // - a backup set still being written (Sicherung.neu) is removed; an old set moved aside
 //   (Sicherung.alt) comes back when there is no Sicherung, and goes otherwise.
 // A hot journal of the dictionary itself stays: the engine rolls it back when the file is

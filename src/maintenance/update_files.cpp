@@ -2,7 +2,6 @@
 #include "maintenance/update_files.h"
 
 #include <QDir>
-#include <QFile>
 
 #include <QStringDecoder>
 #include <algorithm>
@@ -12,6 +11,7 @@
 #include "dictionary/text.h"
 #include "maintenance/backup_files.h"
 #include "ui/cp1252.h"
+#include "ui/text_file.h"
 
 namespace vondrik {
 namespace {
@@ -19,25 +19,6 @@ namespace {
 // More digits than this are no update number anyone publishes; reading them as 0 keeps a
 // garbled file from sending the run after billions of downloads.
 constexpr int kMaxDigits = 9;
-
-// Splits at CR LF, LF or CR; a final line end starts no empty line.
-QStringList linesOf(const QString& text) {
-    QStringList lines;
-    qsizetype start = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text[i] == u'\r' || text[i] == u'\n') {
-            lines << text.mid(start, i - start);
-            if (text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') {
-                ++i;
-            }
-            start = i + 1;
-        }
-    }
-    if (start < text.size()) {
-        lines << text.mid(start);
-    }
-    return lines;
-}
 
 bool hasHighBytes(const QByteArray& bytes) {
     return std::any_of(bytes.begin(), bytes.end(), [](char c) { return (c & 0x80) != 0; });
@@ -61,12 +42,12 @@ QString localUpdateFile(const AppFolder& folder, qint64 number) {
     return folder.appPath(QStringLiteral("daten/%1.upd").arg(number));
 }
 
-void removeLocalUpdateFiles(const AppFolder& folder) {
-    QDir daten(folder.appPath(u"daten"));
+void removeLocalUpdateFiles(const AppFolder& folder, const FileSteps& files) {
+    const QDir daten(folder.appPath(u"daten"));
     const QStringList names =
         daten.entryList({QStringLiteral("*.upd")}, QDir::Files | QDir::Hidden, QDir::Name);
     for (const QString& name : names) {
-        QFile::remove(daten.filePath(name));
+        files.remove(daten.filePath(name));
     }
 }
 
@@ -95,10 +76,10 @@ UpdateText readUpdateText(const QByteArray& bytes) {
         QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
         const QString text = utf8.decode(bytes);
         if (!utf8.hasError()) {
-            return {linesOf(text), true};
+            return {splitLines(text, LineEnds::Any), true};
         }
     }
-    return {linesOf(decodeCp1252(bytes)), false};
+    return {splitLines(decodeCp1252(bytes), LineEnds::Any), false};
 }
 
 UpdateIndex parseIndex(const QByteArray& bytes) {
@@ -130,9 +111,16 @@ std::optional<qint64> readCounter(const QString& path) {
         return std::nullopt;
     }
     // The first field ends at a comma or a line end.
-    QString field = linesOf(decodeCp1252(*bytes)).value(0);
+    QString field = splitLines(decodeCp1252(*bytes), LineEnds::Any).value(0);
     field = field.left(field.indexOf(u',') < 0 ? field.size() : field.indexOf(u','));
     return leadingNumber(trimBlanks(field));
+}
+
+QString entryKey(QStringView word, QStringView meaning) {
+    QString key;
+    key.reserve(word.size() + 1 + meaning.size());
+    key.append(word).append(u'\t').append(meaning);
+    return key;
 }
 
 UpdateLine parseUpdateLine(const QString& line) {

@@ -9,6 +9,7 @@
 #include <optional>
 
 #include "ui/app_folder.h"
+#include "ui/file_steps.h"
 
 namespace vondrik {
 
@@ -24,8 +25,8 @@ QString updateServerPath(qint64 number);  // "datenupdate/7.upd"
 // The local copies in the daten folder.
 QString localIndexFile(const AppFolder& folder);
 QString localUpdateFile(const AppFolder& folder, qint64 number);
-// Deletes every "*.upd" in the daten folder.
-void removeLocalUpdateFiles(const AppFolder& folder);
+// Deletes every "*.upd" in the daten folder, each removal synced.
+void removeLocalUpdateFiles(const AppFolder& folder, const FileSteps& files);
 
 // Leading-number conversion of the files: the digits at the start of the text (blanks
 // before them skipped); 0 when there are none or the number is implausibly large.
@@ -73,6 +74,9 @@ struct UpdateLine {
     QString meaning;
     bool respelled = false;  // characters outside code page 1252 were spelt in it
 };
+
+// Word and meaning as one key, to find an entry again; a TAB never occurs in either.
+QString entryKey(QStringView word, QStringView meaning);
 
 // Trims the line of blanks and splits it at its first TAB; a further TAB separates parts of
 // the meaning and becomes a blank. Word and meaning lose control characters and are spelt in

@@ -1,6 +1,7 @@
 // Pattern normalisation and the same-letter row filter.
 #include "search/pattern_search.h"
 
+#include "dictionary/box_spelling.h"
 #include "dictionary/text.h"
 
 namespace vondrik {
@@ -27,7 +28,7 @@ QString marksToPlaceholders(const QString& pattern) {
 QString toLikePattern(const QString& pattern) {
     QString result = pattern;
     for (QChar& c : result) {
-        if (c == u'#' || c == u'*' || c == u' ' || c == u'-' || c == u'.' || c == u'+') {
+        if (isPatternPlaceholder(c)) {
             c = u'?';
         }
     }

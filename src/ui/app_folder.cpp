@@ -30,6 +30,11 @@ QString failure(const QString& folder, const QString& reason) {
         .arg(QDir::toNativeSeparators(folder), reason);
 }
 
+QString cannotCreate(const QString& folder) {
+    return QStringLiteral("Der Ordner „%1“ lässt sich nicht anlegen.")
+        .arg(QDir::toNativeSeparators(folder));
+}
+
 // Copies every file below source that target lacks; an existing file is never touched. Each
 // file is written beside its place and renamed into it, so a start cut short leaves whole
 // files only. Returns the reason of the first failure, or the empty text.
@@ -48,8 +53,7 @@ QString copyMissing(const FileSteps& files, const QString& source, const QString
             continue;
         }
         if (!QDir().mkpath(QFileInfo(copy).path())) {
-            return QStringLiteral("Der Ordner „%1“ lässt sich nicht anlegen.")
-                .arg(QDir::toNativeSeparators(QFileInfo(copy).path()));
+            return cannotCreate(QFileInfo(copy).path());
         }
         QFile in(path);
         if (!in.open(QIODevice::ReadOnly)) {
@@ -75,16 +79,14 @@ QString fillDaten(const FileSteps& files, const QString& installed, const QStrin
     }
     const QString staging = daten + QStringLiteral(".neu");
     if (!files.removeFolder(staging) || !QDir().mkpath(staging)) {
-        return QStringLiteral("Der Ordner „%1“ lässt sich nicht anlegen.")
-            .arg(QDir::toNativeSeparators(staging));
+        return cannotCreate(staging);
     }
     if (QString reason = copyMissing(files, installed + u'/' + kDaten, staging);
         !reason.isEmpty()) {
         return reason;
     }
     if (!files.replace(staging, daten)) {
-        return QStringLiteral("Der Ordner „%1“ lässt sich nicht anlegen.")
-            .arg(QDir::toNativeSeparators(daten));
+        return cannotCreate(daten);
     }
     return {};
 }

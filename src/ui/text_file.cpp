@@ -3,9 +3,9 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include "ui/cp1252.h"
+#include "ui/file_steps.h"
 
 namespace vondrik {
 namespace {
@@ -28,20 +28,22 @@ QByteArray textFileBytes(const QStringList& lines) {
     return bytes;
 }
 
-QStringList splitLines(const QString& text) {
+QStringList splitLines(const QString& text, LineEnds ends) {
     QStringList lines;
     QString current;
     bool open = false;  // whether characters follow the last line end
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar c = text[i];
-        if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') {
-            ++i;
+        const bool crLf = c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n';
+        const bool lone = !crLf && (c == u'\r' || c == u'\n');
+        if (crLf || (lone && ends == LineEnds::Any)) {
+            i += crLf ? 1 : 0;
             lines.append(current);
             current.clear();
             open = false;
             continue;
         }
-        current.append(c == u'\r' || c == u'\n' ? QChar(u' ') : c);
+        current.append(lone ? QChar(u' ') : c);
         open = true;
     }
     if (open) {
@@ -55,22 +57,11 @@ std::optional<QStringList> readLines(const QString& path) {
     if (!FileExists(path) || !file.open(QIODevice::ReadOnly)) {
         return std::nullopt;
     }
-    return splitLines(decodeCp1252(file.readAll()));
+    return splitLines(decodeCp1252(file.readAll()), LineEnds::CrLf);
 }
 
 bool writeLines(const QString& path, const QStringList& lines) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        return false;
-    }
-    const QByteArray bytes = textFileBytes(lines);
-    // A short text stays in the write buffer, and commit() does not notice when writing it
-    // out fails; flushing here reports a full disk before the old file is replaced.
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return FileSteps().writeFile(path, textFileBytes(lines));
 }
 
 bool appendLines(const QString& path, const QStringList& lines) {

@@ -8,10 +8,17 @@
 
 namespace vondrik {
 
-// Splits text at CR LF, the only line end of the program's files; a final line end does not
-// start an empty line. A lone CR or LF is no line end: it stands inside its line as a blank,
-// so a stray one cannot shift the lines after it (a name line onto a score line).
-QStringList splitLines(const QString& text);
+// The line ends a text is split at.
+enum class LineEnds {
+    // CR LF only, the line end of the program's own files. A lone CR or LF stands inside its
+    // line as a blank, so a stray one cannot shift the lines after it (a name onto a score).
+    CrLf,
+    // CR LF, LF or CR, for files typed in an editor on any system.
+    Any,
+};
+
+// Splits text into lines; a final line end does not start an empty line.
+QStringList splitLines(const QString& text, LineEnds ends);
 
 // All lines of a file, or nothing when the file cannot be opened.
 std::optional<QStringList> readLines(const QString& path);
@@ -20,9 +27,8 @@ std::optional<QStringList> readLines(const QString& path);
 QByteArray textFileBytes(const QStringList& lines);
 
 // Replaces the file with the given lines, each ending in CR LF; a CR or LF inside a line is
-// written as a blank, so the file reads back with the same lines. The text goes to a temporary
-// file in the same folder that is renamed over the old one, so a failed write leaves the old
-// file as it was.
+// written as a blank, so the file reads back with the same lines. The text is written as
+// FileSteps::writeFile writes a file, so a failed write leaves the old file as it was.
 bool writeLines(const QString& path, const QStringList& lines);
 
 // Appends lines, each ending in CR LF (a CR or LF inside one as a blank), creating the file

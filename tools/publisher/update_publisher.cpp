@@ -2,6 +2,7 @@
 #include "publisher/update_publisher.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QHash>
 
 #include "dictionary/length_tables.h"
@@ -13,17 +14,18 @@
 namespace vondrik::publisher {
 namespace {
 
-// The entries the folder's updates 1 to `newest` already carry, with the update of each: the
+// The entries the server's updates 1 to `newest` already carry, with the update of each: the
 // data update inserts every line it fetches, so publishing one again would put it into the
-// dictionaries twice.
-QHash<QString, qint64> publishedEntries(const QDir& folder, qint64 newest) {
+// dictionaries twice. Each file is read as the update run reads it.
+QHash<QString, qint64> publishedEntries(const QDir& root, qint64 newest) {
     QHash<QString, qint64> published;
     for (qint64 number = 1; number <= newest; ++number) {
-        const auto lines = readLines(folder.filePath(QStringLiteral("%1.upd").arg(number)));
-        for (const QString& text : lines.value_or(QStringList())) {
+        const std::optional<QByteArray> bytes =
+            readFileBytes(root.filePath(updateServerPath(number)));
+        for (const QString& text : readUpdateText(bytes.value_or(QByteArray())).lines) {
             const UpdateLine line = parseUpdateLine(text);
             if (line.kind == UpdateLine::Entry) {
-                published.insert(line.word + u'\t' + line.meaning, number);
+                published.insert(entryKey(line.word, line.meaning), number);
             }
         }
     }
@@ -51,8 +53,9 @@ QString refusal(const UpdateLine& line) {
 PublishResult publishUpdate(const QString& serverRoot, const QByteArray& tsv,
                             const QString& version, const FileSteps& files) {
     PublishResult result;
-    const QDir folder(QDir(serverRoot).filePath(QStringLiteral("datenupdate")));
-    const QString indexPath = folder.filePath(QStringLiteral("upd.dat"));
+    const QDir root(serverRoot);
+    const QString indexPath = root.filePath(indexServerPath());
+    const QDir folder(QFileInfo(indexPath).path());
 
     qint64 newest = 0;
     QString announced = QString::fromUtf16(kProgramVersion);
@@ -82,7 +85,7 @@ PublishResult publishUpdate(const QString& serverRoot, const QByteArray& tsv,
     }
 
     QStringList entries;
-    const QHash<QString, qint64> published = publishedEntries(folder, newest);
+    const QHash<QString, qint64> published = publishedEntries(root, newest);
     QHash<QString, int> firstLine;  // entry -> number of the input line that brought it
     // Typed in any editor: UTF-8 or code page 1252, with CR LF, LF or CR line ends.
     const QStringList lines = readUpdateText(tsv).lines;
@@ -92,7 +95,7 @@ PublishResult publishUpdate(const QString& serverRoot, const QByteArray& tsv,
             continue;
         }
         QString reason = refusal(line);
-        const QString entry = line.word + u'\t' + line.meaning;
+        const QString entry = entryKey(line.word, line.meaning);
         if (reason.isEmpty() && firstLine.contains(entry)) {
             reason = QStringLiteral("doppelt, wie Zeile %1").arg(firstLine.value(entry));
         } else if (reason.isEmpty() && published.contains(entry)) {
@@ -112,7 +115,7 @@ PublishResult publishUpdate(const QString& serverRoot, const QByteArray& tsv,
     }
 
     result.number = newest + 1;
-    result.updateFile = folder.filePath(QStringLiteral("%1.upd").arg(result.number));
+    result.updateFile = root.filePath(updateServerPath(result.number));
     if (!QDir().mkpath(folder.path()) ||
         !files.writeFile(result.updateFile, textFileBytes(entries)) ||
         !files.writeFile(indexPath, indexFileBytes(result.number, announced))) {
