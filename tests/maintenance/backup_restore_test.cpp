@@ -232,6 +232,7 @@ TEST_F(BackupRestoreTest, StartUpCleanUpFinishesOrRemovesLeftovers) {
          [&] {
              writeBytes(app.file("daten/anzup.sis.Ab12Cd"), " 4 \r\n");
              writeBytes(app.file("daten/anzup.sis.tmp"), " 4");
+             writeBytes(app.file("vondrik.ini.tmp"), " 255");
              writeBytes(app.file("daten/3.upd"), "Ohm\tEinheit\r\n");
              writeBytes(database + "-journal", QByteArray(512, '\0'));
          }},
@@ -244,7 +245,7 @@ TEST_F(BackupRestoreTest, StartUpCleanUpFinishesOrRemovesLeftovers) {
         c.leave();
         finishInterruptedWork(folder);
         EXPECT_EQ(QDir(app.file("daten")).entryList(QDir::Files), datenFiles);
-        EXPECT_EQ(QDir(app.path()).entryList({"Sicherung*"}, QDir::Dirs), QStringList{"Sicherung"});
+        EXPECT_EQ(QDir(app.path()).entryList({"Sicherung*", "*.tmp"}), QStringList{"Sicherung"});
         EXPECT_EQ(folderBytes(backup), backupFiles);
         EXPECT_EQ(bytesOf(database), dictionary);
     }

@@ -83,8 +83,7 @@ TEST_F(TextFile, MissingFilesAndFoldersAreNeitherReadNorMade) {
 }
 
 // The disk "fills up" through a file size limit, which holds even for root, so the write of
-// the new content fails half-way: for a large text while writing, for a short one (a
-// settings file) only when the write buffer is emptied.
+// the new content fails half-way, for a large text and for a short one (a settings file).
 TEST_F(TextFile, FailedReplaceLeavesTheOldFileIntactAndNoTemporaryBehind) {
     const std::pair<QStringList, rlim_t> cases[] = {
         {QStringList(2000, QString(100, u'x')), 4096},
