@@ -30,12 +30,6 @@ inline QLineEdit* Text17(const Haupt& h) {
 inline QLabel* Image1(const Haupt& h) {
     return control<QLabel>(h, "Image1");
 }
-inline QLabel* Label2(const Haupt& h) {
-    return control<QLabel>(h, "Label2");
-}
-inline QGroupBox* Frame1(const Haupt& h) {
-    return control<QGroupBox>(h, "Frame1");
-}
 inline QGroupBox* Frame2(const Haupt& h) {
     return control<QGroupBox>(h, "Frame2");
 }

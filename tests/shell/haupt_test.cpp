@@ -38,7 +38,8 @@ TEST_F(HauptTest, EachFailingLoadStepReportsAndLoadingGoesOn) {
     EXPECT_EQ(Text1(*haupt)->text(), "Guten Tag");  // later steps still ran
     // The other font came all the same.
     const int lcd = QFontDatabase::addApplicationFont(app.file("daten/lcd.ttf"));
-    EXPECT_EQ(Label2(*haupt)->font().families(), QFontDatabase::applicationFontFamilies(lcd));
+    EXPECT_EQ(control<QLabel>(*haupt, "Label2")->font().families(),
+              QFontDatabase::applicationFontFamilies(lcd));
 }
 
 // A restore interrupted between moving the old dictionary aside and putting the new one in
@@ -146,14 +147,14 @@ TEST_F(HauptTest, EnterListsTheHitsOrShowsThePictureAndATooShortPatternGetsTheMe
     const QStringList expected = expectedLines(8, [](const QString& w) { return w[3] == u'R'; });
     ASSERT_GE(expected.size(), 3);
     EXPECT_EQ(search("###r####"), expected);
-    EXPECT_EQ(Label2(*haupt)->text(), QString::number(expected.size()));
+    EXPECT_EQ(control<QLabel>(*haupt, "Label2")->text(), QString::number(expected.size()));
     EXPECT_TRUE(List1(*haupt)->isVisible() && !Image1(*haupt)->isVisible());
     EXPECT_EQ(Text1(*haupt)->selectedText(), "###r####");
     search("r'e's'l'");
     EXPECT_EQ(Text1(*haupt)->text(), "r#e#s#l#");  // the box shows the cleaned pattern
 
     EXPECT_TRUE(search("xxxxxxxx").isEmpty());
-    EXPECT_EQ(Label2(*haupt)->text(), "0");
+    EXPECT_EQ(control<QLabel>(*haupt, "Label2")->text(), "0");
     EXPECT_TRUE(Image1(*haupt)->isVisible() && !List1(*haupt)->isVisible());
     ASSERT_EQ(fake.sound.played.size(), 3);
     EXPECT_TRUE(fake.sound.played[0].path.endsWith("ton/glocke.wav"));

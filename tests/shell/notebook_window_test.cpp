@@ -50,7 +50,8 @@ class NotebookWindowTest : public HauptTest {
         const int list = twipsToPixels(haupt->listBaseHeight()) - twipsToPixels(twips);
         EXPECT_EQ(List1(*haupt)->height(), list);
         EXPECT_EQ(Image1(*haupt)->height(), list);
-        EXPECT_EQ(Frame1(*haupt)->y(), twipsToPixels(haupt->panelBaseTop()) - twipsToPixels(twips));
+        EXPECT_EQ(control<QGroupBox>(*haupt, "Frame1")->y(),
+                  twipsToPixels(haupt->panelBaseTop()) - twipsToPixels(twips));
     }
 };
 
@@ -92,7 +93,7 @@ TEST_F(NotebookWindowTest, SavedShiftIsAppliedAtStartOnScreensOfEverySize) {
             ASSERT_TRUE(writeLines(app.file("nt.dat"), {QStringLiteral(" %1").arg(twips)}));
             start(area);
             const QWidget* client = haupt->centralWidget();
-            const QGroupBox* panel = Frame1(*haupt);
+            const QGroupBox* panel = control<QGroupBox>(*haupt, "Frame1");
             // Designed with the panel at the bottom of the window, scaled to the screen.
             EXPECT_EQ(twipsToPixels(haupt->panelBaseTop()) + panel->height(), client->height());
             EXPECT_GE(haupt->frameGeometry().width(), area.width() * 3 / 4);
