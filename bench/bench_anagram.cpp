@@ -86,7 +86,7 @@ void BM_StatisticsWholeDictionary(benchmark::State& state) {
     const auto* total =
         panel->findChild<QLabel*>(QStringLiteral("Label12_%1").arg(StatisticsFrame::kTotalRow));
     for (auto _ : state) {
-        panel->anzdasa(Frame1(haupt)->y());
+        panel->anzdasa(control<QGroupBox>(haupt, "Frame1")->y());
         benchmark::DoNotOptimize(total->text());
     }
     state.counters["records"] = total->text().toDouble();
